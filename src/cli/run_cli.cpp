@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#include <algorithm>
+#include <iostream>
+
+#include "cli/cli_context.h"
+#include "core/encoding/windows1252.h"
+#include "core/files/path_text.h"
+#include "core/platform/user_folders.h"
+
+namespace ravello::cli {
+namespace {
+
+constexpr const char* kUsage = "usage: ravello-cli [--data-dir DIR] [--raw] COMMAND [ARGS]\n";
+
+int printHelp(std::ostream& out)
+{
+    out << kUsage << "\nFills DVD Profiler film profiles with data from The Movie Database.\n\n"
+        << "Options:\n"
+        << "  --data-dir DIR  use DIR as the program database folder\n"
+        << "  --raw           write texts as Windows-1252 bytes instead of UTF-8\n"
+        << "  --help          show this help\n"
+        << "  --version       show the version\n\nCommands:\n";
+    for (const Command& command : commands())
+        out << "  " << command.name << (*command.usage ? " " : "") << command.usage << '\n';
+    return kSuccess;
+}
+
+int usageError(std::ostream& err, std::string_view message)
+{
+    err << "ravello-cli: " << message << '\n' << kUsage;
+    return kUsageError;
+}
+
+} // namespace
+
+void CliContext::writeText(std::string_view windows1252Text) const
+{
+    if (raw)
+        out << windows1252Text;
+    else
+        out << encoding::windows1252ToUtf8(windows1252Text);
+}
+
+int CliContext::fail(std::string_view message) const
+{
+    err << "ravello-cli: " << message << '\n';
+    return kFailure;
+}
+
+int CliContext::usageError(std::string_view message) const
+{
+    return cli::usageError(err, message);
+}
+
+int runCli(const Arguments& arguments, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    auto folders = files::ProgramFolders::under(platform::userDataFolder());
+    bool raw = false;
+    std::size_t next = 0;
+    for (; next < arguments.size(); ++next) {
+        const std::string& option = arguments[next];
+        if (option == "--help")
+            return printHelp(out);
+        if (option == "--version") {
+            out << "ravello-cli " << RAVELLO_VERSION_TEXT << '\n';
+            return kSuccess;
+        }
+        if (option == "--raw") {
+            raw = true;
+        } else if (option == "--data-dir") {
+            if (++next == arguments.size())
+                return usageError(err, "--data-dir needs a folder");
+            folders = files::ProgramFolders::at(files::pathFromUtf8(arguments[next]));
+        } else if (option.starts_with("--")) {
+            return usageError(err, "unknown option " + option);
+        } else {
+            break;
+        }
+    }
+    if (next == arguments.size())
+        return usageError(err, "no command given");
+    const auto& all = commands();
+    const auto command = std::find_if(all.begin(), all.end(), [&](const Command& candidate) {
+        return arguments[next] == candidate.name;
+    });
+    if (command == all.end())
+        return usageError(err, "unknown command " + arguments[next]);
+    CliContext context{folders, raw, in, out, err};
+    const Arguments commandArguments(arguments.begin() + static_cast<long>(next) + 1,
+                                     arguments.end());
+    return command->run(context, commandArguments);
+}
+
+} // namespace ravello::cli

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+#include "core/collection/text_fields.h"
+
+#include "core/encoding/windows1252.h"
+
+namespace ravello::collection {
+namespace {
+
+bool isBlankOrNul(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+
+// Windows-1252 upper case: a-z, the Latin-1 small letters except sharp s and y with
+// diaeresis, and the three letters of the 80-9F block.
+unsigned char upperOf(unsigned char c)
+{
+    if (c >= 'a' && c <= 'z')
+        return static_cast<unsigned char>(c - 0x20);
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+        return static_cast<unsigned char>(c - 0x20);
+    switch (c) {
+    case 0x9A: return 0x8A; // s caron
+    case 0x9C: return 0x8C; // oe
+    case 0x9E: return 0x8E; // z caron
+    case 0xFF: return 0x9F; // y diaeresis
+    default: return c;
+    }
+}
+
+bool startsWithAt(std::string_view text, std::size_t at, std::string_view prefix)
+{
+    return text.size() >= at + prefix.size() && text.compare(at, prefix.size(), prefix) == 0;
+}
+
+} // namespace
+
+void TrimRight(std::string& text)
+{
+    std::size_t end = text.size();
+    while (end > 0 && isBlankOrNul(text[end - 1]))
+        --end;
+    text.resize(end);
+}
+
+void TrimLeft(std::string& text)
+{
+    std::size_t first = 0;
+    while (first < text.size() && isBlankOrNul(text[first]))
+        ++first;
+    // A text of blanks only keeps its blanks.
+    if (first < text.size())
+        text.erase(0, first);
+}
+
+void DropLeading(std::string& text, std::size_t count)
+{
+    if (count <= text.size())
+        text.erase(0, count);
+}
+
+void ToUpper(std::string& text)
+{
+    for (char& c : text)
+        c = static_cast<char>(upperOf(static_cast<unsigned char>(c)));
+}
+
+std::int32_t ToLong(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    std::uint32_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = value * 10u + static_cast<std::uint32_t>(text[i] - '0');
+    return static_cast<std::int32_t>(negative ? 0u - value : value);
+}
+
+std::u16string ToWide(std::string_view text)
+{
+    std::u16string wide;
+    wide.reserve(text.size());
+    for (char c : text) {
+        const char32_t cp = encoding::windows1252CodePoint(static_cast<unsigned char>(c));
+        wide += static_cast<char16_t>(cp);
+    }
+    return wide;
+}
+
+void StripTag(std::string& text)
+{
+    TrimLeft(text);
+    TrimRight(text);
+    if (text.empty() || text.front() != '<' || text.back() != '>')
+        return;
+    text.erase(0, text.find('>') + 1);
+    TrimLeft(text);
+    // Nothing but blanks after the tag: the line held a tag alone.
+    if (!text.empty() && isBlankOrNul(text.front()))
+        text.clear();
+    if (text.empty() || text.back() != '>')
+        return;
+    text.resize(text.find('<') == std::string::npos ? text.size() : text.find('<'));
+}
+
+std::string TagValue(std::string_view line, std::size_t maxChars)
+{
+    std::string value(line);
+    StripTag(value);
+    if (value.size() > maxChars)
+        value.resize(maxChars);
+    return value;
+}
+
+std::string FieldAt(std::string_view record, int from, int to)
+{
+    if (from < 1 || to <= from || static_cast<std::size_t>(from) > record.size())
+        return {};
+    std::string field(record.substr(static_cast<std::size_t>(from - 1),
+                                    static_cast<std::size_t>(to - from)));
+    TrimRight(field);
+    return field;
+}
+
+void StripEscapedTags(std::string& text)
+{
+    std::string kept;
+    kept.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (startsWithAt(text, i, "&lt;") && startsWithAt(text, i + 5, "&gt;")) {
+            i += 9;
+        } else if (startsWithAt(text, i, "&lt;/") && startsWithAt(text, i + 6, "&gt;")) {
+            i += 10;
+        } else {
+            kept += text[i++];
+        }
+    }
+    text = std::move(kept);
+}
+
+} // namespace ravello::collection

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace ravello::files {
+
+// Paths travel through settings and the command line as UTF-8 text.
+std::filesystem::path pathFromUtf8(std::string_view text);
+std::string utf8FromPath(const std::filesystem::path& path);
+
+} // namespace ravello::files

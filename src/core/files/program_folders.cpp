@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#include "core/files/program_folders.h"
+
+#include <system_error>
+
+namespace ravello::files {
+namespace fs = std::filesystem;
+
+ProgramFolders::ProgramFolders(fs::path databaseFolder) : m_database(std::move(databaseFolder)) {}
+
+ProgramFolders ProgramFolders::under(const fs::path& userDataFolder)
+{
+    // With no per-user folder the tree starts at the root, as the program always has done.
+    const fs::path base = userDataFolder.empty() ? fs::current_path().root_path() : userDataFolder;
+    return ProgramFolders(base / "Orvanet" / "RAVELLO");
+}
+
+ProgramFolders ProgramFolders::at(fs::path databaseFolder)
+{
+    return ProgramFolders(std::move(databaseFolder));
+}
+
+void ProgramFolders::makeTree() const
+{
+    std::error_code ignored;
+    fs::create_directories(m_database, ignored);
+    const fs::path folders[] = {
+        db(),
+        db() / "Movie",
+        filmCreditsFolder(),
+        db() / "Movie" / "Checks",
+        filmDataFolder(),
+        castPhotosFolder(),
+        crewPhotosFolder(),
+        coversFolder(),
+        db() / "DVDP",
+    };
+    for (const fs::path& folder : folders)
+        fs::create_directory(folder, ignored);
+}
+
+} // namespace ravello::files

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <filesystem>
+
+namespace ravello::files {
+
+// Where the program keeps its settings, its title index and its caches.
+class ProgramFolders
+{
+public:
+    // The program database folder below a per-user data folder: base/Orvanet/RAVELLO.
+    static ProgramFolders under(const std::filesystem::path& userDataFolder);
+    // A program database folder given directly (the command line's --data-dir).
+    static ProgramFolders at(std::filesystem::path databaseFolder);
+
+    const std::filesystem::path& database() const { return m_database; }
+    std::filesystem::path db() const { return m_database / "DB"; }
+    std::filesystem::path settingsFile() const { return m_database / "Ravello.INI"; }
+    std::filesystem::path titleIndexFile() const { return db() / "DVDP" / "DatabaseDVDP.TXT"; }
+    std::filesystem::path coversFolder() const { return db() / "Covers"; }
+    std::filesystem::path filmDataFolder() const { return db() / "Movie" / "FilmData"; }
+    std::filesystem::path filmCreditsFolder() const { return db() / "Movie" / "Actors"; }
+    std::filesystem::path castPhotosFolder() const { return db() / "Actors"; }
+    std::filesystem::path crewPhotosFolder() const { return db() / "Crew"; }
+
+    // Makes every folder of the tree, parents first. A folder that cannot be made is skipped:
+    // the operations that need it report their own failure later.
+    void makeTree() const;
+
+private:
+    explicit ProgramFolders(std::filesystem::path databaseFolder);
+    std::filesystem::path m_database;
+};
+
+} // namespace ravello::files

@@ -1,0 +1,7 @@
+file(GLOB_RECURSE core_files ${CORE_DIR}/*.h ${CORE_DIR}/*.cpp)
+foreach(file ${core_files})
+    file(STRINGS ${file} qt_includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+    if(qt_includes)
+        message(SEND_ERROR "${file} includes Qt: ${qt_includes}")
+    endif()
+endforeach()
