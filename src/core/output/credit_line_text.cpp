@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#include "core/output/credit_line_text.h"
+
+#include <cassert>
+
+#include "core/collection/text_fields.h"
+#include "core/output/credit_rows.h"
+#include "core/tmdb/text_normaliser.h"
+
+namespace ravello::output {
+namespace {
+
+struct ListEntry
+{
+    CreditList list;
+    CreditListLayout layout;
+};
+
+constexpr ListEntry kLayouts[] = {
+    {CreditList::Cast, {16, 30, 4, 3, false}},
+    {CreditList::Crew, {14, 30, 4, 3, false}},
+    {CreditList::CastPhoto, {16, 38, 20, 3, true}},
+    {CreditList::CrewPhoto, {16, 38, 20, 3, true}},
+};
+
+// The marker shows from this many characters of photo path on.
+constexpr std::size_t kMarkerMinimumPath = 16;
+
+std::string castLine(const std::string& name, const std::string& character, int width)
+{
+    std::string line = dottedNameColumn(name, width) + character;
+    tmdb::normaliseText(line);
+    return line;
+}
+
+std::string crewLine(const std::string& name, const std::string& department, const std::string& job,
+                     int width)
+{
+    std::string line = dottedNameColumn(name, width) + department;
+    collection::TrimRight(line);
+    line += " (" + job;
+    collection::TrimRight(line);
+    line += ')';
+    tmdb::normaliseText(line);
+    return line;
+}
+
+} // namespace
+
+CreditListLayout creditListLayout(CreditList list)
+{
+    for (const ListEntry& entry : kLayouts) {
+        if (entry.list == list)
+            return entry.layout;
+    }
+    assert(false && "every list has a layout");
+    return kLayouts[0].layout;
+}
+
+MarkerRect photoMarkerRect(CreditList list, int rowLeft, int rowTop)
+{
+    const int height = creditListLayout(list).itemHeight;
+    return {rowLeft + 2, rowTop + 1, rowLeft + height, rowTop + height - 1};
+}
+
+std::string dottedNameColumn(std::string name, int width)
+{
+    // The name is normalised first so that the width counts the characters shown.
+    tmdb::normaliseText(name);
+    const auto columns = static_cast<std::size_t>(width < 0 ? 0 : width);
+    name.resize(columns, '.');
+    return name;
+}
+
+bool showsPhotoMarker(std::string_view photoPath)
+{
+    return photoPath.size() >= kMarkerMinimumPath;
+}
+
+PaintedRow paintCreditRow(CreditList list, std::string_view rowText)
+{
+    const int width = creditListLayout(list).nameColumnWidth;
+    switch (list) {
+    case CreditList::Cast: {
+        const CastRow row = readCastRow(rowText);
+        return {castLine(row.name, row.character, width), false};
+    }
+    case CreditList::Crew: {
+        const CrewRow row = readCrewRow(rowText);
+        return {crewLine(row.name, row.department, row.job, width), false};
+    }
+    case CreditList::CastPhoto: {
+        const CastPhotoRow row = readCastPhotoRow(rowText);
+        return {castLine(row.name, row.character, width), showsPhotoMarker(row.photoPath)};
+    }
+    case CreditList::CrewPhoto: {
+        const CrewPhotoRow row = readCrewPhotoRow(rowText);
+        return {crewLine(row.name, row.department, row.job, width),
+                showsPhotoMarker(row.photoPath)};
+    }
+    }
+    return {};
+}
+
+} // namespace ravello::output
