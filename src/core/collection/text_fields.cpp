@@ -1,28 +1,44 @@
 // SPDX-License-Identifier: MIT
 #include "core/collection/text_fields.h"
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 #include "core/encoding/windows1252.h"
 
 namespace ravello::collection {
 namespace {
 
-bool isBlankOrNul(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+bool isBlankOrNul(char c)
+{
+    return static_cast<unsigned char>(c) <= 0x20;
+}
 
-// Windows-1252 upper case: a-z, the Latin-1 small letters except sharp s and y with
-// diaeresis, and the three letters of the 80-9F block.
+// Small letters of Windows-1252 whose capital is not 20 below them.
+constexpr std::array<std::pair<unsigned char, unsigned char>, 4> kOtherCapitals = {{
+    {0x9A, 0x8A}, // s caron
+    {0x9C, 0x8C}, // oe
+    {0x9E, 0x8E}, // z caron
+    {0xFF, 0x9F}, // y diaeresis
+}};
+
+// Windows-1252 upper case: a-z, the Latin-1 small letters (sharp s has no capital, F7 is the
+// division sign) and the four letters of kOtherCapitals.
 unsigned char upperOf(unsigned char c)
 {
-    if (c >= 'a' && c <= 'z')
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
         return static_cast<unsigned char>(c - 0x20);
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        return static_cast<unsigned char>(c - 0x20);
-    switch (c) {
-    case 0x9A: return 0x8A; // s caron
-    case 0x9C: return 0x8C; // oe
-    case 0x9E: return 0x8E; // z caron
-    case 0xFF: return 0x9F; // y diaeresis
-    default: return c;
+    for (const auto& [small, capital] : kOtherCapitals) {
+        if (c == small)
+            return capital;
     }
+    return c;
+}
+
+bool isCSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
 bool startsWithAt(std::string_view text, std::size_t at, std::string_view prefix)
@@ -65,15 +81,20 @@ void ToUpper(std::string& text)
 std::int32_t ToLong(std::string_view text)
 {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+    while (i < text.size() && isCSpace(text[i]))
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';
-    std::uint32_t value = 0;
+    // Saturate rather than wrap: a number too large for 32 bits must not turn into a small
+    // or negative one. The magnitude is capped one past the largest positive value so the
+    // smallest negative value still fits.
+    constexpr std::int64_t kMagnitudeCap = std::int64_t{INT32_MAX} + 1;
+    std::int64_t magnitude = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = value * 10u + static_cast<std::uint32_t>(text[i] - '0');
-    return static_cast<std::int32_t>(negative ? 0u - value : value);
+        magnitude = std::min(magnitude * 10 + (text[i] - '0'), kMagnitudeCap);
+    const std::int64_t value = negative ? -magnitude : std::min<std::int64_t>(magnitude, INT32_MAX);
+    return static_cast<std::int32_t>(value);
 }
 
 std::u16string ToWide(std::string_view text)
@@ -100,7 +121,9 @@ void StripTag(std::string& text)
         text.clear();
     if (text.empty() || text.back() != '>')
         return;
-    text.resize(text.find('<') == std::string::npos ? text.size() : text.find('<'));
+    const std::size_t endTag = text.find('<');
+    if (endTag != std::string::npos)
+        text.resize(endTag);
 }
 
 std::string TagValue(std::string_view line, std::size_t maxChars)
@@ -116,8 +139,8 @@ std::string FieldAt(std::string_view record, int from, int to)
 {
     if (from < 1 || to <= from || static_cast<std::size_t>(from) > record.size())
         return {};
-    std::string field(record.substr(static_cast<std::size_t>(from - 1),
-                                    static_cast<std::size_t>(to - from)));
+    std::string field(
+        record.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from)));
     TrimRight(field);
     return field;
 }

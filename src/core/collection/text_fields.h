@@ -23,8 +23,9 @@ void DropLeading(std::string& text, std::size_t count);
 // Upper-cases the letters of Windows-1252 (a-z and the accented letters), in place.
 void ToUpper(std::string& text);
 
-// C atol on a 32-bit integer: leading blanks, optional sign, digits up to the first other
-// character; 0 when there are none. Values beyond the 32-bit range wrap as they would there.
+// C atol on a 32-bit integer: leading white space, optional sign, digits up to the first
+// other character; 0 when there are none. Values beyond the 32-bit range give the nearest
+// limit, as atol does with a 32-bit long.
 std::int32_t ToLong(std::string_view text);
 
 // The Windows-1252 text as UTF-16, one code unit per byte.

@@ -26,16 +26,24 @@ void appendUtf8(std::string& out, char32_t cp)
     }
 }
 
-// Decodes one UTF-8 sequence at text[i]; returns its length, or 0 when it is malformed.
-std::size_t decodeUtf8(std::string_view text, std::size_t i, char32_t& cp)
+} // namespace
+
+std::size_t utf8SequenceAt(std::string_view text, std::size_t at, char32_t& codePoint)
 {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || lead > 0xF4 || i + length > text.size())
+    if (at >= text.size())
         return 0;
-    cp = length == 1 ? lead : lead & (0x7F >> length);
+    const auto lead = static_cast<unsigned char>(text[at]);
+    // C0 and C1 could only start overlong forms; F5-FF start nothing.
+    const std::size_t length = lead < 0x80    ? 1
+                               : lead >= 0xF0 ? 4
+                               : lead >= 0xE0 ? 3
+                               : lead >= 0xC2 ? 2
+                                              : 0;
+    if (length == 0 || lead > 0xF4 || at + length > text.size())
+        return 0;
+    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
     for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[i + k]);
+        const auto next = static_cast<unsigned char>(text[at + k]);
         if ((next & 0xC0) != 0x80)
             return 0;
         cp = (cp << 6) | (next & 0x3F);
@@ -43,10 +51,9 @@ std::size_t decodeUtf8(std::string_view text, std::size_t i, char32_t& cp)
     const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
     if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
         return 0;
+    codePoint = cp;
     return length;
 }
-
-} // namespace
 
 char32_t windows1252CodePoint(unsigned char byte)
 {
@@ -85,7 +92,7 @@ std::string utf8ToWindows1252(std::string_view text)
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         char32_t cp = 0;
-        const std::size_t length = decodeUtf8(text, i, cp);
+        const std::size_t length = utf8SequenceAt(text, i, cp);
         unsigned char byte = '?';
         if (length == 0 || !windows1252ByteOf(cp, byte))
             byte = '?';

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,9 @@ char32_t windows1252CodePoint(unsigned char byte);
 // The Windows-1252 byte of a Unicode code point, or nothing when the code page has none.
 // Bytes 00-7F and A0-FF stand for themselves.
 bool windows1252ByteOf(char32_t codePoint, unsigned char& byte);
+
+// The length (1 to 4) of the valid UTF-8 sequence that starts at text[at], storing its code
+// point; 0 when the bytes there are malformed, overlong, a surrogate or cut short by the end.
+std::size_t utf8SequenceAt(std::string_view text, std::size_t at, char32_t& codePoint);
 
 } // namespace ravello::encoding
