@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: MIT
+#include "app/main_window.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "app/splash_window.h"
+#include "app/visual_styles.h"
+#include "core/files/path_text.h"
+#include "core/settings/settings_file.h"
+
+namespace settings = ravello::settings;
+using ravello::files::ProgramFolders;
+
+TForm1::TForm1(const std::filesystem::path& userDataFolder, QWidget* parent)
+    : QMainWindow(parent), m_folders(ProgramFolders::under(userDataFolder)),
+      m_userDataFolder(userDataFolder), m_startupFolder(std::filesystem::current_path())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Ravello"));
+    buildWindow();
+    findChild<QLabel*>(QStringLiteral("Label1"))
+        ->setText(QString::fromStdString(ravello::files::utf8FromPath(userDataFolder)));
+    fillStyleList();
+    m_folders.makeTree();
+    findChild<QLineEdit*>(QStringLiteral("EDT_PathDatabaseProgramma"))
+        ->setText(QString::fromStdString(ravello::files::utf8FromPath(m_folders.database())));
+    loadSettings();
+    m_pagine->setCurrentWidget(m_programPage);
+    m_configurationPages->setCurrentIndex(1);
+    m_dvdProfilerFolderAtStart = m_dvdProfilerFolderEdit->text();
+    applyGeometry();
+}
+
+TForm1::~TForm1()
+{
+    FormDestroy();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TForm1::FormShow()
+{
+    if (!m_firstShow)
+        return;
+    m_firstShow = false;
+    // The splash runs its own modal loop; start it once the window has been shown, and do the
+    // first activation's work only after it has closed.
+    QTimer::singleShot(0, this, [this] {
+        if (m_splash)
+            m_splash->ShowModal();
+        m_splashDone = true;
+        FormActivate();
+    });
+}
+
+void TForm1::FormActivate()
+{
+    if (!m_firstActivation || (m_splash && !m_splashDone))
+        return;
+    m_messages.fill();
+    applyCaptions();
+    setWindowTitle(message("MSG_Titolo") + QStringLiteral(" - Version 1.1.0.1007"));
+    m_firstActivation = false;
+    m_pagine->setCurrentWidget(m_programPage);
+    m_filmPages->setCurrentIndex(0);
+    m_configurationPages->setCurrentIndex(1);
+}
+
+void TForm1::PagineChange()
+{
+    if (m_pagine->currentWidget() == m_configurationPage)
+        showDriveBoxes();
+}
+
+void TForm1::Btn_EsciClick()
+{
+    saveSettings();
+    close();
+}
+
+void TForm1::FormClose()
+{
+    if (m_splash)
+        m_splash->close();
+}
+
+void TForm1::FormDestroy() {}
+
+void TForm1::loadSettings()
+{
+    const settings::Settings stored = settings::loadSettings(m_folders.settingsFile());
+    applyStoredStyle(stored.styleName);
+    m_languageIndex = stored.languageIndex;
+    m_exportFileEdit->setText(QString::fromStdString(stored.exportFile));
+    m_dvdProfilerFolderEdit->setText(QString::fromStdString(stored.dvdProfilerFolder));
+    m_exportStamp = stored.exportStamp;
+    const settings::ExportStamp& stamp = m_exportStamp;
+    const int shownStamp[] = {stamp.day,  stamp.month,  stamp.year,
+                              stamp.hour, stamp.minute, stamp.second};
+    for (int field = 0; field < 6; ++field) {
+        findChild<QLabel*>(QStringLiteral("LBL_Data%1").arg(field + 1))
+            ->setText(QString::number(shownStamp[field]));
+    }
+    m_keyEdit->setText(QString::fromStdString(stored.tmdbKey));
+    m_tmdbLanguageBox->setCurrentText(QString::fromStdString(stored.tmdbLanguage));
+    m_countryBox->setCurrentText(QString::fromStdString(stored.country));
+    m_geometry = stored.geometry;
+    applyGeometry();
+}
+
+void TForm1::saveSettings()
+{
+    settings::Settings current;
+    current.styleName = m_currentStyleName.toStdString();
+    current.languageIndex = m_languageIndex;
+    current.exportFile = m_exportFileEdit->text().toStdString();
+    current.dvdProfilerFolder = m_dvdProfilerFolderEdit->text().toStdString();
+    current.exportStamp = m_exportStamp;
+    current.tmdbLanguage = m_tmdbLanguageBox->currentText().toStdString();
+    current.country = m_countryBox->currentText().toStdString();
+    current.tmdbKey = m_keyEdit->text().trimmed().toStdString();
+    current.geometry = {y(), x(), width(), height()};
+    settings::saveSettings(m_folders.settingsFile(), current);
+}
+
+void TForm1::applyStoredStyle(const std::string& name)
+{
+    // A settings file edited by hand may name a style that does not exist: fall back to the
+    // default rather than refuse to start.
+    QString style = QString::fromStdString(name);
+    if (!ravello::app::applyVisualStyle(style)) {
+        style = QString::fromLatin1(settings::kDefaultStyle);
+        ravello::app::applyVisualStyle(style);
+    }
+    m_currentStyleName = style;
+}
+
+void TForm1::applyGeometry()
+{
+    QRect frame(m_geometry.left, m_geometry.top, m_geometry.width, m_geometry.height);
+    // A window stored on a screen that is no longer there comes back to the primary one.
+    const bool onAScreen = std::any_of(
+        QGuiApplication::screens().cbegin(), QGuiApplication::screens().cend(),
+        [&](const QScreen* screen) { return screen->availableGeometry().intersects(frame); });
+    if (!onAScreen && QGuiApplication::primaryScreen())
+        frame.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    move(frame.topLeft());
+    resize(frame.size());
+}
+
+void TForm1::fillStyleList()
+{
+    m_styleList->clear();
+    m_styleList->addItems(ravello::app::visualStyleNames());
+}
+
+void TForm1::CONF_PROG_LIS_Lista_StiliDblClick()
+{
+    const QList<QListWidgetItem*> selected = m_styleList->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QString name = selected.front()->text();
+    if (ravello::app::applyVisualStyle(name))
+        m_currentStyleName = name;
+}

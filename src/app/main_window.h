@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include <QMainWindow>
+
+#include "app/interface_texts.h"
+#include "core/files/program_folders.h"
+#include "core/settings/settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class TForm2;
+
+// The main window: the whole interface. It owns every control and the state of a run; its
+// slots are the handlers of the controls, named after the control and the event. The work
+// itself is done by the core; the handlers show and forward.
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Builds the window, the program's folder tree below `userDataFolder`, and reads the
+    // settings file there.
+    explicit TForm1(const std::filesystem::path& userDataFolder, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The splash shown on the first show; without one the first show shows nothing.
+    void setSplash(TForm2* splash) { m_splash = splash; }
+
+    const ravello::files::ProgramFolders& folders() const { return m_folders; }
+    int languageIndex() const { return m_languageIndex; }
+    const QString& currentStyleName() const { return m_currentStyleName; }
+
+public slots:
+    // Lifecycle.
+    void FormShow();
+    void FormActivate();
+    void FormClose();
+    void FormDestroy();
+    void PagineChange();
+    void Btn_EsciClick();
+
+    // Interface languages.
+    void BTN_ItalianoClick();
+    void BTN_IngleseClick();
+    void BTN_SpagnoloClick();
+    void BTN_TedescoClick();
+    void BTN_FranceseClick();
+
+    // Visual styles.
+    void CONF_PROG_LIS_Lista_StiliDblClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building the control tree, page by page.
+    void buildWindow();
+    QWidget* buildMenuBar();
+    QWidget* buildProgramPage();
+    QWidget* buildSearchPanel(QWidget* page);
+    QWidget* buildFoundTitlesPanel(QWidget* page);
+    QWidget* buildFilmPages(QWidget* page);
+    QWidget* buildCoverPage();
+    QWidget* buildDataPage();
+    QWidget* buildCastPage();
+    struct PhotoPageNames
+    {
+        const char* page;
+        const char* label;
+        const char* list;
+        const char* image;
+        const char* copyButton;
+    };
+    QWidget* buildPhotoPage(const PhotoPageNames& names);
+    QWidget* buildConfigurationPage();
+    QWidget* buildLanguagePage();
+    QWidget* buildArchivePage();
+    QWidget* buildHiddenArchiveControls(QWidget* page);
+    QWidget* buildStylePage();
+
+    // Settings.
+    void loadSettings();
+    void saveSettings();
+    void applyStoredStyle(const std::string& name);
+    void applyGeometry();
+
+    // Interface texts.
+    void applyCaptions();
+    void setLanguage(int languageIndex);
+    QString message(const char* key) const;
+
+    void fillStyleList();
+    void showDriveBoxes();
+
+    ravello::files::ProgramFolders m_folders;
+    std::filesystem::path m_userDataFolder;
+    std::filesystem::path m_startupFolder;
+    ravello::app::MessageTable m_messages;
+    ravello::settings::ExportStamp m_exportStamp;
+    ravello::settings::WindowGeometry m_geometry;
+    // The DVD Profiler folder as it was at start-up: image paths are built from it.
+    QString m_dvdProfilerFolderAtStart;
+    QString m_currentStyleName;
+    int m_languageIndex = 0;
+    bool m_firstShow = true;
+    bool m_firstActivation = true;
+    bool m_splashDone = false;
+    TForm2* m_splash = nullptr;
+
+    QTabWidget* m_pagine = nullptr;
+    QTabWidget* m_filmPages = nullptr;
+    QTabWidget* m_configurationPages = nullptr;
+    QWidget* m_programPage = nullptr;
+    QWidget* m_configurationPage = nullptr;
+    QLineEdit* m_exportFileEdit = nullptr;
+    QLineEdit* m_dvdProfilerFolderEdit = nullptr;
+    QLineEdit* m_keyEdit = nullptr;
+    QComboBox* m_tmdbLanguageBox = nullptr;
+    QComboBox* m_countryBox = nullptr;
+    QPlainTextEdit* m_apiInstructions = nullptr;
+    QListWidget* m_styleList = nullptr;
+};

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+// The main window's interface texts: captions, language buttons, drive boxes.
+#include <cstring>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStorageInfo>
+#include <QTabWidget>
+
+#include "app/main_window.h"
+
+using ravello::app::interfaceTextRows;
+using ravello::app::kCaptionRows;
+
+namespace {
+
+constexpr const char* kWindowCaptionKey = "MSG_Titolo";
+constexpr const char* kApiInstructionsKey = "MEM_API";
+constexpr int kDriveBoxes = 18;
+
+// Gives a control its caption, whatever kind of control it is; a tab page's caption is its tab.
+void setCaption(QWidget* control, const QString& caption)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(caption);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(caption);
+    } else if (auto* tabs = qobject_cast<QTabWidget*>(
+                   control->parentWidget() ? control->parentWidget()->parentWidget() : nullptr)) {
+        tabs->setTabText(tabs->indexOf(control), caption);
+    }
+}
+
+} // namespace
+
+QString TForm1::message(const char* key) const
+{
+    return m_messages.text(key, m_languageIndex);
+}
+
+void TForm1::applyCaptions()
+{
+    m_apiInstructions->clear();
+    for (int row = 0; row < kCaptionRows; ++row) {
+        const char* key = interfaceTextRows()[static_cast<std::size_t>(row)].key;
+        const QString caption = m_messages.text(row, m_languageIndex);
+        if (std::strcmp(key, kWindowCaptionKey) == 0)
+            setWindowTitle(caption);
+        else if (std::strcmp(key, kApiInstructionsKey) == 0)
+            m_apiInstructions->appendPlainText(caption);
+        else if (QWidget* control = findChild<QWidget*>(QLatin1String(key)))
+            setCaption(control, caption);
+    }
+}
+
+void TForm1::setLanguage(int languageIndex)
+{
+    m_languageIndex = languageIndex;
+    applyCaptions();
+}
+
+void TForm1::BTN_ItalianoClick()
+{
+    setLanguage(0);
+}
+void TForm1::BTN_IngleseClick()
+{
+    setLanguage(1);
+}
+void TForm1::BTN_SpagnoloClick()
+{
+    setLanguage(2);
+}
+void TForm1::BTN_TedescoClick()
+{
+    setLanguage(3);
+}
+void TForm1::BTN_FranceseClick()
+{
+    setLanguage(4);
+}
+
+void TForm1::showDriveBoxes()
+{
+    // Windows lists drive letters; here every mounted volume is a "drive", named by its root.
+    QList<QAbstractButton*> boxes;
+    for (int box = 1; box <= kDriveBoxes; ++box) {
+        auto* checkBox = findChild<QAbstractButton*>(QStringLiteral("CHB_Disco%1").arg(box));
+        checkBox->setVisible(false);
+        boxes << checkBox;
+    }
+    int next = 0;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid())
+            continue;
+        // Past the last box, the last box is the one that changes.
+        QAbstractButton* box = boxes[std::min(next++, kDriveBoxes - 1)];
+        box->setText(message("MSG_Disco") + QLatin1Char(' ') + volume.rootPath());
+        box->setChecked(true);
+        box->setVisible(true);
+    }
+}
