@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "core/output/cast_information.h"
+#include "tests/core/output/golden_document.h"
+
+namespace ravello::output {
+namespace {
+
+std::vector<std::string> lines(const std::string& document)
+{
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    for (std::size_t end; (end = document.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
+        result.push_back(document.substr(start, end - start));
+    EXPECT_EQ(start, document.size()) << "every line ends with CR LF";
+    return result;
+}
+
+const std::vector<CastRow> kCast = {
+    {"Zendaya", "Rue Bennett"},
+    {"Jean Reno", "L\xc3\xa9on"},
+    {"Jean  Dujardin", "George Valentin"},
+    {"Maria de los Angeles", "Herself"},
+    {"Anna \xc3\x89lise Martin", ""},
+};
+
+TEST(CastInformation, EmptyCastGivesSixLines)
+{
+    const std::string document = buildCastInformation("Nikita", {});
+    EXPECT_EQ(lines(document).size(), 6u);
+    testing::expectGolden("cast_empty.xml", document);
+}
+
+TEST(CastInformation, ActorLinesCarryTheSplitNameAndRole)
+{
+    testing::expectGolden("cast_names.xml", buildCastInformation("L\xe9on", kCast));
+}
+
+TEST(CastInformation, EmptyTitleGivesAnEmptyTitleElement)
+{
+    EXPECT_EQ(lines(buildCastInformation("", {}))[2], "  <Title></Title>");
+}
+
+TEST(CastInformation, SpecialCharactersAreEscapedInEveryValue)
+{
+    const std::vector<CastRow> rows = {{"Tom \"Tiny\" O'Hara & Sons", "Boss <Big> \\\"B\\\""}};
+    const auto document = lines(buildCastInformation("Tom & Jerry: <Part \"2\">", rows));
+    EXPECT_EQ(document[2], "  <Title>Tom &amp; Jerry: &lt;Part &quot;2&quot;&gt;</Title>");
+    EXPECT_EQ(document[4], "   <Actor FirstName=\"Tom\" MiddleName=\"&quot;Tiny&quot;\" "
+                           "LastName=\"O'Hara &amp; Sons\" BirthYear=\"0\" "
+                           "Role=\"Boss &lt;Big&gt; &quot;B&quot;\" CreditedAs=\"\" "
+                           "Voice=\"false\" Uncredited=\"false\" />");
+}
+
+TEST(CastInformation, BuildingTwiceGivesTheSameText)
+{
+    EXPECT_EQ(buildCastInformation("Nikita", kCast), buildCastInformation("Nikita", kCast));
+}
+
+TEST(CastInformation, RowTextsGiveTheSameDocumentAsRows)
+{
+    std::vector<std::string> texts;
+    for (const CastRow& row : kCast)
+        texts.push_back(formatCastRow(row));
+    EXPECT_EQ(buildCastInformationFromRows("Nikita", texts), buildCastInformation("Nikita", kCast));
+}
+
+} // namespace
+} // namespace ravello::output
