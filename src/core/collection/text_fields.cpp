@@ -114,11 +114,10 @@ void StripTag(std::string& text)
     TrimRight(text);
     if (text.empty() || text.front() != '<' || text.back() != '>')
         return;
+    // The tag is erased rather than blanked out, so a line holding a tag alone (a bare
+    // start tag, a self-closing element) ends as the empty text, not as a row of spaces.
     text.erase(0, text.find('>') + 1);
     TrimLeft(text);
-    // Nothing but blanks after the tag: the line held a tag alone.
-    if (!text.empty() && isBlankOrNul(text.front()))
-        text.clear();
     if (text.empty() || text.back() != '>')
         return;
     const std::size_t endTag = text.find('<');
