@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: MIT
+#include "core/tmdb/endpoint.h"
+
+#include <cstdlib>
+
+namespace ravello::tmdb {
+namespace {
+
+// A host from the environment, or the default when the variable is unset or empty. A trailing
+// slash would double the one every path starts with.
+std::string hostFrom(const char* variable, const char* fallback)
+{
+    const char* value = std::getenv(variable);
+    std::string host = value && *value ? value : fallback;
+    while (!host.empty() && host.back() == '/')
+        host.pop_back();
+    return host;
+}
+
+bool isUnreserved(unsigned char byte)
+{
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+           (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' || byte == '~';
+}
+
+// Image paths are TMDb's own ("/abc.jpg"): slashes stay, anything a URL cannot carry as it
+// is gets encoded.
+std::string encodePath(std::string_view path)
+{
+    std::string encoded;
+    for (const char c : path) {
+        if (c == '/')
+            encoded += c;
+        else
+            encoded += percentEncode(std::string_view(&c, 1));
+    }
+    return encoded;
+}
+
+} // namespace
+
+Endpoint::Endpoint(std::string apiHost, std::string imageHost, std::string key,
+                   std::string language)
+    : m_apiHost(std::move(apiHost)), m_imageHost(std::move(imageHost)), m_key(std::move(key)),
+      m_language(std::move(language))
+{}
+
+Endpoint Endpoint::fromSettings(const settings::Settings& settings)
+{
+    return Endpoint(hostFrom(kApiHostVariable, kDefaultApiHost),
+                    hostFrom(kImageHostVariable, kDefaultImageHost),
+                    settings::effectiveTmdbKey(settings), settings.tmdbLanguage);
+}
+
+bool Endpoint::usesBearerToken() const
+{
+    return m_key.find('.') != std::string::npos;
+}
+
+// The key goes first, as TMDb's own examples write it; a bearer token leaves it out.
+Request Endpoint::apiRequest(const std::string& path, const std::string& query) const
+{
+    std::string parameters = usesBearerToken() ? "" : "api_key=" + percentEncode(m_key);
+    if (!query.empty())
+        parameters += (parameters.empty() ? "" : "&") + query;
+    Request request{m_apiHost + path + (parameters.empty() ? "" : "?") + parameters, {}};
+    if (usesBearerToken())
+        request.bearerToken = m_key;
+    return request;
+}
+
+Request Endpoint::searchRequest(std::string_view utf8Text) const
+{
+    return apiRequest("/3/search/movie", "language=" + percentEncode(m_language) +
+                                             "&query=" + percentEncode(utf8Text));
+}
+
+Request Endpoint::detailsRequest(std::int32_t filmId) const
+{
+    return apiRequest("/3/movie/" + std::to_string(filmId),
+                      "language=" + percentEncode(m_language));
+}
+
+Request Endpoint::creditsRequest(std::int32_t filmId) const
+{
+    return apiRequest("/3/movie/" + std::to_string(filmId) + "/credits", "");
+}
+
+std::string Endpoint::imageUrl(std::string_view path) const
+{
+    return m_imageHost + "/t/p/original" + encodePath(path);
+}
+
+std::string percentEncode(std::string_view bytes)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string encoded;
+    encoded.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (isUnreserved(byte)) {
+            encoded += c;
+        } else {
+            encoded += '%';
+            encoded += kHex[byte >> 4];
+            encoded += kHex[byte & 0x0F];
+        }
+    }
+    return encoded;
+}
+
+} // namespace ravello::tmdb

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/settings/settings.h"
+
+namespace ravello::tmdb {
+
+// One request as the fetcher sends it: the whole URL and, for a v4 read-access token, the
+// token to send as "Authorization: Bearer" (empty for none).
+struct Request
+{
+    std::string url;
+    std::string bearerToken;
+};
+
+// Where TMDb is and how to ask it: the API and image hosts (scheme, host, optional port), the
+// key and the language tag of the answers. A key that contains a '.' is a v4 read-access
+// token: it travels as a bearer header and the URLs carry no api_key.
+class Endpoint
+{
+public:
+    static constexpr const char* kDefaultApiHost = "https://api.themoviedb.org";
+    static constexpr const char* kDefaultImageHost = "https://image.tmdb.org";
+    static constexpr const char* kApiHostVariable = "RAVELLO_TMDB_API_URL";
+    static constexpr const char* kImageHostVariable = "RAVELLO_TMDB_IMAGE_URL";
+
+    Endpoint(std::string apiHost, std::string imageHost, std::string key, std::string language);
+
+    // The hosts from RAVELLO_TMDB_API_URL / RAVELLO_TMDB_IMAGE_URL when set (else TMDb's own),
+    // the effective key and the TMDb language of the settings.
+    static Endpoint fromSettings(const settings::Settings& settings);
+
+    const std::string& apiHost() const { return m_apiHost; }
+    const std::string& imageHost() const { return m_imageHost; }
+    const std::string& key() const { return m_key; }
+    const std::string& language() const { return m_language; }
+    void setLanguage(std::string language) { m_language = std::move(language); }
+
+    bool usesBearerToken() const;
+    // TMDb keys are 32 characters and tokens longer; anything under 10 cannot be one.
+    bool hasUsableKey() const { return m_key.size() >= 10; }
+
+    // The movie search for a UTF-8 text, in the endpoint's language.
+    Request searchRequest(std::string_view utf8Text) const;
+    Request detailsRequest(std::int32_t filmId) const;
+    Request creditsRequest(std::int32_t filmId) const;
+    // The image host's URL of the original size of a poster or profile path as TMDb sends it
+    // ("/abc.jpg", leading slash included).
+    std::string imageUrl(std::string_view path) const;
+
+private:
+    Request apiRequest(const std::string& path, const std::string& query) const;
+
+    std::string m_apiHost;
+    std::string m_imageHost;
+    std::string m_key;
+    std::string m_language;
+};
+
+// Percent-encodes every byte but the unreserved characters A-Z a-z 0-9 - . _ ~ (RFC 3986).
+std::string percentEncode(std::string_view bytes);
+
+} // namespace ravello::tmdb

@@ -1,0 +1,302 @@
+// SPDX-License-Identifier: MIT
+#include "core/tmdb/fetcher.h"
+
+#include <algorithm>
+#include <curl/curl.h>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "core/files/atomic_file.h"
+
+namespace ravello::tmdb {
+namespace {
+
+using namespace std::chrono;
+
+// An error answer is kept only as far as needed to read TMDb's status message from it.
+constexpr std::size_t kMaxErrorBodyBytes = 64 * 1024;
+constexpr const char* kUserAgent = "Ravello/" RAVELLO_VERSION_TEXT;
+
+void initialiseLibrary()
+{
+    static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
+    (void)initialised;
+}
+
+bool isSuccess(long status)
+{
+    return status >= 200 && status <= 299;
+}
+
+// Where the bytes of one attempt go: a 2xx answer to the file when there is one, otherwise
+// (and any error answer) to the body.
+struct Sink
+{
+    CURL* handle = nullptr;
+    files::AtomicFile* file = nullptr;
+    std::size_t limit = 0;
+    std::size_t received = 0;
+    std::string body;
+    bool tooLarge = false;
+    bool fileFailed = false;
+};
+
+std::size_t receive(char* data, std::size_t size, std::size_t count, void* user)
+{
+    auto& sink = *static_cast<Sink*>(user);
+    const std::size_t bytes = size * count;
+    if (bytes > sink.limit - sink.received) {
+        sink.tooLarge = true;
+        return 0; // makes the library end the transfer with a write error
+    }
+    sink.received += bytes;
+    long status = 0;
+    curl_easy_getinfo(sink.handle, CURLINFO_RESPONSE_CODE, &status);
+    if (sink.file && isSuccess(status)) {
+        sink.file->stream().write(data, static_cast<std::streamsize>(bytes));
+        sink.fileFailed = !sink.file->stream().good();
+        return sink.fileFailed ? 0 : bytes;
+    }
+    if (!sink.file || sink.body.size() < kMaxErrorBodyBytes)
+        sink.body.append(data, bytes);
+    return bytes;
+}
+
+// One GET with its handles; the handles are released with the object.
+class Transfer
+{
+public:
+    Transfer(const Request& request, const FetcherOptions& options, Sink& sink, bool wantsJson);
+    ~Transfer();
+    Transfer(const Transfer&) = delete;
+    Transfer& operator=(const Transfer&) = delete;
+
+    bool isReady() const { return m_easy && m_multi; }
+    // Runs the transfer to its end, calling `progress` between waits of `interval`.
+    CURLcode run(const ProgressCallback& progress, milliseconds interval);
+    long status() const;
+    std::optional<seconds> retryAfter() const;
+    std::string errorText(CURLcode code) const;
+
+private:
+    void configure(const Request& request, const FetcherOptions& options, Sink& sink);
+
+    CURL* m_easy = nullptr;
+    CURLM* m_multi = nullptr;
+    curl_slist* m_headers = nullptr;
+    char m_error[CURL_ERROR_SIZE] = {};
+};
+
+Transfer::Transfer(const Request& request, const FetcherOptions& options, Sink& sink,
+                   bool wantsJson)
+    : m_easy(curl_easy_init()), m_multi(curl_multi_init())
+{
+    if (!isReady())
+        return;
+    if (wantsJson)
+        m_headers = curl_slist_append(m_headers, "Accept: application/json");
+    if (!request.bearerToken.empty())
+        m_headers =
+            curl_slist_append(m_headers, ("Authorization: Bearer " + request.bearerToken).c_str());
+    sink.handle = m_easy;
+    configure(request, options, sink);
+    curl_multi_add_handle(m_multi, m_easy);
+}
+
+Transfer::~Transfer()
+{
+    if (m_multi && m_easy)
+        curl_multi_remove_handle(m_multi, m_easy);
+    if (m_easy)
+        curl_easy_cleanup(m_easy);
+    if (m_multi)
+        curl_multi_cleanup(m_multi);
+    curl_slist_free_all(m_headers);
+}
+
+void Transfer::configure(const Request& request, const FetcherOptions& options, Sink& sink)
+{
+    curl_easy_setopt(m_easy, CURLOPT_URL, request.url.c_str());
+    curl_easy_setopt(m_easy, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(m_easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYHOST, 2L);
+    curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT_MS,
+                     static_cast<long>(options.connectTimeout.count()));
+    curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_LIMIT, options.lowSpeedBytes);
+    curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_TIME,
+                     static_cast<long>(options.lowSpeedTime.count()));
+    curl_easy_setopt(m_easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sink.limit));
+    curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_USERAGENT, kUserAgent);
+    curl_easy_setopt(m_easy, CURLOPT_ACCEPT_ENCODING, "");
+    curl_easy_setopt(m_easy, CURLOPT_HTTPHEADER, m_headers);
+    curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_error);
+    curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, receive);
+    curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, &sink);
+}
+
+CURLcode Transfer::run(const ProgressCallback& progress, milliseconds interval)
+{
+    int running = 1;
+    while (running) {
+        if (curl_multi_perform(m_multi, &running) != CURLM_OK)
+            return CURLE_FAILED_INIT;
+        if (running)
+            curl_multi_poll(m_multi, nullptr, 0, static_cast<int>(interval.count()), nullptr);
+        if (progress)
+            progress();
+    }
+    int queued = 0;
+    while (CURLMsg* message = curl_multi_info_read(m_multi, &queued)) {
+        if (message->msg == CURLMSG_DONE)
+            return message->data.result;
+    }
+    return CURLE_FAILED_INIT;
+}
+
+long Transfer::status() const
+{
+    long status = 0;
+    curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
+    return status;
+}
+
+// Only the delay-seconds form: a date form counts as no value.
+std::optional<seconds> Transfer::retryAfter() const
+{
+    curl_header* header = nullptr;
+    if (curl_easy_header(m_easy, "Retry-After", 0, CURLH_HEADER, -1, &header) != CURLHE_OK)
+        return std::nullopt;
+    const std::string value = header->value;
+    if (value.empty() || value.find_first_not_of("0123456789") != std::string::npos ||
+        value.size() > 6)
+        return std::nullopt;
+    return seconds(std::stol(value));
+}
+
+std::string Transfer::errorText(CURLcode code) const
+{
+    return m_error[0] ? std::string(m_error) : std::string(curl_easy_strerror(code));
+}
+
+std::string statusMessageOf(const std::string& body)
+{
+    const auto document = nlohmann::json::parse(body, nullptr, false);
+    if (!document.is_object())
+        return {};
+    const auto message = document.find("status_message");
+    return message != document.end() && message->is_string() ? message->get<std::string>() : "";
+}
+
+// The result of one attempt from the transfer's end code, status and sink.
+FetchResult resultOf(const Transfer& transfer, CURLcode code, Sink& sink)
+{
+    FetchResult result;
+    result.httpStatus = transfer.status();
+    result.body = std::move(sink.body);
+    if (sink.tooLarge || code == CURLE_FILESIZE_EXCEEDED) {
+        result.problem = FetchProblem::TooLarge;
+    } else if (sink.fileFailed) {
+        result.problem = FetchProblem::File;
+    } else if (code != CURLE_OK) {
+        result.problem = FetchProblem::Transport;
+        result.transportError = {static_cast<int>(code), transfer.errorText(code)};
+    } else if (!isSuccess(result.httpStatus)) {
+        result.problem = FetchProblem::HttpStatus;
+        result.tmdbStatusMessage = statusMessageOf(result.body);
+    }
+    return result;
+}
+
+FetchResult sessionFailure()
+{
+    FetchResult result;
+    result.problem = FetchProblem::Session;
+    result.transportError = {static_cast<int>(CURLE_FAILED_INIT),
+                             curl_easy_strerror(CURLE_FAILED_INIT)};
+    return result;
+}
+
+struct Attempt
+{
+    FetchResult result;
+    std::optional<seconds> retryAfter;
+};
+
+Attempt attempt(const Request& request, const FetcherOptions& options,
+                const ProgressCallback& progress, files::AtomicFile* file, std::size_t limit)
+{
+    Sink sink;
+    sink.file = file;
+    sink.limit = limit;
+    Transfer transfer(request, options, sink, file == nullptr);
+    if (!transfer.isReady())
+        return {sessionFailure(), std::nullopt};
+    const CURLcode code = transfer.run(progress, options.progressInterval);
+    return {resultOf(transfer, code, sink), transfer.retryAfter()};
+}
+
+// Waits without blocking the caller's repainting: the callback keeps running meanwhile.
+void waitBeforeRetry(milliseconds wait, const FetcherOptions& options,
+                     const ProgressCallback& progress)
+{
+    const auto end = steady_clock::now() + wait;
+    while (steady_clock::now() < end) {
+        std::this_thread::sleep_for(std::min(
+            options.progressInterval, duration_cast<milliseconds>(end - steady_clock::now())));
+        if (progress)
+            progress();
+    }
+}
+
+FetchResult fetchWithRetry(const Request& request, const FetcherOptions& options,
+                           const ProgressCallback& progress, files::AtomicFile* file,
+                           std::size_t limit)
+{
+    Attempt first = attempt(request, options, progress, file, limit);
+    if (first.result.httpStatus != 429 || first.result.problem != FetchProblem::HttpStatus)
+        return std::move(first.result);
+    const milliseconds wait = first.retryAfter ? duration_cast<milliseconds>(*first.retryAfter)
+                                               : options.defaultRetryWait;
+    waitBeforeRetry(std::min(wait, options.maxRetryWait), options, progress);
+    return attempt(request, options, progress, file, limit).result;
+}
+
+} // namespace
+
+Fetcher::Fetcher(FetcherOptions options) : m_options(options)
+{
+    initialiseLibrary();
+}
+
+FetchResult Fetcher::fetchJson(const Request& request)
+{
+    FetchResult result =
+        fetchWithRetry(request, m_options, m_progress, nullptr, m_options.maxJsonBytes);
+    if (result.ok() && !nlohmann::json::accept(result.body))
+        result.problem = FetchProblem::NotJson;
+    return result;
+}
+
+FetchResult Fetcher::DownloadToFile(const Request& request, const std::filesystem::path& target)
+{
+    files::AtomicFile file(target);
+    if (!file.isOpen()) {
+        FetchResult result;
+        result.problem = FetchProblem::File;
+        return result;
+    }
+    FetchResult result =
+        fetchWithRetry(request, m_options, m_progress, &file, m_options.maxDownloadBytes);
+    if (result.ok() && !file.commit())
+        result.problem = FetchProblem::File;
+    return result;
+}
+
+} // namespace ravello::tmdb

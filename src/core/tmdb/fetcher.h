@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+
+#include "core/tmdb/endpoint.h"
+#include "core/tmdb/fetch_result.h"
+
+namespace ravello::tmdb {
+
+// The largest JSON answer kept in memory: TMDb's biggest credits documents are about 1 MB.
+inline constexpr std::size_t kMaxJsonBytes = 16u << 20;
+// The largest picture stored: TMDb's original posters and photos stay well below it.
+inline constexpr std::size_t kMaxDownloadBytes = 32u << 20;
+
+struct FetcherOptions
+{
+    std::chrono::milliseconds connectTimeout{15'000};
+    // A transfer that delivers under lowSpeedBytes per second for lowSpeedTime is given up.
+    long lowSpeedBytes = 1;
+    std::chrono::seconds lowSpeedTime{30};
+    // A 429 answer is tried once more after its Retry-After seconds, at most maxRetryWait;
+    // defaultRetryWait when it names none.
+    std::chrono::milliseconds maxRetryWait{10'000};
+    std::chrono::milliseconds defaultRetryWait{2'000};
+    std::size_t maxJsonBytes = kMaxJsonBytes;
+    std::size_t maxDownloadBytes = kMaxDownloadBytes;
+    // How often the progress callback runs while a retrieval waits or transfers.
+    std::chrono::milliseconds progressInterval{50};
+};
+
+// Called regularly while a retrieval runs, on the caller's thread, so that a window can
+// repaint. It must not start another retrieval.
+using ProgressCallback = std::function<void()>;
+
+// HTTPS GETs with certificate checks, time-outs, one retry after a 429, and a size cap. Each
+// call blocks until its retrieval has ended; no connection is kept between calls.
+class Fetcher
+{
+public:
+    explicit Fetcher(FetcherOptions options = {});
+
+    void setProgressCallback(ProgressCallback callback) { m_progress = std::move(callback); }
+    const FetcherOptions& options() const { return m_options; }
+
+    // Fetches a JSON document. ok() only for a complete 2xx answer that parses as JSON; the
+    // body then holds the answer's bytes exactly as received.
+    FetchResult fetchJson(const Request& request);
+
+    // Stores the answer's bytes at `target`, through a temporary file in the same folder that
+    // replaces the target only when the whole 2xx answer arrived: on any failure the target is
+    // left as it was. The body of the result stays empty on success.
+    FetchResult DownloadToFile(const Request& request, const std::filesystem::path& target);
+
+private:
+    FetcherOptions m_options;
+    ProgressCallback m_progress;
+};
+
+} // namespace ravello::tmdb

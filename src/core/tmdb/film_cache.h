@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/files/program_folders.h"
+#include "core/tmdb/credit_lists.h"
+#include "core/tmdb/endpoint.h"
+#include "core/tmdb/fetch_result.h"
+#include "core/tmdb/fetcher.h"
+#include "core/tmdb/film_data_page.h"
+
+namespace ravello::tmdb {
+
+enum class FilmFileKind
+{
+    Details = 1,
+    Credits = 2
+};
+enum class OpeningStep
+{
+    Cover,
+    Details,
+    Credits
+};
+
+struct OpeningFailure
+{
+    OpeningStep step;
+    FetchResult fetch;
+};
+
+// The title of the message box for a failed step: "Error" for the cover, "Errore" for the
+// details and the credits.
+const char* failureTitle(OpeningStep step);
+
+// Everything the window shows after opening a film.
+struct FilmOpening
+{
+    std::int32_t filmId = 0;
+    // The cached poster; nothing means the not-found picture. A file that does not decode as
+    // a picture counts as not found too: pass it to FilmCache::forgetCover.
+    std::optional<std::filesystem::path> coverFile;
+    FilmDataPage dataPage;
+    // Nothing when the credits could not be had: the lists keep what they show.
+    std::optional<CreditLists> credits;
+    // The steps that failed, in order, each to be told in a message box.
+    std::vector<OpeningFailure> failures;
+};
+
+// A film's poster, details and credits, each fetched once and kept for ever under the program
+// database folder, in buckets of identifier / 1000:
+//   DB/Covers/%04d/%07d.jpg, DB/Movie/FilmData/%04d/data_%07d.txt,
+//   DB/Movie/Actors/%04d/data_%07d.txt
+// The two text files hold the token lines of TMDb's answers. Opening a film whose three files
+// are cached makes no request.
+class FilmCache
+{
+public:
+    FilmCache(files::ProgramFolders folders, const Endpoint& endpoint, Fetcher& fetcher);
+
+    static std::string bucketName(std::int32_t filmId);
+    std::filesystem::path coverFile(std::int32_t filmId) const;
+    std::filesystem::path filmDataFile(std::int32_t filmId) const;
+    std::filesystem::path creditsFile(std::int32_t filmId) const;
+
+    // Opens the film of a result line: its identifier and poster URL come from the line.
+    FilmOpening open(std::string_view resultLine);
+    FilmOpening open(std::int32_t filmId, std::string_view posterUrl);
+
+    // Fetches the film's details (in the endpoint's language) or credits and, when the answer
+    // is a complete JSON document, stores its token lines at `file`, whole or not at all.
+    // On success the result's body holds the document.
+    FetchResult FetchFilmFile(std::int32_t filmId, const std::filesystem::path& file,
+                              FilmFileKind kind);
+
+    // Removes a cached cover that turned out not to be a picture, so that the next opening
+    // fetches it again.
+    void forgetCover(std::int32_t filmId) const;
+
+private:
+    std::optional<std::filesystem::path> openCover(std::int32_t filmId, std::string_view posterUrl,
+                                                   FilmOpening& opening);
+    std::optional<std::string> openDocument(std::int32_t filmId, FilmFileKind kind,
+                                            FilmOpening& opening);
+
+    files::ProgramFolders m_folders;
+    const Endpoint& m_endpoint;
+    Fetcher& m_fetcher;
+};
+
+} // namespace ravello::tmdb

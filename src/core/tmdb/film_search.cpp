@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#include "core/tmdb/film_search.h"
+
+#include "core/tmdb/result_line.h"
+
+namespace ravello::tmdb {
+
+SearchOutcome RunSearch(const Endpoint& endpoint, Fetcher& fetcher, std::string_view utf8Text)
+{
+    SearchOutcome outcome;
+    outcome.fetch = fetcher.fetchJson(endpoint.searchRequest(utf8Text));
+    if (outcome.fetch.ok())
+        outcome.lines = resultLinesOf(outcome.fetch.body, endpoint);
+    return outcome;
+}
+
+} // namespace ravello::tmdb

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/tmdb/endpoint.h"
+#include "core/tmdb/fetch_result.h"
+#include "core/tmdb/fetcher.h"
+
+namespace ravello::tmdb {
+
+struct SearchOutcome
+{
+    FetchResult fetch;
+    // The result lines, when fetch.ok(); on a failure the list should keep what it shows.
+    std::vector<std::string> lines;
+};
+
+// Asks TMDb's movie search for the UTF-8 text in the endpoint's language and returns the
+// result lines. A text of spaces, '&' or '#' searches for exactly that text.
+SearchOutcome RunSearch(const Endpoint& endpoint, Fetcher& fetcher, std::string_view utf8Text);
+
+} // namespace ravello::tmdb

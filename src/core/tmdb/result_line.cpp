@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include "core/tmdb/result_line.h"
+
+#include <cstdio>
+
+#include "core/collection/text_fields.h"
+#include "core/tmdb/json_document.h"
+#include "core/tmdb/text_normaliser.h"
+
+namespace ravello::tmdb {
+namespace {
+
+// The year is the number at the start of the date's first four characters ("2004-06-15"
+// gives 2004); an empty or null date gives 0.
+int yearOf(const json::Document& result)
+{
+    const auto date = json::textOf(result, "release_date");
+    return date ? collection::ToLong(std::string_view(*date).substr(0, 4)) : 0;
+}
+
+// TMDb sends the path with its own leading slash; null means the film has no poster, and
+// then no URL is made, so no request is made for it.
+std::string posterUrlOf(const json::Document& result, const Endpoint& endpoint)
+{
+    const auto path = result.find("poster_path");
+    if (path == result.end() || !path->is_string() || path->get_ref<const std::string&>().empty())
+        return {};
+    return endpoint.imageUrl(path->get_ref<const std::string&>());
+}
+
+} // namespace
+
+std::string formatResultLine(std::int32_t filmId, std::string_view title, int year,
+                             std::string_view posterUrl)
+{
+    char number[16];
+    std::snprintf(number, sizeof number, "%07d", static_cast<int>(filmId));
+    std::string line = number;
+    line += ' ';
+    line += title;
+    line += " (" + std::to_string(year) + ") ";
+    line += posterUrl;
+    normaliseText(line);
+    return line;
+}
+
+ResultLine readResultLine(std::string_view line)
+{
+    ResultLine result;
+    const std::size_t firstSpace = line.find(' ');
+    result.filmId = collection::ToLong(line.substr(0, firstSpace));
+    if (firstSpace == std::string_view::npos)
+        return result;
+    const std::size_t lastSpace = line.rfind(' ');
+    result.displayText = std::string(line.substr(firstSpace, lastSpace - firstSpace));
+    result.posterUrl = std::string(line.substr(lastSpace + 1));
+    return result;
+}
+
+std::vector<std::string> resultLinesOf(std::string_view answer, const Endpoint& endpoint)
+{
+    std::vector<std::string> lines;
+    const auto document = json::parse(answer);
+    if (!document || !document->is_object() || !document->contains("results"))
+        return lines;
+    const json::Document& results = (*document)["results"];
+    if (!results.is_array())
+        return lines;
+    for (const json::Document& result : results) {
+        if (!result.is_object() || !result.contains("release_date"))
+            continue;
+        lines.push_back(formatResultLine(json::integerOf(result, "id"),
+                                         json::textOf(result, "title").value_or(""), yearOf(result),
+                                         posterUrlOf(result, endpoint)));
+    }
+    return lines;
+}
+
+} // namespace ravello::tmdb

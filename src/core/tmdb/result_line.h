@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/tmdb/endpoint.h"
+
+// A line of the film search's result list: "%07d %s (%d) %s" of the film identifier, the
+// title, the year of release and the poster URL, passed through the text normaliser. The
+// list draws the title and year; opening a film reads the identifier and the poster URL back.
+namespace ravello::tmdb {
+
+struct ResultLine
+{
+    std::int32_t filmId = 0;
+    std::string displayText; // from the space after the identifier up to the year's ')'
+    std::string posterUrl;   // empty when the film has no poster
+};
+
+// One normalised line; `title` is UTF-8 as TMDb sent it.
+std::string formatResultLine(std::int32_t filmId, std::string_view title, int year,
+                             std::string_view posterUrl);
+
+// The parts of a line. The identifier is the digits before the first space (so identifiers
+// of eight digits work too); the poster URL, which holds no space, is the text after the
+// last space, so a title holding ") h" keeps both its text and its poster.
+ResultLine readResultLine(std::string_view line);
+
+// One line per element of the search answer's "results" that has a "release_date" key, in
+// the order of the answer, each from its own element's "id", "title", "release_date" and
+// "poster_path". An answer that is not JSON, or has no results, gives no line.
+std::vector<std::string> resultLinesOf(std::string_view answer, const Endpoint& endpoint);
+
+} // namespace ravello::tmdb

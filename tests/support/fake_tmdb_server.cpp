@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: MIT
+#include "tests/support/fake_tmdb_server.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <httplib.h>
+#include <iterator>
+#include <regex>
+
+namespace ravello::testing {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr std::size_t kFillerChunk = 64 * 1024;
+constexpr const char* kNoResults = R"({"page":1,"results":[],"total_pages":1,"total_results":0})";
+
+std::optional<std::string> readFixture(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// "Tom & Jerry #1" -> "tom___jerry__1": a file name for every query.
+std::string fixtureNameOf(const std::string& query)
+{
+    std::string name;
+    for (const unsigned char c : query)
+        name += std::isalnum(c) && c < 0x80 ? static_cast<char>(std::tolower(c)) : '_';
+    return name;
+}
+
+// Image names come from the URL: nothing may lead out of the images folder.
+bool isPlainName(const std::string& name)
+{
+    return !name.empty() && name.find("..") == std::string::npos &&
+           name.find_first_of("/\\") == std::string::npos;
+}
+
+RecordedRequest recordOf(const httplib::Request& request)
+{
+    RecordedRequest record{request.method, request.path, request.target, {}, {}};
+    for (const auto& [name, value] : request.params)
+        record.params.emplace(name, value);
+    for (const auto& [name, value] : request.headers) {
+        std::string lower = name;
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        record.headers.emplace(lower, value);
+    }
+    return record;
+}
+
+} // namespace
+
+std::string RecordedRequest::param(const std::string& name) const
+{
+    const auto found = params.find(name);
+    return found == params.end() ? std::string() : found->second;
+}
+
+std::string RecordedRequest::header(const std::string& lowerCaseName) const
+{
+    const auto found = headers.find(lowerCaseName);
+    return found == headers.end() ? std::string() : found->second;
+}
+
+FakeTmdbServer::FakeTmdbServer(fs::path fixtures, int port)
+    : m_fixtures(std::move(fixtures)), m_server(std::make_unique<httplib::Server>())
+{
+    m_server->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+        handle(request, response);
+    });
+    m_port = port == 0 ? m_server->bind_to_any_port("127.0.0.1")
+                       : (m_server->bind_to_port("127.0.0.1", port) ? port : -1);
+    if (m_port <= 0)
+        return;
+    m_thread = std::thread([this] { m_server->listen_after_bind(); });
+    // stop() only reaches a server that runs: wait until it does.
+    while (!m_server->is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+FakeTmdbServer::~FakeTmdbServer()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_all();
+    if (m_thread.joinable()) {
+        m_server->stop();
+        m_thread.join();
+    }
+}
+
+fs::path FakeTmdbServer::defaultFixtures()
+{
+    return fs::path(RAVELLO_FIXTURES_DIR) / "tmdb";
+}
+
+std::string FakeTmdbServer::url() const
+{
+    return "http://127.0.0.1:" + std::to_string(m_port);
+}
+
+void FakeTmdbServer::queueAnswer(ScriptedAnswer answer)
+{
+    std::lock_guard lock(m_mutex);
+    m_queue.push_back(std::move(answer));
+}
+
+void FakeTmdbServer::queueError(int status, std::optional<int> retryAfterSeconds)
+{
+    ScriptedAnswer answer = errorAnswer(status);
+    if (retryAfterSeconds)
+        answer.headers.emplace_back("Retry-After", std::to_string(*retryAfterSeconds));
+    queueAnswer(std::move(answer));
+}
+
+void FakeTmdbServer::setDelay(std::chrono::milliseconds delay)
+{
+    std::lock_guard lock(m_mutex);
+    m_delay = delay;
+}
+
+void FakeTmdbServer::requireKey(std::string key)
+{
+    std::lock_guard lock(m_mutex);
+    m_requiredKey = std::move(key);
+}
+
+void FakeTmdbServer::reset()
+{
+    std::lock_guard lock(m_mutex);
+    m_queue.clear();
+    m_delay = std::chrono::milliseconds(0);
+    m_requiredKey.reset();
+    m_requests.clear();
+}
+
+std::vector<RecordedRequest> FakeTmdbServer::requests() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_requests;
+}
+
+std::size_t FakeTmdbServer::requestCount() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_requests.size();
+}
+
+void FakeTmdbServer::handle(const httplib::Request& request, httplib::Response& response)
+{
+    std::chrono::milliseconds delay;
+    {
+        std::lock_guard lock(m_mutex);
+        m_requests.push_back(recordOf(request));
+        delay = m_delay;
+    }
+    if (delay.count() > 0 && !pause(delay))
+        return;
+    if (auto scripted = nextScripted())
+        send(std::move(*scripted), response);
+    else if (!isAuthorised(request))
+        send(errorAnswer(401), response);
+    else
+        send(fixtureAnswer(request), response);
+}
+
+std::optional<ScriptedAnswer> FakeTmdbServer::nextScripted()
+{
+    std::lock_guard lock(m_mutex);
+    if (m_queue.empty())
+        return std::nullopt;
+    ScriptedAnswer answer = std::move(m_queue.front());
+    m_queue.pop_front();
+    return answer;
+}
+
+bool FakeTmdbServer::isAuthorised(const httplib::Request& request) const
+{
+    std::lock_guard lock(m_mutex);
+    if (!m_requiredKey || !request.path.starts_with("/3/"))
+        return true;
+    return request.get_param_value("api_key") == *m_requiredKey ||
+           request.get_header_value("Authorization") == "Bearer " + *m_requiredKey;
+}
+
+ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) const
+{
+    static const std::regex details(R"(/3/movie/(\d+))");
+    static const std::regex credits(R"(/3/movie/(\d+)/credits)");
+    static const std::regex image(R"(/t/p/original/(.+))");
+    std::smatch match;
+    std::optional<std::string> body;
+    ScriptedAnswer answer;
+    if (request.path == "/3/search/movie") {
+        body = readFixture(m_fixtures / "search" /
+                           (fixtureNameOf(request.get_param_value("query")) + ".json"));
+        if (!body)
+            body = kNoResults;
+    } else if (std::regex_match(request.path, match, details)) {
+        body = readFixture(m_fixtures / "movie" / (match[1].str() + ".json"));
+    } else if (std::regex_match(request.path, match, credits)) {
+        body = readFixture(m_fixtures / "movie" / (match[1].str() + "_credits.json"));
+    } else if (std::regex_match(request.path, match, image) && isPlainName(match[1].str())) {
+        body = readFixture(m_fixtures / "images" / match[1].str());
+        answer.contentType = "image/jpeg";
+    }
+    if (!body)
+        return errorAnswer(404);
+    answer.body = std::move(*body);
+    return answer;
+}
+
+ScriptedAnswer FakeTmdbServer::errorAnswer(int status) const
+{
+    ScriptedAnswer answer;
+    answer.status = status;
+    answer.body = readFixture(m_fixtures / "errors" / (std::to_string(status) + ".json"))
+                      .value_or(R"({"success":false,"status_code":0,"status_message":"Error."})");
+    return answer;
+}
+
+void FakeTmdbServer::send(ScriptedAnswer answer, httplib::Response& response)
+{
+    response.status = answer.status;
+    for (const auto& [name, value] : answer.headers)
+        response.set_header(name, value);
+    if (answer.fillerBytes == 0 && answer.stallBeforeBody.count() == 0) {
+        response.set_content(answer.body, answer.contentType);
+        return;
+    }
+    const auto shared = std::make_shared<ScriptedAnswer>(std::move(answer));
+    const std::size_t total = shared->fillerBytes ? shared->fillerBytes : shared->body.size();
+    auto provide = [this, shared, total](std::size_t offset, httplib::DataSink& sink) {
+        if (offset == 0 && shared->stallBeforeBody.count() > 0 && !pause(shared->stallBeforeBody))
+            return false;
+        const std::size_t size = std::min(kFillerChunk, total - offset);
+        const std::string filler(shared->fillerBytes ? size : 0, 'x');
+        const char* data = shared->fillerBytes ? filler.data() : shared->body.data() + offset;
+        if (size > 0 && !sink.write(data, size))
+            return false;
+        if (offset + size == total)
+            sink.done();
+        return true;
+    };
+    if (shared->announceLength)
+        response.set_content_provider(
+            total, shared->contentType,
+            [provide](std::size_t offset, std::size_t, httplib::DataSink& sink) mutable {
+                return provide(offset, sink);
+            });
+    else
+        response.set_chunked_content_provider(shared->contentType, provide);
+}
+
+bool FakeTmdbServer::pause(std::chrono::milliseconds duration)
+{
+    std::unique_lock lock(m_mutex);
+    return !m_wake.wait_for(lock, duration, [this] { return m_stopping; });
+}
+
+} // namespace ravello::testing

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace httplib {
+class Server;
+struct Request;
+struct Response;
+} // namespace httplib
+
+namespace ravello::testing {
+
+// A request as the fake server saw it.
+struct RecordedRequest
+{
+    std::string method;
+    std::string path;                                // decoded
+    std::string target;                              // path and query exactly as sent
+    std::multimap<std::string, std::string> params;  // decoded query parameters
+    std::multimap<std::string, std::string> headers; // names in lower case
+
+    std::string param(const std::string& name) const;
+    std::string header(const std::string& lowerCaseName) const;
+};
+
+// An answer given instead of the fixtures' one.
+struct ScriptedAnswer
+{
+    int status = 200;
+    std::string body;
+    std::string contentType = "application/json;charset=utf-8";
+    std::vector<std::pair<std::string, std::string>> headers;
+    // Send this many filler bytes instead of `body`, with or without a Content-Length.
+    std::size_t fillerBytes = 0;
+    bool announceLength = false;
+    // Send the headers, then nothing for this long, then the body.
+    std::chrono::milliseconds stallBeforeBody{0};
+};
+
+// TMDb's API and image host on 127.0.0.1, answering from fixture files:
+//   /3/search/movie?query=Q   search/<q>.json, q being Q in lower case with every byte that
+//                             is not a letter or digit turned into '_' (no match: no results)
+//   /3/movie/ID               movie/ID.json
+//   /3/movie/ID/credits       movie/ID_credits.json
+//   /t/p/original/NAME        images/NAME
+// Missing files give TMDb's 404 document. Error statuses answer with errors/<status>.json.
+// Every request is recorded.
+class FakeTmdbServer
+{
+public:
+    // Listens on `port`, or on a free one when 0.
+    explicit FakeTmdbServer(std::filesystem::path fixtures = defaultFixtures(), int port = 0);
+    ~FakeTmdbServer();
+    FakeTmdbServer(const FakeTmdbServer&) = delete;
+    FakeTmdbServer& operator=(const FakeTmdbServer&) = delete;
+
+    static std::filesystem::path defaultFixtures();
+
+    int port() const { return m_port; }
+    // "http://127.0.0.1:PORT": both the API and the image host.
+    std::string url() const;
+    bool isListening() const { return m_port > 0; }
+
+    // The next requests get these answers, in order, before the fixtures answer again.
+    void queueAnswer(ScriptedAnswer answer);
+    // The next request gets TMDb's error document for the status, with a Retry-After header
+    // when given.
+    void queueError(int status, std::optional<int> retryAfterSeconds = std::nullopt);
+    // Every answer waits this long before it is sent.
+    void setDelay(std::chrono::milliseconds delay);
+    // Answers 401 to API requests whose api_key or bearer token is not `key`.
+    void requireKey(std::string key);
+    // Forgets queued answers, the delay, the required key and the recorded requests.
+    void reset();
+
+    std::vector<RecordedRequest> requests() const;
+    std::size_t requestCount() const;
+
+private:
+    void handle(const httplib::Request& request, httplib::Response& response);
+    std::optional<ScriptedAnswer> nextScripted();
+    ScriptedAnswer fixtureAnswer(const httplib::Request& request) const;
+    ScriptedAnswer errorAnswer(int status) const;
+    bool isAuthorised(const httplib::Request& request) const;
+    void send(ScriptedAnswer answer, httplib::Response& response);
+    // Sleeps, waking early when the server stops. False when it stopped.
+    bool pause(std::chrono::milliseconds duration);
+
+    std::filesystem::path m_fixtures;
+    std::unique_ptr<httplib::Server> m_server;
+    std::thread m_thread;
+    int m_port = 0;
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_stopping = false;
+    std::deque<ScriptedAnswer> m_queue;
+    std::chrono::milliseconds m_delay{0};
+    std::optional<std::string> m_requiredKey;
+    std::vector<RecordedRequest> m_requests;
+};
+
+} // namespace ravello::testing
