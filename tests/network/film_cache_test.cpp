@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+#include "core/tmdb/film_cache.h"
+#include "core/tmdb/token_lines.h"
+#include "tests/network/network_test.h"
+#include "tests/support/temporary_folder.h"
+
+namespace ravello::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using tmdb::FetchProblem;
+using tmdb::FilmOpening;
+using tmdb::OpeningStep;
+
+// The page of a film whose details could not be had: every other box keeps what it shows.
+tmdb::FilmDataPage onlyTheIdentifier(std::int32_t filmId)
+{
+    tmdb::FilmDataPage page;
+    page.filmId = std::to_string(filmId);
+    return page;
+}
+
+std::size_t filesUnder(const fs::path& folder)
+{
+    std::size_t count = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        count += entry.is_regular_file() ? 1 : 0;
+    return count;
+}
+
+class FilmCache : public NetworkTest
+{
+protected:
+    TemporaryFolder m_folder;
+    tmdb::Endpoint m_endpoint = endpoint();
+    tmdb::Fetcher m_fetcher{quickOptions()};
+    tmdb::FilmCache m_cache{files::ProgramFolders::at(m_folder.path()), m_endpoint, m_fetcher};
+
+    std::string posterUrl(const std::string& name) const
+    {
+        return fakeTmdb().url() + "/t/p/original/" + name;
+    }
+};
+
+TEST_F(FilmCache, FetchesAFilmOnceAndOpensItAgainWithoutARequest)
+{
+    const FilmOpening first = m_cache.open(4321, posterUrl("abc.jpg"));
+    EXPECT_TRUE(first.failures.empty());
+    EXPECT_EQ(server().requestCount(), 3u);
+    EXPECT_EQ(first.coverFile, m_cache.coverFile(4321));
+    EXPECT_EQ(readFileBytes(m_cache.coverFile(4321)),
+              readFileBytes(fixturePath("tmdb/images/abc.jpg")));
+    EXPECT_TRUE(fs::exists(m_folder / "DB/Movie/FilmData/0004/data_0004321.txt"));
+    EXPECT_TRUE(fs::exists(m_folder / "DB/Movie/Actors/0004/data_0004321.txt"));
+    EXPECT_EQ(filesUnder(m_folder.path()), 3u);
+
+    const FilmOpening second = m_cache.open(4321, posterUrl("abc.jpg"));
+    EXPECT_EQ(server().requestCount(), 3u);
+    EXPECT_EQ(second.dataPage, first.dataPage);
+    EXPECT_EQ(second.credits, first.credits);
+    EXPECT_EQ(second.coverFile, first.coverFile);
+}
+
+// The cache files are the answers' token lines, CR LF after each, bytes as received.
+TEST_F(FilmCache, StoresTheAnswersAsTokenLines)
+{
+    m_cache.open(123456, posterUrl("ct.jpg"));
+    const std::string details = readFileBytes(fixturePath("tmdb/movie/123456.json"));
+    EXPECT_EQ(readFileBytes(m_folder / "DB/Movie/FilmData/0123/data_0123456.txt"),
+              tmdb::tokenFileBytes(tmdb::SplitTokens(details)));
+    const std::string credits = readFileBytes(m_folder / "DB/Movie/Actors/0123/data_0123456.txt");
+    EXPECT_TRUE(credits.starts_with("{\r\n\t\"cast\":[{\r\n\t\t\"cast_id\":1,\r\n"));
+    EXPECT_EQ(tmdb::joinTokenLines(tmdb::tokenLinesOfFile(credits)),
+              readFileBytes(fixturePath("tmdb/movie/123456_credits.json")));
+    EXPECT_TRUE(fs::exists(m_folder / "DB/Covers/0123/0123456.jpg"));
+}
+
+TEST_F(FilmCache, MakesNoRequestForAFilmWithoutPoster)
+{
+    const FilmOpening opening = m_cache.open("0004322 Sample Film, Part Two (0) ");
+    EXPECT_TRUE(opening.failures.empty());
+    EXPECT_FALSE(opening.coverFile);
+    EXPECT_EQ(server().requestCount(), 2u);
+    for (const RecordedRequest& request : server().requests())
+        EXPECT_TRUE(request.path.starts_with("/3/movie/4322"));
+    EXPECT_EQ(opening.dataPage.year, "");
+}
+
+TEST_F(FilmCache, KeepsNoPosterOfAThousandBytesOrLess)
+{
+    EXPECT_FALSE(m_cache.open(9001, posterUrl("tiny1000.jpg")).coverFile);
+    EXPECT_FALSE(fs::exists(m_cache.coverFile(9001)));
+    EXPECT_EQ(m_cache.open(9002, posterUrl("tiny1001.jpg")).coverFile, m_cache.coverFile(9002));
+}
+
+// A failed step is reported, caches nothing and leaves the other steps alone.
+TEST_F(FilmCache, CachesNothingOfAFailedStep)
+{
+    server().queueError(404); // the poster
+    server().queueError(500); // the details
+    const FilmOpening opening = m_cache.open(4321, posterUrl("abc.jpg"));
+    ASSERT_EQ(opening.failures.size(), 2u);
+    EXPECT_EQ(opening.failures[0].step, OpeningStep::Cover);
+    EXPECT_EQ(opening.failures[0].fetch.httpStatus, 404);
+    EXPECT_EQ(opening.failures[1].step, OpeningStep::Details);
+    EXPECT_EQ(opening.failures[1].fetch.httpStatus, 500);
+    EXPECT_FALSE(opening.coverFile);
+    EXPECT_EQ(opening.dataPage, onlyTheIdentifier(4321));
+    ASSERT_TRUE(opening.credits);
+    EXPECT_EQ(opening.credits->cast.size(), 3u);
+    EXPECT_EQ(filesUnder(m_folder.path()), 1u); // the credits only
+
+    const FilmOpening retried = m_cache.open(4321, posterUrl("abc.jpg"));
+    EXPECT_TRUE(retried.failures.empty());
+    EXPECT_EQ(retried.dataPage.title, "Sample Film");
+}
+
+TEST_F(FilmCache, CachesNothingOfAnAnswerThatIsNotJson)
+{
+    server().queueAnswer({200, "<html>Maintenance</html>", "text/html", {}, 0, false, {}});
+    const FilmOpening opening = m_cache.open(4321, "");
+    ASSERT_EQ(opening.failures.size(), 1u);
+    EXPECT_EQ(opening.failures[0].fetch.problem, FetchProblem::NotJson);
+    EXPECT_FALSE(fs::exists(m_cache.filmDataFile(4321)));
+}
+
+TEST_F(FilmCache, FetchesTheDetailsInTheEndpointsLanguage)
+{
+    m_endpoint.setLanguage("it-IT");
+    m_cache.open(4321, "");
+    EXPECT_EQ(server().requests().at(0).param("language"), "it-IT");
+    EXPECT_FALSE(server().requests().at(1).params.contains("language"));
+}
+
+} // namespace
+} // namespace ravello::testing
