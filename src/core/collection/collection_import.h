@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/settings/settings.h"
+
+namespace ravello::collection {
+
+// How far an import has come: the number of the film just made (the status bar's "Import of
+// the film number N") and the share of the export read.
+struct ImportProgress
+{
+    int filmNumber = 0;
+    std::uint64_t bytesRead = 0;
+    std::uint64_t totalBytes = 0; // 0 when the export's size is unknown
+};
+
+// Called after every record and every block read, often: a caller that repaints should
+// throttle. The last call carries the final count.
+using ImportProgressCallback = std::function<void(const ImportProgress&)>;
+
+enum class ImportStatus
+{
+    Imported,         // the index file was replaced
+    ExportUnreadable, // the export could not be opened or read: nothing written
+    IndexNotWritten,  // the index file could not be written: the old one stays
+};
+
+struct ImportResult
+{
+    ImportStatus status = ImportStatus::ExportUnreadable;
+    int records = 0;    // records written to the index
+    int skipped = 0;    // profiles whose values would break the index's columns
+    int unnumbered = 0; // profiles without a collection number (no record, by design)
+    // The export's last-write time, to be kept as the collection export stamp; only after a
+    // successful import and when the time could be read.
+    std::optional<settings::ExportStamp> exportStamp;
+    std::string detail; // technical description of a failure, for logs and the command line
+};
+
+// Reads DVD Profiler's export and replaces the title index with its records, sorted by
+// collection number and occurrence, CR LF lines, Windows-1252 as in the export. The index is
+// written to a temporary file and renamed into place, so a failed import leaves the old one.
+// Memory grows with the records kept, not with the export's size.
+ImportResult ImportCollection(const std::filesystem::path& exportFile,
+                              const std::filesystem::path& indexFile,
+                              const ImportProgressCallback& progress = {});
+
+} // namespace ravello::collection

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+#include "core/collection/title_browser.h"
+
+#include <algorithm>
+
+#include "core/collection/dvd_profiler_locations.h"
+#include "core/collection/index_record.h"
+#include "core/collection/text_fields.h"
+#include "core/collection/title_list.h"
+
+namespace ravello::collection {
+
+TitleBrowser::TitleBrowser(std::filesystem::path dvdProfilerFolder)
+    : m_dvdProfilerFolder(std::move(dvdProfilerFolder))
+{}
+
+IndexLoad TitleBrowser::LoadTitleIndex(const std::filesystem::path& indexFile,
+                                       std::string_view searchText)
+{
+    IndexLoad load;
+    load.found = m_index.LoadTitleIndex(indexFile);
+    if (load.found)
+        load.items = FillTitleList(m_index, searchText);
+    load.largestCollectionNumber = m_index.largestCollectionNumber();
+    return load;
+}
+
+ListUpdate TitleBrowser::searchTextChanged(std::string_view searchText)
+{
+    ListUpdate update;
+    update.hideView = m_resetFlag;
+    update.items = FillTitleList(m_index, searchText);
+    m_resetFlag = true;
+    return update;
+}
+
+ListUpdate TitleBrowser::clearSearch()
+{
+    ListUpdate update = searchTextChanged({});
+    update.hideView = true;
+    return update;
+}
+
+TitleChoice TitleBrowser::chooseListItem(std::string_view listText)
+{
+    const ListKey key = listKeyOf(listText);
+    TitleChoice choice;
+    choice.collectionNumber = key.collectionNumber;
+    choice.occurrence = key.occurrence;
+    choice.occurrenceFieldsVisible = m_index.occurrences(key.collectionNumber) > 1;
+    writeSearchText(choice, shownTitleOf(listText));
+    // The "not found" item reads as number 0 and shows the not-found record.
+    if (key.collectionNumber == 0 || inCollection(key.collectionNumber))
+        choice.view = ShowTitle(key.collectionNumber, key.occurrence);
+    return choice;
+}
+
+std::optional<TitleChoice> TitleBrowser::chooseNumber(int number)
+{
+    if (m_index.empty())
+        return std::nullopt;
+    TitleChoice choice = chooseFromSpinners(number, 1);
+    choice.occurrenceMaximum = std::max(1, m_index.occurrences(number));
+    return choice;
+}
+
+std::optional<TitleChoice> TitleBrowser::chooseOccurrence(int number, int occurrence)
+{
+    occurrence = std::clamp(occurrence, 1, std::max(1, m_index.occurrences(number)));
+    if (m_index.empty())
+        return std::nullopt;
+    return chooseFromSpinners(number, occurrence);
+}
+
+TitleChoice TitleBrowser::chooseFromSpinners(int number, int occurrence)
+{
+    TitleChoice choice;
+    choice.collectionNumber = number;
+    choice.occurrence = occurrence;
+    if (inCollection(number)) {
+        choice.view = ShowTitle(number, occurrence);
+        writeSearchText(choice, recordTitle(m_index.FindIndexRecord(number, occurrence)));
+    }
+    return choice;
+}
+
+TitleView TitleBrowser::ShowTitle(int number, int occurrence) const
+{
+    const std::string record = m_index.FindIndexRecord(number, occurrence);
+    TitleView view;
+    view.coverFile = coverFileOf(m_dvdProfilerFolder, recordProfileId(record));
+    view.title = recordTitle(record);
+    if (std::string original = recordOriginalTitle(record); !original.empty())
+        view.originalTitle = std::move(original);
+    view.productionYear = recordProductionYear(record);
+    view.runningTime = std::to_string(recordRunningTime(record));
+    view.overview = recordOverview(record);
+    StripEscapedTags(view.overview);
+    return view;
+}
+
+// Any number from 1 to the largest one is looked up, gaps in the numbering included.
+bool TitleBrowser::inCollection(int number) const
+{
+    return number >= 1 && number <= m_index.largestCollectionNumber();
+}
+
+// A choice writes the search box, and that write refills the combo with the titles holding
+// the chosen one; the shown title stays until the next change of the search box.
+void TitleBrowser::writeSearchText(TitleChoice& choice, std::string text)
+{
+    m_resetFlag = false;
+    choice.list = searchTextChanged(text);
+    choice.searchText = std::move(text);
+}
+
+} // namespace ravello::collection

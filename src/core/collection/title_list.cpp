@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#include "core/collection/title_list.h"
+
+#include "core/collection/text_fields.h"
+
+namespace ravello::collection {
+namespace {
+
+constexpr std::size_t kListTextLength = 109;
+
+} // namespace
+
+std::vector<std::string> FillTitleList(const TitleIndex& index, std::string_view searchText)
+{
+    std::string filter(searchText);
+    ToUpper(filter);
+    std::vector<std::string> items;
+    for (const std::size_t position : index.search().find(filter, kMaxTitleListItems))
+        items.push_back(listTextOf(index.records()[position]));
+    return items;
+}
+
+std::string listTextOf(std::string_view record)
+{
+    std::string text = TitleSearch::searchTextOf(record);
+    if (text.size() > kListTextLength)
+        text.resize(kListTextLength);
+    TrimRight(text);
+    return text;
+}
+
+std::string shownTitleOf(std::string_view listText)
+{
+    std::string title(listText);
+    DropLeading(title, kListKeyLength);
+    return title;
+}
+
+ListKey listKeyOf(std::string_view listText)
+{
+    const auto column = [&](std::size_t first, std::size_t count) {
+        return first < listText.size() ? ToLong(listText.substr(first, count)) : 0;
+    };
+    return {column(0, 5), column(6, 3)};
+}
+
+} // namespace ravello::collection

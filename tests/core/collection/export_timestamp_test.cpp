@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#include <chrono>
+#include <ctime>
+#include <gtest/gtest.h>
+
+#include "core/collection/export_timestamp.h"
+#include "tests/support/temporary_folder.h"
+
+namespace ravello::collection {
+namespace {
+
+using testing::TemporaryFolder;
+using testing::writeFileBytes;
+
+// Sets the file's last-write time to a calendar time in local time.
+void setLocalWriteTime(const std::filesystem::path& file, std::tm local)
+{
+    local.tm_isdst = -1;
+    const std::time_t time = std::mktime(&local);
+    const auto system = std::chrono::system_clock::from_time_t(time);
+#if defined(__cpp_lib_chrono) && __cpp_lib_chrono >= 201907L
+    const auto fileTime = std::chrono::clock_cast<std::chrono::file_clock>(system);
+#else
+    const auto fileTime = std::chrono::file_clock::from_sys(system);
+#endif
+    std::filesystem::last_write_time(
+        file, std::chrono::time_point_cast<std::filesystem::file_time_type::duration>(fileTime));
+}
+
+TEST(ExportTimestamp, ReadsTheLastWriteTimeInLocalTime)
+{
+    TemporaryFolder folder;
+    writeFileBytes(folder / "Collection.xml", "<Collection/>");
+    std::tm local{};
+    local.tm_year = 2023 - 1900;
+    local.tm_mon = 10; // November
+    local.tm_mday = 5;
+    local.tm_hour = 21;
+    local.tm_min = 7;
+    local.tm_sec = 42;
+    setLocalWriteTime(folder / "Collection.xml", local);
+    const auto stamp = ReadExportTimestamp(folder / "Collection.xml");
+    ASSERT_TRUE(stamp.has_value());
+    EXPECT_EQ(*stamp, (settings::ExportStamp{2023, 11, 5, 21, 7, 42}));
+}
+
+TEST(ExportTimestamp, MissingFileOrFolderHasNoTime)
+{
+    TemporaryFolder folder;
+    EXPECT_FALSE(ReadExportTimestamp(folder / "none.xml").has_value());
+    EXPECT_FALSE(ReadExportTimestamp(folder.path()).has_value());
+}
+
+TEST(ExportTimestamp, FirstRunAsks)
+{
+    TemporaryFolder folder;
+    writeFileBytes(folder / "Collection.xml", "<Collection/>");
+    EXPECT_TRUE(ExportChanged(folder / "Collection.xml", settings::ExportStamp{}));
+}
+
+TEST(ExportTimestamp, UntouchedExportDoesNotAsk)
+{
+    TemporaryFolder folder;
+    writeFileBytes(folder / "Collection.xml", "<Collection/>");
+    const auto stamp = ReadExportTimestamp(folder / "Collection.xml");
+    ASSERT_TRUE(stamp.has_value());
+    EXPECT_FALSE(ExportChanged(folder / "Collection.xml", *stamp));
+}
+
+TEST(ExportTimestamp, NewExportAsks)
+{
+    TemporaryFolder folder;
+    writeFileBytes(folder / "Collection.xml", "<Collection/>");
+    const auto stamp = ReadExportTimestamp(folder / "Collection.xml");
+    ASSERT_TRUE(stamp.has_value());
+    const auto file = folder / "Collection.xml";
+    std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) +
+                                               std::chrono::seconds(1));
+    EXPECT_TRUE(ExportChanged(file, *stamp));
+}
+
+TEST(ExportTimestamp, MissingExportDoesNotAsk)
+{
+    TemporaryFolder folder;
+    EXPECT_FALSE(ExportChanged(folder / "none.xml", settings::ExportStamp{}));
+}
+
+} // namespace
+} // namespace ravello::collection

@@ -1,0 +1,280 @@
+// SPDX-License-Identifier: MIT
+#include "tests/support/synthetic_export.h"
+
+#include <string>
+#include <string_view>
+
+namespace ravello::testing {
+namespace {
+
+constexpr std::string_view kFirstNames[] = {"John",    "Sigourney", "Ren\xE9", "Fran\xE7ois",
+                                            "Maria",   "Bj\xF6rk",  "Tom",     "Isabelle",
+                                            "Jos\xE9", "Hanna"};
+constexpr std::string_view kLastNames[] = {"Hurt",
+                                           "Weaver",
+                                           "Cl\xE9ment",
+                                           "Truffaut",
+                                           "Schell",
+                                           "Scott",
+                                           "Skerritt",
+                                           "Huppert",
+                                           "Garc\xED"
+                                           "a",
+                                           "Sch\xFCtz"};
+constexpr std::string_view kWords[] = {"Alien",
+                                       "Night",
+                                       "Return",
+                                       "City",
+                                       "L'\xE9t\xE9",
+                                       "Dark",
+                                       "River",
+                                       "Love",
+                                       "Winter",
+                                       "M\xE4"
+                                       "dchen",
+                                       "Stars",
+                                       "Home",
+                                       "Last",
+                                       "Summer",
+                                       "Fire"};
+constexpr std::string_view kCreditTypes[][2] = {
+    {"Direction", "Director"},       {"Writing", "Screenwriter"},
+    {"Production", "Producer"},      {"Cinematography", "Director of Photography"},
+    {"Film Editing", "Film Editor"}, {"Music", "Composer"},
+    {"Sound", "Sound Designer"},     {"Art", "Production Designer"}};
+constexpr std::string_view kLocks[] = {
+    "Entire",       "Covers",      "Title",       "MediaType",      "Overview",
+    "Regions",      "Genres",      "SRP",         "Studios",        "DiscInformation",
+    "Cast",         "Crew",        "Features",    "AudioTracks",    "Subtitles",
+    "EasterEggs",   "RunningTime", "ReleaseDate", "ProductionYear", "CaseType",
+    "VideoFormats", "Rating"};
+
+// A small deterministic generator, so that every run writes the same bytes.
+class Random
+{
+public:
+    explicit Random(std::uint32_t seed) : m_state(seed * 2654435761u + 1) {}
+    std::uint32_t next()
+    {
+        m_state ^= m_state << 13;
+        m_state ^= m_state >> 17;
+        m_state ^= m_state << 5;
+        return m_state;
+    }
+    int below(int bound) { return static_cast<int>(next() % static_cast<std::uint32_t>(bound)); }
+    template <typename T, std::size_t N> const T& pick(const T (&items)[N])
+    {
+        return items[next() % N];
+    }
+
+private:
+    std::uint32_t m_state;
+};
+
+class ExportWriter
+{
+public:
+    ExportWriter(std::ostream& out, const SyntheticExportOptions& options)
+        : m_out(out), m_options(options), m_random(options.seed),
+          m_end(options.crLf ? "\r\n" : "\n")
+    {}
+    void write();
+
+private:
+    void line(int depth, std::string_view text);
+    void element(int depth, std::string_view name, std::string_view value);
+    void profile(int index);
+    void mediaTypes(int index);
+    void identity(int index);
+    void details();
+    void cast();
+    void crew();
+    void overview();
+    void closing();
+    std::string title(int words);
+    std::string personAttributes();
+
+    std::ostream& m_out;
+    const SyntheticExportOptions& m_options;
+    Random m_random;
+    std::string_view m_end;
+    int m_number = 0;
+};
+
+void ExportWriter::line(int depth, std::string_view text)
+{
+    m_out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << text << m_end;
+}
+
+void ExportWriter::element(int depth, std::string_view name, std::string_view value)
+{
+    if (value.empty())
+        line(depth, "<" + std::string(name) + "/>");
+    else
+        line(depth,
+             "<" + std::string(name) + ">" + std::string(value) + "</" + std::string(name) + ">");
+}
+
+std::string ExportWriter::title(int words)
+{
+    std::string text(m_random.pick(kWords));
+    for (int i = 1; i < words; ++i)
+        text += (m_random.below(8) == 0 ? " &amp; " : " ") + std::string(m_random.pick(kWords));
+    return text;
+}
+
+void ExportWriter::write()
+{
+    m_out << "<?xml version=\"1.0\" encoding=\"windows-1252\"?>" << m_end;
+    line(0, "<Collection>");
+    for (int i = 0; i < m_options.profiles; ++i)
+        profile(i);
+    line(0, "</Collection>");
+}
+
+void ExportWriter::profile(int index)
+{
+    line(1, "<DVD>");
+    element(2, "ID",
+            std::to_string(5000000000000LL + index * 7919LL) + "." + std::to_string(index % 5));
+    mediaTypes(index);
+    identity(index);
+    details();
+    cast();
+    crew();
+    overview();
+    closing();
+    line(1, "</DVD>");
+}
+
+void ExportWriter::mediaTypes(int index)
+{
+    static constexpr std::string_view kCustom[] = {"", "", "", "X265 UHD", "Divx 5"};
+    line(2, "<MediaTypes>");
+    element(3, "DVD", index % 7 == 0 ? "False" : "true");
+    element(3, "HDDVD", index % 11 == 0 ? "true" : "false");
+    element(3, "BluRay", index % 3 == 0 ? "true" : "false");
+    element(3, "CustomMediaType", m_random.pick(kCustom));
+    line(2, "</MediaTypes>");
+}
+
+void ExportWriter::identity(int index)
+{
+    element(2, "UPC", "0-25192-0" + std::to_string(1000 + index % 9000) + "-1");
+    const bool unnumbered = m_options.unnumberedEvery > 0 && index % m_options.unnumberedEvery == 1;
+    const bool shared =
+        m_options.sharedNumberEvery > 0 && index % m_options.sharedNumberEvery == 2 && m_number > 0;
+    if (unnumbered) {
+        element(2, "CollectionNumber", "");
+    } else {
+        m_number += shared ? 0 : 1;
+        element(2, "CollectionNumber", std::to_string(m_number));
+    }
+    line(2, "<CollectionType IsPartOfOwnedCollection=\"True\">Owned</CollectionType>");
+    element(2, "Title", title(1 + m_random.below(m_random.below(20) == 0 ? 30 : 4)));
+    element(2, "DistTrait", "");
+    element(2, "OriginalTitle", m_random.below(3) == 0 ? title(2) : "");
+    element(2, "CountryOfOrigin", "United States");
+    element(2, "ProductionYear", std::to_string(1930 + m_random.below(95)));
+    element(2, "Released", "2004-05-1" + std::to_string(m_random.below(10)));
+    element(2, "RunningTime", std::to_string(70 + m_random.below(120)));
+    element(2, "RatingSystem", "MPAA");
+    element(2, "Rating", "PG-13");
+}
+
+void ExportWriter::details()
+{
+    element(2, "CaseType", "Keep Case");
+    line(2, "<BoxSet>");
+    element(3, "Parent", "");
+    element(3, "Contents", "");
+    line(2, "</BoxSet>");
+    element(2, "SortTitle", title(2));
+    element(2, "LastEdited", "2021-03-04T10:11:12");
+    line(2, "<Genres>");
+    element(3, "Genre", "Science-Fiction");
+    element(3, "Genre", "Drama");
+    line(2, "</Genres>");
+    line(2, "<Format>");
+    element(3, "FormatAspectRatio", "2.35");
+    element(3, "FormatVideoStandard", "PAL");
+    line(2, "</Format>");
+    line(2, "<Audio>");
+    line(3, "<AudioTrack>");
+    element(4, "AudioContent", "English");
+    element(4, "AudioFormat", "Dolby Digital");
+    element(4, "AudioChannels", "5.1");
+    line(3, "</AudioTrack>");
+    line(2, "</Audio>");
+    line(2, "<SRP DenominationType=\"EUR\" DenominationDesc=\"&#8364;\">19.99</SRP>");
+}
+
+std::string ExportWriter::personAttributes()
+{
+    return "FirstName=\"" + std::string(m_random.pick(kFirstNames)) +
+           "\" MiddleName=\"\" LastName=\"" + std::string(m_random.pick(kLastNames)) +
+           "\" BirthYear=\"" + std::to_string(1900 + m_random.below(100)) + "\"";
+}
+
+void ExportWriter::cast()
+{
+    line(2, "<Actors>");
+    for (int i = 0; i < m_options.castPerProfile; ++i)
+        line(3, "<Actor " + personAttributes() + " Role=\"" + std::string(m_random.pick(kWords)) +
+                    " &quot;" + std::string(m_random.pick(kFirstNames)) +
+                    "&quot;\" CreditedAs=\"\" Voice=\"False\" Uncredited=\"False\"/>");
+    line(2, "</Actors>");
+}
+
+void ExportWriter::crew()
+{
+    line(2, "<Credits>");
+    for (int i = 0; i < m_options.crewPerProfile; ++i) {
+        const auto& type = m_random.pick(kCreditTypes);
+        line(3, "<Credit " + personAttributes() + " CreditType=\"" + std::string(type[0]) +
+                    "\" CreditSubtype=\"" + std::string(type[1]) + "\" CreditedAs=\"\"/>");
+    }
+    line(2, "</Credits>");
+}
+
+void ExportWriter::overview()
+{
+    const auto sentence = [this] {
+        return "The &lt;i&gt;" + title(2) + "&lt;/i&gt; of a " + title(3) +
+               " on the night it all changed, &quot;" + title(1) + "&quot; &amp; more.";
+    };
+    if (m_options.overviewLines <= 1) {
+        element(2, "Overview", sentence());
+        return;
+    }
+    line(2, "<Overview>" + sentence());
+    for (int i = 2; i < m_options.overviewLines; ++i)
+        line(0, sentence());
+    line(0, sentence() + "</Overview>");
+}
+
+void ExportWriter::closing()
+{
+    element(2, "EasterEggs", "");
+    line(2, "<Review Film=\"" + std::to_string(m_random.below(10)) +
+                "\" Video=\"7\" Audio=\"6\" Extras=\"5\"/>");
+    element(2, "Notes", "");
+    if (m_options.myLinks) {
+        line(2, "<MyLinks>");
+        element(3, "UserLinks", "");
+        line(2, "</MyLinks>");
+    }
+    line(2, "<Locks>");
+    for (std::string_view lock : kLocks)
+        element(3, lock, "false");
+    line(2, "</Locks>");
+}
+
+} // namespace
+
+void writeSyntheticExport(std::ostream& out, const SyntheticExportOptions& options)
+{
+    ExportWriter(out, options).write();
+}
+
+} // namespace ravello::testing
