@@ -124,6 +124,16 @@ TEST_F(FilmCache, CachesNothingOfAnAnswerThatIsNotJson)
     EXPECT_FALSE(fs::exists(m_cache.filmDataFile(4321)));
 }
 
+TEST_F(FilmCache, ShowsADocumentItCouldNotStore)
+{
+    fs::create_directories(m_cache.filmDataFile(4321)); // a folder where the file should go
+    const FilmOpening opening = m_cache.open(4321, "");
+    ASSERT_EQ(opening.failures.size(), 1u);
+    EXPECT_EQ(opening.failures[0].fetch.problem, FetchProblem::File);
+    EXPECT_EQ(opening.dataPage.title, "Sample Film");
+    EXPECT_TRUE(fs::is_directory(m_cache.filmDataFile(4321)));
+}
+
 TEST_F(FilmCache, FetchesTheDetailsInTheEndpointsLanguage)
 {
     m_endpoint.setLanguage("it-IT");

@@ -43,6 +43,9 @@ bool isReadable(const fs::path& file)
 
 std::optional<std::string> readBytes(const fs::path& file)
 {
+    std::error_code error; // a folder opens as a stream but throws when read
+    if (!fs::is_regular_file(file, error))
+        return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;
@@ -147,16 +150,15 @@ std::optional<std::string> FilmCache::openDocument(std::int32_t filmId, FilmFile
     if (auto document = cachedDocument(file))
         return document;
     FetchResult result = FetchFilmFile(filmId, file, kind);
-    if (result.ok() || result.problem == FetchProblem::File) {
-        std::string document = std::move(result.body);
-        if (!result.ok()) // shown this once although it could not be kept
-            opening.failures.push_back(
-                {details ? OpeningStep::Details : OpeningStep::Credits, std::move(result)});
-        return document;
-    }
-    opening.failures.push_back(
-        {details ? OpeningStep::Details : OpeningStep::Credits, std::move(result)});
-    return std::nullopt;
+    // A document that arrived but could not be stored is shown all the same.
+    const bool arrived = result.ok() || result.problem == FetchProblem::File;
+    std::optional<std::string> document;
+    if (arrived)
+        document = std::move(result.body);
+    if (!result.ok())
+        opening.failures.push_back(
+            {details ? OpeningStep::Details : OpeningStep::Credits, std::move(result)});
+    return document;
 }
 
 FetchResult FilmCache::FetchFilmFile(std::int32_t filmId, const fs::path& file, FilmFileKind kind)
