@@ -8,6 +8,9 @@ const std::vector<Command>& commands()
 {
     static const std::vector<Command> all = {
         {"normalise", "", runNormalise},
+        {"cast-xml", "ID", runCastXml},
+        {"crew-xml", "ID [--no-photography] [--no-sound] [--no-art] [--no-other]", runCrewXml},
+        {"photo", "cast|crew PERSON_ID PHOTO_PATH", runPhoto},
     };
     return all;
 }

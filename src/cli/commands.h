@@ -8,5 +8,12 @@ namespace ravello::cli {
 
 // Standard input through the text normaliser to standard output, bytes in, bytes out.
 int runNormalise(CliContext& context, const Arguments& arguments);
+// The film's CastInformation document, as the Copy button builds it, as Windows-1252 bytes.
+int runCastXml(CliContext& context, const Arguments& arguments);
+// The film's CrewInformation document; --no-photography, --no-sound, --no-art and --no-other
+// leave out the custom credits of a group, as the window's check boxes do.
+int runCrewXml(CliContext& context, const Arguments& arguments);
+// Fetches a cast or crew member's photo into the photo cache unless it is there; prints its path.
+int runPhoto(CliContext& context, const Arguments& arguments);
 
 } // namespace ravello::cli

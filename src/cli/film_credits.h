@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/cli_context.h"
+#include "core/tmdb/credit_lists.h"
+
+// A film's title and credit rows for the document commands, opened as the window opens a
+// film: from the film cache, fetching only what it does not hold yet.
+namespace ravello::cli {
+
+struct FilmCredits
+{
+    std::string title; // the data page's title, Windows-1252; empty when the film has none
+    tmdb::CreditLists lists;
+};
+
+// A TMDb film or person identifier: decimal digits only, greater than zero.
+std::optional<std::int32_t> parseIdentifier(std::string_view text);
+
+// Opens the film. A step that could not be done is written on the error stream and gives
+// nothing; a document fetched but not kept in the cache is only warned about.
+std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32_t filmId);
+
+} // namespace ravello::cli

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include "cli/commands.h"
+#include "cli/film_credits.h"
+#include "core/files/path_text.h"
+#include "core/output/photo_cache.h"
+#include "core/settings/settings_file.h"
+#include "core/tmdb/fetcher.h"
+
+namespace ravello::cli {
+namespace {
+
+std::optional<output::PhotoList> parseList(const std::string& text)
+{
+    if (text == "cast")
+        return output::PhotoList::Cast;
+    if (text == "crew")
+        return output::PhotoList::Crew;
+    return std::nullopt;
+}
+
+int report(const CliContext& context, const output::PhotoResult& result)
+{
+    switch (result.problem) {
+    case output::PhotoProblem::None:
+        context.out << files::utf8FromPath(result.file) << '\n';
+        return context.out.good() ? kSuccess : context.fail("could not write the output");
+    case output::PhotoProblem::NoPhoto:
+        return context.fail("There are no images for this profile");
+    case output::PhotoProblem::BadPersonNumber:
+        return context.fail("not a person identifier");
+    case output::PhotoProblem::DownloadFailed:
+        return context.fail("photo: " + tmdb::failureDetail(result.fetch));
+    case output::PhotoProblem::EmptyDownload:
+        return context.fail("photo: the image host sent an empty answer");
+    }
+    return kFailure;
+}
+
+} // namespace
+
+int runPhoto(CliContext& context, const Arguments& arguments)
+{
+    if (arguments.size() != 3)
+        return context.usageError("photo takes cast or crew, a person identifier and a path");
+    const auto list = parseList(arguments[0]);
+    if (!list)
+        return context.usageError("photo: the first argument is cast or crew");
+    const auto personNumber = parseIdentifier(arguments[1]);
+    if (!personNumber)
+        return context.usageError("not a person identifier: " + arguments[1]);
+
+    const auto settings = settings::loadSettings(context.folders.settingsFile());
+    tmdb::Fetcher fetcher;
+    const output::PhotoCache cache(
+        context.folders, tmdb::Endpoint::fromSettings(settings),
+        [&fetcher](const std::string& url, const std::filesystem::path& target) {
+            return fetcher.DownloadToFile({url, {}}, target);
+        });
+    return report(context, cache.photo(*list, {*personNumber, arguments[2]}));
+}
+
+} // namespace ravello::cli

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "cli/cli_context.h"
+#include "core/files/program_folders.h"
+#include "core/tmdb/token_lines.h"
+#include "tests/core/output/golden_document.h"
+#include "tests/support/temporary_folder.h"
+
+namespace ravello::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Points both TMDb hosts at a closed local port, so that a test that would fetch fails
+// instead of reaching the internet.
+void keepOffTheNetwork()
+{
+#ifdef _WIN32
+    _putenv_s("RAVELLO_TMDB_API_URL", "http://127.0.0.1:9");
+    _putenv_s("RAVELLO_TMDB_IMAGE_URL", "http://127.0.0.1:9");
+#else
+    setenv("RAVELLO_TMDB_API_URL", "http://127.0.0.1:9", 1);
+    setenv("RAVELLO_TMDB_IMAGE_URL", "http://127.0.0.1:9", 1);
+#endif
+}
+
+class OutputCommandsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        keepOffTheNetwork();
+        // Film 603 as an earlier opening left it in the film cache.
+        const auto folders = files::ProgramFolders::at(m_folder.path());
+        cacheDocument(folders.filmDataFolder() / "0000" / "data_0000603.txt",
+                      "output/film_603_details.json");
+        cacheDocument(folders.filmCreditsFolder() / "0000" / "data_0000603.txt",
+                      "output/film_603_credits.json");
+    }
+
+    static void cacheDocument(const fs::path& file, std::string_view fixture)
+    {
+        const std::string json = testing::readFileBytes(testing::fixturePath(fixture));
+        ASSERT_FALSE(json.empty()) << fixture;
+        testing::writeFileBytes(file, tmdb::tokenFileBytes(tmdb::SplitTokens(json)));
+    }
+
+    CliRun run(Arguments arguments)
+    {
+        arguments.insert(arguments.begin(), {"--data-dir", m_folder.path().string()});
+        std::istringstream in;
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = runCli(arguments, in, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    testing::TemporaryFolder m_folder;
+};
+
+TEST_F(OutputCommandsTest, CastXmlWritesTheDocumentOfACachedFilm)
+{
+    const CliRun result = run({"cast-xml", "603"});
+    ASSERT_EQ(result.status, kSuccess) << result.err;
+    testing::expectGolden("cli_cast_603.xml", result.out);
+}
+
+TEST_F(OutputCommandsTest, CrewXmlHonoursTheGroupOptions)
+{
+    const CliRun all = run({"crew-xml", "603"});
+    ASSERT_EQ(all.status, kSuccess) << all.err;
+    testing::expectGolden("cli_crew_603.xml", all.out);
+
+    const CliRun none =
+        run({"crew-xml", "--no-photography", "603", "--no-sound", "--no-art", "--no-other"});
+    ASSERT_EQ(none.status, kSuccess) << none.err;
+    testing::expectGolden("cli_crew_603_no_groups.xml", none.out);
+}
+
+TEST_F(OutputCommandsTest, FilmThatCannotBeOpenedFails)
+{
+    const CliRun result = run({"cast-xml", "604"});
+    EXPECT_EQ(result.status, kFailure);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_NE(result.err.find("film 604"), std::string::npos) << result.err;
+}
+
+TEST_F(OutputCommandsTest, PhotoInTheCacheIsPrintedWithoutDownload)
+{
+    const fs::path cached = m_folder.path() / "DB" / "Crew" / "000" / "009" / "0009339.jpg";
+    testing::writeFileBytes(cached, "\xff\xd8 picture");
+    const CliRun result = run({"photo", "crew", "9339", "/abcdefghijklmnop.jpg"});
+    ASSERT_EQ(result.status, kSuccess) << result.err;
+    EXPECT_EQ(fs::path(result.out.substr(0, result.out.size() - 1)), cached);
+    EXPECT_FALSE(fs::exists(m_folder.path() / "DB" / "Actors" / "000" / "009"));
+}
+
+TEST_F(OutputCommandsTest, PhotoOfAPersonWithoutPhotoFails)
+{
+    const CliRun result = run({"photo", "cast", "2975", "null"});
+    EXPECT_EQ(result.status, kFailure);
+    EXPECT_NE(result.err.find("There are no images for this profile"), std::string::npos);
+}
+
+TEST_F(OutputCommandsTest, FailedPhotoDownloadFailsAndLeavesNoFile)
+{
+    const CliRun result = run({"photo", "cast", "6384", "/4D0PpNI0kmP58hgrwGC3wCjxhnm.jpg"});
+    EXPECT_EQ(result.status, kFailure);
+    EXPECT_FALSE(fs::exists(m_folder.path() / "DB" / "Actors" / "000" / "006" / "0006384.jpg"));
+}
+
+TEST_F(OutputCommandsTest, BadArgumentsAreUsageErrors)
+{
+    for (const Arguments& arguments : {
+             Arguments{"cast-xml"},
+             Arguments{"cast-xml", "603", "604"},
+             Arguments{"cast-xml", "0"},
+             Arguments{"cast-xml", "-603"},
+             Arguments{"cast-xml", "60x"},
+             Arguments{"crew-xml"},
+             Arguments{"crew-xml", "603", "--no-music"},
+             Arguments{"crew-xml", "603", "604"},
+             Arguments{"photo", "cast", "819"},
+             Arguments{"photo", "actors", "819", "/abcdefghijklmnop.jpg"},
+             Arguments{"photo", "cast", "abc", "/abcdefghijklmnop.jpg"},
+         }) {
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, kUsageError) << arguments[0] << ' ' << arguments.size();
+        EXPECT_TRUE(result.out.empty());
+    }
+}
+
+} // namespace
+} // namespace ravello::cli
