@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 #include "cli/cli_context.h"

@@ -26,8 +26,7 @@ fs::path temporaryPathFor(const fs::path& target)
 AtomicFile::AtomicFile(fs::path target)
     : m_target(std::move(target)), m_temporary(temporaryPathFor(m_target)),
       m_stream(m_temporary, std::ios::binary | std::ios::trunc)
-{
-}
+{}
 
 AtomicFile::~AtomicFile()
 {

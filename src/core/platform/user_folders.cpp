@@ -17,9 +17,15 @@ fs::path environmentFolder(const wchar_t* name)
 }
 } // namespace
 
-fs::path userDataFolder() { return environmentFolder(L"APPDATA"); }
+fs::path userDataFolder()
+{
+    return environmentFolder(L"APPDATA");
+}
 
-fs::path dvdProfilerDriveC() { return fs::path(L"c:\\"); }
+fs::path dvdProfilerDriveC()
+{
+    return fs::path(L"c:\\");
+}
 
 fs::path dvdProfilerDocumentsFolder()
 {
@@ -36,7 +42,10 @@ fs::path environmentFolder(const char* name)
     return value && *value ? fs::path(value) : fs::path();
 }
 
-fs::path homeFolder() { return environmentFolder("HOME"); }
+fs::path homeFolder()
+{
+    return environmentFolder("HOME");
+}
 
 fs::path winePrefix()
 {

@@ -37,7 +37,7 @@ inline constexpr const char* kDefaultStyle = "Glow";
 struct Settings
 {
     std::string styleName = kDefaultStyle;
-    int languageIndex = kEnglish; // 0 Italian, 1 English, 2 Spanish, 3 German, 4 French
+    int languageIndex = kEnglish;  // 0 Italian, 1 English, 2 Spanish, 3 German, 4 French
     std::string exportFile;        // DVD Profiler's Collection.xml export
     std::string dvdProfilerFolder; // DVD Profiler's database folder
     ExportStamp exportStamp;

@@ -3,7 +3,6 @@
 
 #define SI_CONVERT_ICU
 #include <SimpleIni.h>
-
 #include <fstream>
 #include <iterator>
 #include <string>
