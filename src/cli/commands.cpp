@@ -11,6 +11,9 @@ const std::vector<Command>& commands()
         {"cast-xml", "ID", runCastXml},
         {"crew-xml", "ID [--no-photography] [--no-sound] [--no-art] [--no-other]", runCrewXml},
         {"photo", "cast|crew PERSON_ID PHOTO_PATH", runPhoto},
+        {"search", "TEXT", runSearch},
+        {"film", "ID", runFilm},
+        {"credits", "ID", runCredits},
     };
     return all;
 }

@@ -16,4 +16,11 @@ int runCrewXml(CliContext& context, const Arguments& arguments);
 // Fetches a cast or crew member's photo into the photo cache unless it is there; prints its path.
 int runPhoto(CliContext& context, const Arguments& arguments);
 
+// TMDb's movie search for the text in the settings' language: the result lines, one a line.
+int runSearch(CliContext& context, const Arguments& arguments);
+// Opens a film as the window does: title, original title, year, running time and overview.
+int runFilm(CliContext& context, const Arguments& arguments);
+// Opens a film as the window does: the rows of the four credit lists, each list after a header.
+int runCredits(CliContext& context, const Arguments& arguments);
+
 } // namespace ravello::cli

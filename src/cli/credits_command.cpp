@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "cli/commands.h"
+#include "cli/film_credits.h"
+#include "core/output/credit_rows.h"
+#include "core/tmdb/text_normaliser.h"
+
+namespace ravello::cli {
+namespace {
+
+std::vector<std::string*> textFieldsOf(output::CastRow& row)
+{
+    return {&row.name, &row.character};
+}
+
+std::vector<std::string*> textFieldsOf(output::CrewRow& row)
+{
+    return {&row.name, &row.department, &row.job};
+}
+
+std::vector<std::string*> textFieldsOf(output::CastPhotoRow& row)
+{
+    return {&row.name, &row.character};
+}
+
+std::vector<std::string*> textFieldsOf(output::CrewPhotoRow& row)
+{
+    return {&row.name, &row.department, &row.job};
+}
+
+// The rows hold TMDb's texts as UTF-8. Written as text, each field is normalised as the lists
+// paint it and laid out again in its columns, so that the columns stay lined up.
+template <typename Read, typename Format>
+std::string relaid(std::string_view row, Read read, Format format)
+{
+    auto fields = read(row);
+    for (std::string* text : textFieldsOf(fields))
+        tmdb::normaliseText(*text);
+    return format(fields);
+}
+
+void writeList(const CliContext& context, const char* header, const std::vector<std::string>& rows,
+               std::string (*relay)(std::string_view))
+{
+    context.out << header << '\n';
+    for (const std::string& row : rows) {
+        if (context.raw)
+            context.out << row;
+        else
+            context.writeText(relay(row));
+        context.out << '\n';
+    }
+}
+
+std::string castRow(std::string_view row)
+{
+    return relaid(row, output::readCastRow, output::formatCastRow);
+}
+
+std::string crewRow(std::string_view row)
+{
+    return relaid(row, output::readCrewRow, output::formatCrewRow);
+}
+
+std::string castPhotoRow(std::string_view row)
+{
+    return relaid(row, output::readCastPhotoRow, output::formatCastPhotoRow);
+}
+
+std::string crewPhotoRow(std::string_view row)
+{
+    return relaid(row, output::readCrewPhotoRow, output::formatCrewPhotoRow);
+}
+
+} // namespace
+
+int runCredits(CliContext& context, const Arguments& arguments)
+{
+    if (arguments.size() != 1)
+        return context.usageError("credits takes one film identifier");
+    const auto filmId = parseIdentifier(arguments[0]);
+    if (!filmId)
+        return context.usageError("not a film identifier: " + arguments[0]);
+    const auto film = openFilmCredits(context, *filmId);
+    if (!film)
+        return kFailure;
+    writeList(context, "# cast", film->lists.cast, castRow);
+    writeList(context, "# crew", film->lists.crew, crewRow);
+    writeList(context, "# castphoto", film->lists.castPhoto, castPhotoRow);
+    writeList(context, "# crewphoto", film->lists.crewPhoto, crewPhotoRow);
+    return context.out.good() ? kSuccess : context.fail("could not write the output");
+}
+
+} // namespace ravello::cli

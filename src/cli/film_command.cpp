@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include "cli/commands.h"
+#include "cli/film_credits.h"
+#include "core/settings/settings_file.h"
+#include "core/tmdb/endpoint.h"
+#include "core/tmdb/fetcher.h"
+#include "core/tmdb/film_cache.h"
+
+namespace ravello::cli {
+namespace {
+
+// One field on one line: a line break inside it becomes the two characters \ and n.
+std::string oneLine(const std::optional<std::string>& field)
+{
+    std::string line;
+    const std::string text = field.value_or("");
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\r' || text[at] == '\n') {
+            line += "\\n";
+            if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n')
+                ++at;
+        } else {
+            line += text[at];
+        }
+    }
+    return line;
+}
+
+// Tells every step that failed; false when one failed that left the film incomplete.
+bool reportFailures(const CliContext& context, const tmdb::FilmOpening& opening)
+{
+    bool complete = true;
+    for (const tmdb::OpeningFailure& failure : opening.failures) {
+        if (failure.step == tmdb::OpeningStep::Cover)
+            continue; // the command shows no cover
+        const bool kept = failure.fetch.problem != tmdb::FetchProblem::File;
+        context.err << "ravello-cli: " << (kept ? "" : "warning: ")
+                    << (failure.step == tmdb::OpeningStep::Details ? "details" : "credits")
+                    << " of film " << opening.filmId << ": " << tmdb::failureDetail(failure.fetch)
+                    << '\n';
+        complete = complete && !kept;
+    }
+    return complete;
+}
+
+} // namespace
+
+int runFilm(CliContext& context, const Arguments& arguments)
+{
+    if (arguments.size() != 1)
+        return context.usageError("film takes one film identifier");
+    const auto filmId = parseIdentifier(arguments[0]);
+    if (!filmId)
+        return context.usageError("not a film identifier: " + arguments[0]);
+    const auto settings = settings::loadSettings(context.folders.settingsFile());
+    const auto endpoint = tmdb::Endpoint::fromSettings(settings);
+    tmdb::Fetcher fetcher;
+    tmdb::FilmCache cache(context.folders, endpoint, fetcher);
+    // Opened as the window opens it, without a poster address: the command shows no cover.
+    const tmdb::FilmOpening opening = cache.open(*filmId, "");
+    if (!reportFailures(context, opening))
+        return kFailure;
+    const tmdb::FilmDataPage& page = opening.dataPage;
+    for (const auto* field :
+         {&page.title, &page.originalTitle, &page.year, &page.runningTime, &page.overview}) {
+        context.writeText(oneLine(*field));
+        context.out << '\n';
+    }
+    return context.out.good() ? kSuccess : context.fail("could not write the output");
+}
+
+} // namespace ravello::cli

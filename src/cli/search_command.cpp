@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#include "cli/commands.h"
+#include "core/settings/settings_file.h"
+#include "core/tmdb/endpoint.h"
+#include "core/tmdb/fetcher.h"
+#include "core/tmdb/film_search.h"
+
+namespace ravello::cli {
+
+int runSearch(CliContext& context, const Arguments& arguments)
+{
+    if (arguments.size() != 1 || arguments[0].empty())
+        return context.usageError("search takes one text (quote it when it holds spaces)");
+    const auto settings = settings::loadSettings(context.folders.settingsFile());
+    const auto endpoint = tmdb::Endpoint::fromSettings(settings);
+    if (!endpoint.hasUsableKey())
+        return context.fail("no TMDb key: enter a valid key in the program's configuration");
+    tmdb::Fetcher fetcher;
+    const tmdb::SearchOutcome outcome = tmdb::RunSearch(endpoint, fetcher, arguments[0]);
+    if (!outcome.fetch.ok())
+        return context.fail("search: " + tmdb::failureDetail(outcome.fetch));
+    for (const std::string& line : outcome.lines) {
+        context.writeText(line);
+        context.out << '\n';
+    }
+    return context.out.good() ? kSuccess : context.fail("could not write the output");
+}
+
+} // namespace ravello::cli

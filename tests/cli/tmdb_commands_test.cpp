@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "cli/cli_context.h"
+#include "core/output/credit_rows.h"
+#include "core/settings/settings_file.h"
+#include "tests/support/fake_tmdb_server.h"
+#include "tests/support/temporary_folder.h"
+
+namespace ravello::cli {
+namespace {
+
+struct CliRun
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+void setVariable(const char* name, const std::string& value)
+{
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+}
+
+// search, film and credits against the fake TMDb, both hosts on it.
+class TmdbCommands : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_server.isListening());
+        setVariable("RAVELLO_TMDB_API_URL", m_server.url());
+        setVariable("RAVELLO_TMDB_IMAGE_URL", m_server.url());
+    }
+
+    CliRun run(Arguments arguments)
+    {
+        arguments.insert(arguments.begin(), {"--data-dir", m_folder.path().string()});
+        std::istringstream in;
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = runCli(arguments, in, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    testing::FakeTmdbServer m_server;
+    testing::TemporaryFolder m_folder;
+};
+
+TEST_F(TmdbCommands, SearchWritesTheResultLinesAsUtf8)
+{
+    const CliRun result = run({"search", "Sample Film"});
+    ASSERT_EQ(result.status, kSuccess) << result.err;
+    const std::string poster = m_server.url() + "/t/p/original/";
+    EXPECT_EQ(result.out, "0004321 Sample Film (2004) " + poster + "abc.jpg\n" +
+                              "0004322 Sample Film, Part Two (0) \n" +
+                              "12345678 Am\xC3\xA9lie's Sample (2001) " + poster + "amelie.jpg\n" +
+                              "0004324 Sample (Part 1) here (1999) " + poster + "part.jpg\n");
+    const CliRun raw = run({"--raw", "search", "Sample Film"});
+    EXPECT_NE(raw.out.find("12345678 Am\xE9lie's Sample (2001) "), std::string::npos);
+}
+
+TEST_F(TmdbCommands, SearchUsesTheSettingsLanguageAndKey)
+{
+    settings::Settings settings;
+    settings.tmdbKey = "my-own-key-0123456789";
+    settings.tmdbLanguage = "it-IT";
+    ASSERT_TRUE(settings::saveSettings(m_folder / "Ravello.INI", settings));
+    ASSERT_EQ(run({"search", "Tom & Jerry #1"}).status, kSuccess);
+    const auto request = m_server.requests().at(0);
+    EXPECT_EQ(request.param("language"), "it-IT");
+    EXPECT_EQ(request.param("api_key"), "my-own-key-0123456789");
+    EXPECT_EQ(request.param("query"), "Tom & Jerry #1");
+}
+
+TEST_F(TmdbCommands, SearchFailsWithTmdbsMessage)
+{
+    m_server.queueError(401);
+    const CliRun result = run({"search", "Sample Film"});
+    EXPECT_EQ(result.status, kFailure);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_NE(result.err.find("401"), std::string::npos);
+    EXPECT_NE(result.err.find("Invalid API key"), std::string::npos);
+}
+
+TEST_F(TmdbCommands, FilmWritesTheDataPageOnFiveLines)
+{
+    const CliRun result = run({"film", "4321"});
+    ASSERT_EQ(result.status, kSuccess) << result.err;
+    EXPECT_EQ(result.out, "Sample Film\nSample Film\n2004\n95\n"
+                          "A sample, with commas, braces {like these} and \"quotes\".\\n"
+                          "A second paragraph: caf\xC3\xA9, na\xC3\xAFve, 50% off; C:\\path / "
+                          "slash.\n");
+    EXPECT_EQ(m_server.requestCount(), 2u); // details and credits; the command shows no cover
+    EXPECT_EQ(run({"film", "4321"}).out, result.out);
+    EXPECT_EQ(m_server.requestCount(), 2u);
+}
+
+TEST_F(TmdbCommands, CreditsWritesTheFourListsInTheirColumns)
+{
+    const CliRun result = run({"credits", "4321"});
+    ASSERT_EQ(result.status, kSuccess) << result.err;
+    std::istringstream lines(result.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(line);
+    ASSERT_EQ(rows.size(), 18u);
+    EXPECT_EQ(rows[0], "# cast");
+    EXPECT_EQ(rows[4], "# crew");
+    EXPECT_EQ(rows[9], "# castphoto");
+    EXPECT_EQ(rows[13], "# crewphoto");
+    EXPECT_EQ(rows[1], output::formatCastRow({"Ann Actor", "Lead"}));
+    // Zoë is one character: the character column starts at column 101 all the same.
+    EXPECT_EQ(rows[3].substr(0, 11), "Zo\xC3\xAB Accent");
+    EXPECT_EQ(rows[3].substr(101, 10), "The \"Quote");
+    EXPECT_EQ(rows[8], output::formatCrewRow({"Cam Era", "Camera", ""}));
+    EXPECT_EQ(rows[11], output::formatCastPhotoRow({"1002", "Bob Host", "Himself, Host", "null"}));
+
+    // Raw, the rows go out as the program holds them.
+    const CliRun raw = run({"--raw", "credits", "4321"});
+    EXPECT_NE(
+        raw.out.find(output::formatCastRow({"Zo\xC3\xAB Accent", "The \"Quoted\" One {braced}"}) +
+                     "\n"),
+        std::string::npos);
+}
+
+TEST_F(TmdbCommands, FilmAndCreditsFailWhenTmdbDoes)
+{
+    m_server.queueError(404);
+    const CliRun film = run({"film", "999"});
+    EXPECT_EQ(film.status, kFailure);
+    EXPECT_NE(film.err.find("The resource you requested could not be found."), std::string::npos);
+    EXPECT_TRUE(film.out.empty());
+    EXPECT_EQ(run({"credits", "999"}).status, kFailure);
+}
+
+TEST_F(TmdbCommands, RefusesMalformedArguments)
+{
+    for (const Arguments& arguments :
+         {Arguments{"search"}, Arguments{"search", "a", "b"}, Arguments{"film"},
+          Arguments{"film", "12x"}, Arguments{"film", "-4"}, Arguments{"credits", "0"},
+          Arguments{"credits", "1", "2"}})
+        EXPECT_EQ(run(arguments).status, kUsageError) << arguments[0];
+    EXPECT_EQ(m_server.requestCount(), 0u);
+}
+
+} // namespace
+} // namespace ravello::cli
