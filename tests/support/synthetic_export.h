@@ -10,20 +10,21 @@ namespace ravello::testing {
 struct SyntheticExportOptions
 {
     int profiles = 100;
-    int castPerProfile = 55;
-    int crewPerProfile = 45;
-    int overviewLines = 4;      // 1 writes the overview on one line
-    bool myLinks = true;        // older DVD Profiler versions write no MyLinks element
-    bool crLf = true;           // CR LF line ends, as DVD Profiler on Windows writes them
-    int unnumberedEvery = 25;   // every n-th profile has no collection number (0: none)
-    int sharedNumberEvery = 40; // every n-th profile repeats the previous number (0: none)
+    int castPerProfile = 45;
+    int crewPerProfile = 35;
+    int overviewLines = 4;        // 1 writes the overview on one line
+    bool markupEveryLine = false; // escaped markup on every overview line, not just the first
+    bool myLinks = true;          // older DVD Profiler versions write no MyLinks element
+    bool crLf = true;             // CR LF line ends, as DVD Profiler on Windows writes them
+    int unnumberedEvery = 25;     // every n-th profile has no collection number (0: none)
+    int sharedNumberEvery = 40;   // every n-th profile repeats the previous number (0: none)
     std::uint32_t seed = 1;
 };
 
 // Writes an export shaped like DVD Profiler's: Windows-1252, two spaces of indentation per
 // level, one element a line, empty elements self-closing, overviews over several lines with
-// escaped markup, full cast and crew lists, and the Locks element closing every profile.
-// About 15 KB a profile with the default cast and crew.
+// escaped markup, accented letters, full cast and crew lists, and the Locks element closing
+// every profile. About 15 KB a profile with the default cast and crew.
 void writeSyntheticExport(std::ostream& out, const SyntheticExportOptions& options);
 
 } // namespace ravello::testing

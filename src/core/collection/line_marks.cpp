@@ -32,10 +32,12 @@ constexpr TagText kAfterL[] = {{"Locks>", kMarkLocksOpen}};
 
 constexpr std::string_view kReview = "Review Film=\"";
 
+// Every text is at least three bytes long; the second byte rejects most candidates before
+// the call to memcmp.
 bool startsWith(const char* at, const char* end, std::string_view text)
 {
-    return static_cast<std::size_t>(end - at) >= text.size() &&
-           std::memcmp(at, text.data(), text.size()) == 0;
+    return static_cast<std::size_t>(end - at) >= text.size() && at[1] == text[1] &&
+           std::memcmp(at + 2, text.data() + 2, text.size() - 2) == 0;
 }
 
 template <std::size_t N>

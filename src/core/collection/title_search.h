@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -26,8 +27,11 @@ public:
     static std::string searchTextOf(std::string_view record);
 
 private:
-    std::string m_texts;                // every search text, one after the other
-    std::vector<std::size_t> m_offsets; // where each one begins, and the end of the last
+    std::size_t rarestByte(std::string_view filter) const;
+
+    std::string m_texts;                         // every search text, one after the other
+    std::vector<std::size_t> m_offsets;          // where each one begins, and the end of the last
+    std::array<std::size_t, 256> m_byteCounts{}; // how often each byte occurs in m_texts
 };
 
 } // namespace ravello::collection

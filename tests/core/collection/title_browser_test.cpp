@@ -26,7 +26,8 @@ std::string recordOf(const Title& t)
     IndexRecord values;
     values.collectionNumber = t.number;
     values.occurrence = t.occurrence;
-    values.profileId = "P" + std::to_string(t.number) + "." + std::to_string(t.occurrence);
+    values.profileId.append("P").append(std::to_string(t.number)).append(".");
+    values.profileId.append(std::to_string(t.occurrence));
     values.title = t.title;
     values.originalTitle = t.originalTitle;
     values.productionYear = t.year;
@@ -49,7 +50,7 @@ protected:
     {
         std::vector<Title> titles;
         for (int n = 1; n <= count; ++n)
-            titles.push_back({n, 1, "Film " + std::to_string(n)});
+            titles.push_back({n, 1, std::string("Film ").append(std::to_string(n))});
         load(titles);
     }
 

@@ -18,8 +18,10 @@ std::string record(int number, int occurrence, std::string title = "")
     IndexRecord values;
     values.collectionNumber = number;
     values.occurrence = occurrence;
-    values.profileId = "ID" + std::to_string(number) + "." + std::to_string(occurrence);
-    values.title = title.empty() ? "Title " + std::to_string(number) : std::move(title);
+    values.profileId.append("ID").append(std::to_string(number)).append(".");
+    values.profileId.append(std::to_string(occurrence));
+    values.title =
+        title.empty() ? std::string("Title ").append(std::to_string(number)) : std::move(title);
     return formatIndexRecord(values);
 }
 
