@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "cli/cli_context.h"
 #include "cli/commands.h"
+
+#include "cli/cli_context.h"
 
 namespace ravello::cli {
 
@@ -8,6 +9,7 @@ const std::vector<Command>& commands()
 {
     static const std::vector<Command> all = {
         {"normalise", "", runNormalise},
+        {"import", "[EXPORT [INDEX]]", runImport},
         {"cast-xml", "ID", runCastXml},
         {"crew-xml", "ID [--no-photography] [--no-sound] [--no-art] [--no-other]", runCrewXml},
         {"photo", "cast|crew PERSON_ID PHOTO_PATH", runPhoto},

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "cli/cli_context.h"
+#include "core/files/path_text.h"
+#include "core/settings/settings_file.h"
+#include "tests/support/temporary_folder.h"
+
+namespace ravello::cli {
+namespace {
+
+using testing::fixturePath;
+using testing::readFileBytes;
+using testing::TemporaryFolder;
+using testing::writeFileBytes;
+
+struct ImportRun
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+ImportRun runImportWith(const TemporaryFolder& dataDir, Arguments importArguments)
+{
+    Arguments arguments = {"--data-dir", files::utf8FromPath(dataDir.path()), "import"};
+    arguments.insert(arguments.end(), importArguments.begin(), importArguments.end());
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runCli(arguments, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(ImportCommand, WritesTheIndexNamedOnTheCommandLine)
+{
+    TemporaryFolder folder;
+    const auto index = folder / "out" / "index.txt";
+    const ImportRun run =
+        runImportWith(folder, {files::utf8FromPath(fixturePath("collection/collection.xml")),
+                               files::utf8FromPath(index)});
+    EXPECT_EQ(run.status, kSuccess) << run.err;
+    EXPECT_EQ(readFileBytes(index), readFileBytes(fixturePath("collection/collection_index.txt")));
+    EXPECT_NE(run.err.find("imported 4 titles, skipped 3 profiles"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(" s\n"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty());
+}
+
+TEST(ImportCommand, DefaultsToTheSettingsExportAndTheProgramsIndex)
+{
+    TemporaryFolder folder;
+    const auto folders = files::ProgramFolders::at(folder.path());
+    settings::Settings stored = settings::defaultSettings();
+    stored.exportFile = files::utf8FromPath(fixturePath("collection/collection.xml"));
+    ASSERT_TRUE(settings::saveSettings(folders.settingsFile(), stored));
+    const ImportRun run = runImportWith(folder, {});
+    EXPECT_EQ(run.status, kSuccess) << run.err;
+    EXPECT_EQ(readFileBytes(folders.titleIndexFile()),
+              readFileBytes(fixturePath("collection/collection_index.txt")));
+}
+
+TEST(ImportCommand, MissingExportFailsAndKeepsTheIndex)
+{
+    TemporaryFolder folder;
+    writeFileBytes(folder / "index.txt", "old\r\n");
+    const ImportRun run = runImportWith(folder, {files::utf8FromPath(folder / "none.xml"),
+                                                 files::utf8FromPath(folder / "index.txt")});
+    EXPECT_EQ(run.status, kFailure);
+    EXPECT_NE(run.err.find("none.xml"), std::string::npos) << run.err;
+    EXPECT_EQ(readFileBytes(folder / "index.txt"), "old\r\n");
+}
+
+TEST(ImportCommand, MoreThanTwoArgumentsAreAUsageError)
+{
+    TemporaryFolder folder;
+    EXPECT_EQ(runImportWith(folder, {"a", "b", "c"}).status, kUsageError);
+}
+
+} // namespace
+} // namespace ravello::cli
