@@ -15,6 +15,7 @@
 
 #include "app/splash_window.h"
 #include "app/visual_styles.h"
+#include "core/collection/title_browser.h"
 #include "core/files/path_text.h"
 #include "core/settings/settings_file.h"
 
@@ -38,13 +39,14 @@ TForm1::TForm1(const std::filesystem::path& userDataFolder, QWidget* parent)
     m_pagine->setCurrentWidget(m_programPage);
     m_configurationPages->setCurrentIndex(1);
     m_dvdProfilerFolderAtStart = m_dvdProfilerFolderEdit->text();
+    m_titleBrowser = std::make_unique<ravello::collection::TitleBrowser>(
+        ravello::files::pathFromUtf8(m_dvdProfilerFolderAtStart.toStdString()));
+    reloadTitleIndex();
+    connectCollectionHandlers();
     applyGeometry();
 }
 
-TForm1::~TForm1()
-{
-    FormDestroy();
-}
+TForm1::~TForm1() = default;
 
 void TForm1::showEvent(QShowEvent* event)
 {
@@ -61,6 +63,11 @@ void TForm1::changeEvent(QEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // An import or a retrieval still runs below this event: it must finish first.
+    if (m_busy) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }
@@ -87,6 +94,7 @@ void TForm1::FormActivate()
     m_messages.fill();
     applyCaptions();
     setWindowTitle(message("MSG_Titolo") + QStringLiteral(" - Version 1.1.0.1007"));
+    askToImportChangedExport();
     m_firstActivation = false;
     m_pagine->setCurrentWidget(m_programPage);
     m_filmPages->setCurrentIndex(0);
@@ -111,8 +119,6 @@ void TForm1::FormClose()
         m_splash->close();
 }
 
-void TForm1::FormDestroy() {}
-
 void TForm1::loadSettings()
 {
     const settings::Settings stored = settings::loadSettings(m_folders.settingsFile());
@@ -133,6 +139,8 @@ void TForm1::loadSettings()
     m_countryBox->setCurrentText(QString::fromStdString(stored.country));
     m_geometry = stored.geometry;
     applyGeometry();
+    if (settings::needsImport(stored))
+        runImport();
 }
 
 void TForm1::saveSettings()

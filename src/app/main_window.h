@@ -2,6 +2,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include <QMainWindow>
@@ -16,10 +18,18 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class TForm2;
+
+namespace ravello::collection {
+class TitleBrowser;
+struct ListUpdate;
+struct TitleChoice;
+struct TitleView;
+} // namespace ravello::collection
 
 // The main window: the whole interface. It owns every control and the state of a run; its
 // slots are the handlers of the controls, named after the control and the event. The work
@@ -41,12 +51,15 @@ public:
     int languageIndex() const { return m_languageIndex; }
     const QString& currentStyleName() const { return m_currentStyleName; }
 
+    // Asks a yes-or-no question (text, title) and answers true for Yes. Tests replace it.
+    using QuestionAsker = std::function<bool(const QString& text, const QString& title)>;
+    void setQuestionAsker(QuestionAsker asker) { m_askQuestion = std::move(asker); }
+
 public slots:
     // Lifecycle.
     void FormShow();
     void FormActivate();
     void FormClose();
-    void FormDestroy();
     void PagineChange();
     void Btn_EsciClick();
 
@@ -59,6 +72,16 @@ public slots:
 
     // Visual styles.
     void CONF_PROG_LIS_Lista_StiliDblClick();
+
+    // The user's collection: title browsing, locations and re-import.
+    void EDT_CercaManualeChange();
+    void BTN_AzzeraClick();
+    void CBB_TitoliDVDPChange();
+    void SPN_NumeroChange();
+    void SPN_Numero1Change();
+    void BTN_Cerca1Click();
+    void BTN_Cerca2Click();
+    void BTN_RielaboraClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -105,6 +128,19 @@ private:
     void fillStyleList();
     void showDriveBoxes();
 
+    // The user's collection.
+    void connectCollectionHandlers();
+    void runImport();
+    void reloadTitleIndex();
+    void askToImportChangedExport();
+    void showTitleList(const ravello::collection::ListUpdate& update);
+    void showTitleChoice(const ravello::collection::TitleChoice& choice);
+    void showTitleView(const ravello::collection::TitleView& view);
+    void setTitleViewVisible(bool visible);
+    void writeSearchText(const std::string& text);
+    QPixmap notFoundPicture() const;
+    std::filesystem::path exportFile() const;
+
     ravello::files::ProgramFolders m_folders;
     std::filesystem::path m_userDataFolder;
     std::filesystem::path m_startupFolder;
@@ -118,7 +154,11 @@ private:
     bool m_firstShow = true;
     bool m_firstActivation = true;
     bool m_splashDone = false;
+    // True while an import or a retrieval runs: the window repaints but takes no input.
+    bool m_busy = false;
     TForm2* m_splash = nullptr;
+    QuestionAsker m_askQuestion;
+    std::unique_ptr<ravello::collection::TitleBrowser> m_titleBrowser;
 
     QTabWidget* m_pagine = nullptr;
     QTabWidget* m_filmPages = nullptr;
@@ -132,4 +172,9 @@ private:
     QComboBox* m_countryBox = nullptr;
     QPlainTextEdit* m_apiInstructions = nullptr;
     QListWidget* m_styleList = nullptr;
+    QLineEdit* m_searchEdit = nullptr;
+    QComboBox* m_titleCombo = nullptr;
+    QSpinBox* m_numberSpin = nullptr;
+    QSpinBox* m_occurrenceSpin = nullptr;
+    QProgressBar* m_importProgress = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -71,6 +72,9 @@ void TForm1::buildWindow()
     layout->addWidget(m_pagine, 1);
     setCentralWidget(central);
     auto* status = makeWidget<QStatusBar>(this, "STB_Status");
+    m_importProgress = makeHiddenWidget<QProgressBar>(status, "PRB_Importazione");
+    m_importProgress->setMaximumWidth(240);
+    status->addPermanentWidget(m_importProgress);
     setStatusBar(status);
     makeHiddenWidget<QFileDialog>(this, "OpenDialog1");
     makeHiddenWidget<QFileDialog>(this, "FileOpenDialog1");

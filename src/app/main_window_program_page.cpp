@@ -73,23 +73,22 @@ QWidget* TForm1::buildSearchPanel(QWidget* page)
 {
     auto* panel = makeWidget<QFrame>(page, "PAN_PannelloRicerca");
     auto* grid = new QGridLayout(panel);
-    auto* search = makeWidget<QLineEdit>(panel, "EDT_CercaManuale");
-    auto* titles = makeWidget<QComboBox>(panel, "CBB_TitoliDVDP");
-    titles->setEditable(true);
-    titles->setInsertPolicy(QComboBox::NoInsert);
-    auto* number = makeWidget<QSpinBox>(panel, "SPN_Numero");
-    number->setRange(0, 0);
-    auto* occurrence = makeHiddenWidget<QSpinBox>(panel, "SPN_Numero1");
-    occurrence->setRange(1, 1);
+    m_searchEdit = makeWidget<QLineEdit>(panel, "EDT_CercaManuale");
+    m_titleCombo = makeWidget<QComboBox>(panel, "CBB_TitoliDVDP");
+    m_titleCombo->setMaxVisibleItems(20);
+    m_numberSpin = makeWidget<QSpinBox>(panel, "SPN_Numero");
+    m_numberSpin->setRange(0, 0);
+    m_occurrenceSpin = makeHiddenWidget<QSpinBox>(panel, "SPN_Numero1");
+    m_occurrenceSpin->setRange(1, 1);
     const std::pair<const char*, QWidget*> rows[] = {
-        {"LBL_Cerca1", search}, {"LBL_Cerca2", titles}, {"LBL_Cerca3", number}};
+        {"LBL_Cerca1", m_searchEdit}, {"LBL_Cerca2", m_titleCombo}, {"LBL_Cerca3", m_numberSpin}};
     for (int row = 0; row < 3; ++row) {
         auto* label = makeWidget<QLabel>(panel, rows[row].first);
         label->setBuddy(rows[row].second);
         grid->addWidget(label, row, 0);
         grid->addWidget(rows[row].second, row, 1);
     }
-    grid->addWidget(occurrence, 2, 2);
+    grid->addWidget(m_occurrenceSpin, 2, 2);
     grid->addWidget(makeWidget<QPushButton>(panel, "BTN_Cerca"), 0, 2);
     grid->addWidget(makeWidget<QPushButton>(panel, "BTN_Azzera"), 1, 2);
     grid->setColumnStretch(1, 1);

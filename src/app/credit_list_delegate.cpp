@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "app/credit_list_delegate.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+
+#include "app/text_conversion.h"
+
+namespace ravello::app {
+
+CreditListDelegate::CreditListDelegate(output::CreditList list, QPixmap marker, QObject* parent)
+    : QStyledItemDelegate(parent), m_list(list), m_layout(output::creditListLayout(list)),
+      m_marker(std::move(marker))
+{}
+
+QFont CreditListDelegate::rowFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    if (!QFontInfo(font).fixedPitch())
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(11);
+    return font;
+}
+
+void CreditListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const
+{
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette& palette = option.palette;
+    painter->save();
+    painter->fillRect(option.rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
+    const QByteArray row = index.data(kRowBytesRole).toByteArray();
+    const output::PaintedRow painted =
+        output::paintCreditRow(m_list, std::string_view(row.constData(), row.size()));
+    if (painted.showsPhotoMarker) {
+        const output::MarkerRect marker =
+            output::photoMarkerRect(m_list, option.rect.left(), option.rect.top());
+        painter->drawPixmap(
+            QRect(QPoint(marker.left, marker.top), QPoint(marker.right - 1, marker.bottom - 1)),
+            m_marker);
+    }
+    painter->setFont(rowFont());
+    painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    const QRect textArea = option.rect.adjusted(m_layout.textX, m_layout.textY, 0, 0);
+    painter->drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                      fromWindows1252(painted.text));
+    painter->restore();
+}
+
+QSize CreditListDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) const
+{
+    return {QStyledItemDelegate::sizeHint(option, index).width(), m_layout.itemHeight};
+}
+
+} // namespace ravello::app

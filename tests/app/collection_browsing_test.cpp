@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+#include <memory>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "tests/support/temporary_folder.h"
+
+using ravello::testing::fixturePath;
+using ravello::testing::TemporaryFolder;
+using ravello::testing::writeFileBytes;
+
+// The window's collection handlers against a small export that looks like DVD Profiler's.
+class CollectionBrowsingTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryFolder> m_base;
+    std::filesystem::path m_export;
+
+    std::filesystem::path settingsFile() const
+    {
+        return m_base->path() / "Orvanet" / "RAVELLO" / "Ravello.INI";
+    }
+
+    void writeSettings(const std::string& databaseSection)
+    {
+        writeFileBytes(settingsFile(), "[Dati]\nFileAppoggioDVDP=" + m_export.string() +
+                                           "\nPathDatabaseDVDP=" + m_base->path().string() + "\n" +
+                                           databaseSection);
+    }
+
+    template <typename Widget> static Widget* child(const TForm1& window, const char* name)
+    {
+        auto* widget = window.findChild<Widget*>(QLatin1String(name));
+        if (!widget)
+            qFatal("no control named %s", name);
+        return widget;
+    }
+
+    static QStringList comboTitles(const TForm1& window)
+    {
+        auto* combo = child<QComboBox>(window, "CBB_TitoliDVDP");
+        QStringList titles;
+        for (int item = 0; item < combo->count(); ++item)
+            titles << combo->itemText(item);
+        return titles;
+    }
+
+private slots:
+    void init()
+    {
+        m_base = std::make_unique<TemporaryFolder>();
+        m_export = m_base->path() / "Collection.xml";
+        std::filesystem::copy_file(fixturePath("collection/collection.xml"), m_export);
+    }
+    void cleanup() { m_base.reset(); }
+
+    void firstRunImportsTheExportAndListsItsTitles()
+    {
+        writeSettings("");
+        TForm1 window(m_base->path());
+        QCOMPARE(comboTitles(window).size(), 4);
+        QCOMPARE(comboTitles(window).front(), QStringLiteral("Alien"));
+        QCOMPARE(child<QSpinBox>(window, "SPN_Numero")->maximum(), 7);
+        QVERIFY(std::filesystem::exists(window.folders().titleIndexFile()));
+    }
+
+    void typingFiltersAndAChoiceShowsTheTitle()
+    {
+        writeSettings("");
+        TForm1 window(m_base->path());
+        auto* search = child<QLineEdit>(window, "EDT_CercaManuale");
+        search->setText(QStringLiteral("alie"));
+        QCOMPARE(comboTitles(window), QStringList{QStringLiteral("Alien")});
+        child<QComboBox>(window, "CBB_TitoliDVDP")->activated(0);
+        QCOMPARE(search->text(), QStringLiteral("Alien"));
+        QCOMPARE(child<QLineEdit>(window, "EDT_TitoloDVD")->text(), QStringLiteral("Alien"));
+        QCOMPARE(child<QLineEdit>(window, "EDT_DurataDVD")->text(), QStringLiteral("117"));
+        QVERIFY(!child<QWidget>(window, "PAN_DatiDVD")->isHidden());
+        QVERIFY(!child<QLabel>(window, "IMG_CoverDVD")->pixmap().isNull());
+        search->setText(QStringLiteral("Alien x"));
+        QVERIFY(child<QWidget>(window, "PAN_DatiDVD")->isHidden());
+        QVERIFY(comboTitles(window).isEmpty());
+    }
+
+    void spinnerStepsThroughProfilesSharingANumber()
+    {
+        writeSettings("");
+        TForm1 window(m_base->path());
+        child<QSpinBox>(window, "SPN_Numero")->setValue(7);
+        auto* occurrence = child<QSpinBox>(window, "SPN_Numero1");
+        QVERIFY(!occurrence->isHidden());
+        QCOMPARE(occurrence->maximum(), 2);
+        occurrence->setValue(2);
+        QCOMPARE(child<QLineEdit>(window, "EDT_DurataDVD")->text(), QStringLiteral("95"));
+        QCOMPARE(child<QLineEdit>(window, "EDT_AnnoDVD")->text(), QStringLiteral("0000"));
+    }
+
+    void resetClearsTheSearchAndListsEveryTitle()
+    {
+        writeSettings("");
+        TForm1 window(m_base->path());
+        child<QLineEdit>(window, "EDT_CercaManuale")->setText(QStringLiteral("zzz"));
+        child<QAbstractButton>(window, "BTN_Azzera")->click();
+        QVERIFY(child<QLineEdit>(window, "EDT_CercaManuale")->text().isEmpty());
+        QCOMPARE(comboTitles(window).size(), 4);
+    }
+
+    void changedExportIsOfferedOnceAndNoKeepsTheOldIndex()
+    {
+        writeSettings("[Database]\nVersione=2\n");
+        TForm1 window(m_base->path());
+        QCOMPARE(comboTitles(window).size(), 1); // no index yet: the not-found entry
+        int asked = 0;
+        QString askedText;
+        QString askedTitle;
+        window.setQuestionAsker([&](const QString& text, const QString& title) {
+            ++asked;
+            askedText = text;
+            askedTitle = title;
+            return false;
+        });
+        window.FormActivate();
+        window.FormActivate();
+        QCOMPARE(asked, 1);
+        QVERIFY(askedText.startsWith(QStringLiteral("A different version")));
+        QCOMPARE(askedTitle, QStringLiteral("Question"));
+        QVERIFY(!std::filesystem::exists(window.folders().titleIndexFile()));
+    }
+
+    void yesImportsAndRefillsTheTitles()
+    {
+        writeSettings("[Database]\nVersione=2\n");
+        TForm1 window(m_base->path());
+        window.setQuestionAsker([](const QString&, const QString&) { return true; });
+        window.FormActivate();
+        QCOMPARE(comboTitles(window).size(), 4);
+        QVERIFY(child<QStatusBar>(window, "STB_Status")
+                    ->currentMessage()
+                    .contains(QStringLiteral("4 titles imported")));
+    }
+};
+
+QTEST_MAIN(CollectionBrowsingTest)
+#include "collection_browsing_test.moc"
