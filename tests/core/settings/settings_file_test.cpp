@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "core/settings/settings_file.h"
-
 #include <gtest/gtest.h>
 
+#include "core/settings/settings_file.h"
 #include "tests/support/temporary_folder.h"
 
 namespace ravello::settings {
@@ -92,12 +91,12 @@ TEST(SettingsFile, WritesSectionsAndKeysInOrderWithoutBlanks)
     TemporaryFolder folder;
     ASSERT_TRUE(saveSettings(folder / "Ravello.INI", defaultSettings()));
     const std::string bytes = readFileBytes(folder / "Ravello.INI");
-    const char* inOrder[] = {"[Impostazioni]", "Tema=Glow", "Lingua=1", "[Dati]",
-                             "FileAppoggioDVDP=", "PathDatabaseDVDP=", "LastAnno=99",
-                             "LastMese=99", "LastGiorno=99", "LastOra=99", "LastMinuto=99",
-                             "LastSecondo=99", "Lingua=en-US", "Paese=US", "ChiaveTMDb=",
-                             "[Posizione]", "Top=0", "Left=0", "Width=1056", "Height=1036",
-                             "[Database]", "Versione=2"};
+    const char* inOrder[] = {
+        "[Impostazioni]",    "Tema=Glow",      "Lingua=1",     "[Dati]",        "FileAppoggioDVDP=",
+        "PathDatabaseDVDP=", "LastAnno=99",    "LastMese=99",  "LastGiorno=99", "LastOra=99",
+        "LastMinuto=99",     "LastSecondo=99", "Lingua=en-US", "Paese=US",      "ChiaveTMDb=",
+        "[Posizione]",       "Top=0",          "Left=0",       "Width=1056",    "Height=1036",
+        "[Database]",        "Versione=2"};
     std::size_t at = 0;
     for (const char* expected : inOrder) {
         const std::size_t found = bytes.find(expected, at);
