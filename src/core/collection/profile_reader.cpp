@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <bit>
 
-#include "core/collection/export_text.h"
 #include "core/collection/text_fields.h"
+#include "core/tmdb/text_normaliser.h"
 
 namespace ravello::collection {
 namespace {
@@ -35,7 +35,7 @@ std::int32_t numberValue(std::string_view line)
 std::string textValue(std::string_view line, std::size_t maxChars)
 {
     std::string value = TagValue(line, maxChars);
-    normaliseExportText(value);
+    tmdb::normaliseText(value);
     return value;
 }
 
@@ -158,7 +158,7 @@ void ProfileReader::appendOverviewPiece(std::string_view line)
         piece.replace(0, kOverviewTag.size(), kOverviewTag.size(), ' ');
         TrimLeft(piece);
     }
-    normaliseExportText(piece);
+    tmdb::normaliseText(piece);
     piece.resize(std::min(piece.size(), kMaxOverview - overview.size()));
     overview += piece;
 }

@@ -3,14 +3,17 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
 #include "core/encoding/windows1252.h"
 
-// One left-to-right pass. At each position every rule of kRules is tried once, in order, on
-// the text as the earlier rules left it, so a byte one rule writes can be changed by a later
-// one (C5 A1 becomes 9A, then s). Replacements only ever shorten the text.
+// One left-to-right pass over the string in place. The rules never lengthen the text, so the
+// finished part is written at the front of the string and the unread rest stays behind it:
+// the text the rules see is text[0, m_write) followed by text[m_read, end). At each position
+// every rule of kRules is tried once, in order, on the text as the earlier rules left it, so
+// a byte one rule writes can be changed by a later one (C5 A1 becomes 9A, then s).
 namespace ravello::tmdb {
 namespace {
 
@@ -23,6 +26,73 @@ enum class Outcome
     RemovedCyrillic, // the text was shortened at the position: look back, then look again
 };
 
+// The position being examined is the first byte of the unread rest, text[m_read]; the byte
+// before it is the last one written, text[m_write - 1].
+class Cursor
+{
+public:
+    explicit Cursor(std::string& text) : m_text(text), m_end(text.size()) {}
+
+    bool has(std::size_t count) const { return m_end - m_read >= count; }
+    Byte at(std::size_t offset) const { return static_cast<Byte>(m_text[m_read + offset]); }
+    std::string_view rest() const { return std::string_view(m_text).substr(m_read); }
+    bool hasPrevious() const { return m_write > 0; }
+    char& previous() { return m_text[m_write - 1]; }
+
+    // Writes `result` at the position in place of the `length` bytes standing there.
+    void replace(std::size_t length, Byte result)
+    {
+        m_read += length - 1;
+        m_text[m_read] = static_cast<char>(result);
+    }
+    void erase(std::size_t length) { m_read += std::min(length, m_end - m_read); }
+
+    // Moves the position one byte on, or one byte back onto the last byte written.
+    void advance()
+    {
+        if (m_read == m_end)
+            return;
+        if (m_write != m_read)
+            m_text[m_write] = m_text[m_read];
+        ++m_write;
+        ++m_read;
+    }
+    void stepBack()
+    {
+        --m_write;
+        --m_read;
+        m_text[m_read] = m_text[m_write];
+    }
+
+    // Passes over the bytes no rule begins with (the plain ASCII letters of most texts).
+    void skipPlainBytes();
+    bool finished() const { return m_read == m_end; }
+    void finish() { m_text.resize(m_write); }
+
+private:
+    std::string& m_text;
+    std::size_t m_end;
+    std::size_t m_read = 0;
+    std::size_t m_write = 0;
+};
+
+bool beginsNoRule(char c)
+{
+    return static_cast<Byte>(c) < 0x80 && c != '&' && c != '\\';
+}
+
+void Cursor::skipPlainBytes()
+{
+    const char* data = m_text.data();
+    const char* begin = data + m_read;
+    const char* plainEnd = std::find_if_not(begin, data + m_end, beginsNoRule);
+    const auto count = static_cast<std::size_t>(plainEnd - begin);
+    if (m_write != m_read)
+        std::memmove(m_text.data() + m_write, begin, count);
+    m_write += count;
+    m_read += count;
+}
+
 // Two bytes that become one.
 struct PairMapping
 {
@@ -31,43 +101,25 @@ struct PairMapping
     Byte result;
 };
 
-Byte byteAt(const std::string& text, std::size_t at)
+template <std::size_t N> Outcome replacePair(Cursor& text, const std::array<PairMapping, N>& table)
 {
-    return static_cast<Byte>(text[at]);
-}
-
-bool hasBytes(const std::string& text, std::size_t at, std::size_t count)
-{
-    return at + count <= text.size();
-}
-
-// Writes `result` at the position in place of the `length` bytes standing there.
-void replaceBytes(std::string& text, std::size_t at, std::size_t length, Byte result)
-{
-    text[at] = static_cast<char>(result);
-    text.erase(at + 1, length - 1);
-}
-
-template <std::size_t N>
-Outcome replacePair(std::string& text, std::size_t at, const std::array<PairMapping, N>& table)
-{
-    if (!hasBytes(text, at, 2))
+    if (!text.has(2))
         return Outcome::Unmatched;
     const auto found = std::find_if(table.begin(), table.end(), [&](const PairMapping& m) {
-        return m.lead == byteAt(text, at) && m.second == byteAt(text, at + 1);
+        return m.lead == text.at(0) && m.second == text.at(1);
     });
     if (found == table.end())
         return Outcome::Unmatched;
-    replaceBytes(text, at, 2, found->result);
+    text.replace(2, found->result);
     return Outcome::Changed;
 }
 
 // Rule 1: the JSON escaped quote.
-Outcome unescapeQuote(std::string& text, std::size_t at)
+Outcome unescapeQuote(Cursor& text)
 {
-    if (!hasBytes(text, at, 2) || text[at] != '\\' || text[at + 1] != '"')
+    if (!text.has(2) || text.at(0) != '\\' || text.at(1) != '"')
         return Outcome::Unmatched;
-    replaceBytes(text, at, 2, '"');
+    text.replace(2, '"');
     return Outcome::Changed;
 }
 
@@ -82,13 +134,13 @@ constexpr auto kPunctuation = std::to_array<PairMapping>({
     {0x80, 0xA6, 0x85},
 });
 
-Outcome replacePunctuation(std::string& text, std::size_t at)
+Outcome replacePunctuation(Cursor& text)
 {
-    if (!hasBytes(text, at, 3) || byteAt(text, at) != 0xE2)
+    if (!text.has(3) || text.at(0) != 0xE2)
         return Outcome::Unmatched;
     for (const PairMapping& m : kPunctuation) {
-        if (m.lead == byteAt(text, at + 1) && m.second == byteAt(text, at + 2)) {
-            replaceBytes(text, at, 3, m.result);
+        if (m.lead == text.at(1) && m.second == text.at(2)) {
+            text.replace(3, m.result);
             return Outcome::Changed;
         }
     }
@@ -96,21 +148,21 @@ Outcome replacePunctuation(std::string& text, std::size_t at)
 }
 
 // Rules 3 and 4: a Cyrillic letter is dropped whole; a lead byte that ends the text goes alone.
-Outcome dropCyrillic(std::string& text, std::size_t at, Byte lead)
+Outcome dropCyrillic(Cursor& text, Byte lead)
 {
-    if (at >= text.size() || byteAt(text, at) != lead)
+    if (!text.has(1) || text.at(0) != lead)
         return Outcome::Unmatched;
-    text.erase(at, 2);
+    text.erase(2);
     return Outcome::RemovedCyrillic;
 }
 
-Outcome dropCyrillicD1(std::string& text, std::size_t at)
+Outcome dropCyrillicD1(Cursor& text)
 {
-    return dropCyrillic(text, at, 0xD1);
+    return dropCyrillic(text, 0xD1);
 }
-Outcome dropCyrillicD0(std::string& text, std::size_t at)
+Outcome dropCyrillicD0(Cursor& text)
 {
-    return dropCyrillic(text, at, 0xD0);
+    return dropCyrillic(text, 0xD0);
 }
 
 // Rule 5: the combining grave accent. Lower-case vowels before it take the accent; any other
@@ -123,17 +175,17 @@ constexpr auto kGraveVowels = std::to_array<std::pair<char, Byte>>({
     {'u', 0xF9},
 });
 
-Outcome applyCombiningGrave(std::string& text, std::size_t at)
+Outcome applyCombiningGrave(Cursor& text)
 {
-    if (!hasBytes(text, at, 2) || byteAt(text, at) != 0xCC || byteAt(text, at + 1) != 0x80)
+    if (!text.has(2) || text.at(0) != 0xCC || text.at(1) != 0x80)
         return Outcome::Unmatched;
-    if (at > 0) {
+    if (text.hasPrevious()) {
         for (const auto& [vowel, accented] : kGraveVowels) {
-            if (text[at - 1] == vowel)
-                text[at - 1] = static_cast<char>(accented);
+            if (text.previous() == vowel)
+                text.previous() = static_cast<char>(accented);
         }
     }
-    text.erase(at, 2);
+    text.erase(2);
     return Outcome::Changed;
 }
 
@@ -185,35 +237,35 @@ constexpr auto kLatin1Symbols = std::to_array<PairMapping>({
     {0xC2, 0xBB, 0xBB},
 });
 
-Outcome replaceCommaBelow(std::string& text, std::size_t at)
+Outcome replaceCommaBelow(Cursor& text)
 {
-    return replacePair(text, at, kCommaBelow);
+    return replacePair(text, kCommaBelow);
 }
 
-Outcome replaceLatinExtendedC5(std::string& text, std::size_t at)
+Outcome replaceLatinExtendedC5(Cursor& text)
 {
-    return replacePair(text, at, kLatinExtendedC5);
+    return replacePair(text, kLatinExtendedC5);
 }
 
-Outcome replaceLatinExtendedC4(std::string& text, std::size_t at)
+Outcome replaceLatinExtendedC4(Cursor& text)
 {
-    return replacePair(text, at, kLatinExtendedC4);
+    return replacePair(text, kLatinExtendedC4);
 }
 
-Outcome replaceLatin1Letter(std::string& text, std::size_t at)
+Outcome replaceLatin1Letter(Cursor& text)
 {
-    if (!hasBytes(text, at, 2) || byteAt(text, at) != 0xC3)
+    if (!text.has(2) || text.at(0) != 0xC3)
         return Outcome::Unmatched;
-    const Byte second = byteAt(text, at + 1);
+    const Byte second = text.at(1);
     if (std::find(kLatin1Seconds.begin(), kLatin1Seconds.end(), second) == kLatin1Seconds.end())
         return Outcome::Unmatched;
-    replaceBytes(text, at, 2, static_cast<Byte>(second + 0x40));
+    text.replace(2, static_cast<Byte>(second + 0x40));
     return Outcome::Changed;
 }
 
-Outcome replaceLatin1Symbol(std::string& text, std::size_t at)
+Outcome replaceLatin1Symbol(Cursor& text)
 {
-    return replacePair(text, at, kLatin1Symbols);
+    return replacePair(text, kLatin1Symbols);
 }
 
 // Rule 11: single bytes, wherever they stand, also inside a sequence no earlier rule knew.
@@ -223,13 +275,13 @@ constexpr auto kSingleBytes = std::to_array<std::pair<Byte, char>>({
     {0x96, '-'},
 });
 
-Outcome replaceSingleByte(std::string& text, std::size_t at)
+Outcome replaceSingleByte(Cursor& text)
 {
-    if (at >= text.size())
+    if (!text.has(1))
         return Outcome::Unmatched;
     for (const auto& [from, to] : kSingleBytes) {
-        if (byteAt(text, at) == from) {
-            text[at] = to;
+        if (text.at(0) == from) {
+            text.replace(1, static_cast<Byte>(to));
             return Outcome::Changed;
         }
     }
@@ -244,13 +296,13 @@ constexpr auto kEntities = std::to_array<std::pair<std::string_view, char>>({
     {"&amp", '&'},
 });
 
-Outcome replaceEntity(std::string& text, std::size_t at)
+Outcome replaceEntity(Cursor& text)
 {
-    const std::string_view rest = std::string_view(text).substr(at);
+    const std::string_view rest = text.rest();
     for (const auto& [letters, result] : kEntities) {
         if (rest.starts_with(letters)) {
             const std::size_t length = std::min(letters.size() + 1, rest.size());
-            replaceBytes(text, at, length, static_cast<Byte>(result));
+            text.replace(length, static_cast<Byte>(result));
             return Outcome::Changed;
         }
     }
@@ -259,18 +311,18 @@ Outcome replaceEntity(std::string& text, std::size_t at)
 
 // Last rule: a valid UTF-8 sequence still standing at the position whose character
 // Windows-1252 has becomes that byte (C3 84 gives C4). Other characters keep their bytes.
-Outcome replaceWindows1252Character(std::string& text, std::size_t at)
+Outcome replaceWindows1252Character(Cursor& text)
 {
     char32_t codePoint = 0;
-    const std::size_t length = encoding::utf8SequenceAt(text, at, codePoint);
+    const std::size_t length = encoding::utf8SequenceAt(text.rest(), 0, codePoint);
     Byte byte = 0;
     if (length < 2 || !encoding::windows1252ByteOf(codePoint, byte))
         return Outcome::Unmatched;
-    replaceBytes(text, at, length, byte);
+    text.replace(length, byte);
     return Outcome::Changed;
 }
 
-using Rule = Outcome (*)(std::string&, std::size_t);
+using Rule = Outcome (*)(Cursor&);
 
 constexpr auto kRules = std::to_array<Rule>({
     unescapeQuote,
@@ -288,28 +340,32 @@ constexpr auto kRules = std::to_array<Rule>({
     replaceWindows1252Character,
 });
 
-// Tries the rules from `first` on at the position; returns the next position to examine.
+// Tries the rules from `first` on at the position, then moves on to the next position.
 // After a Cyrillic letter is dropped, the rules after the dropping one are tried on the
-// character before it, and the byte that moved into the position is examined in full.
-std::size_t applyRulesFrom(std::string& text, std::size_t at, std::size_t first)
+// character before it, and the byte that moved into the position is examined in full; at the
+// start of the text, that byte is examined in full at once.
+void applyRulesFrom(Cursor& text, std::size_t first)
 {
     for (std::size_t rule = first; rule < kRules.size(); ++rule) {
-        if (kRules[rule](text, at) != Outcome::RemovedCyrillic)
+        if (kRules[rule](text) != Outcome::RemovedCyrillic)
             continue;
-        if (at == 0)
-            return 0;
-        return std::min(at, applyRulesFrom(text, at - 1, rule + 1));
+        if (text.hasPrevious()) {
+            text.stepBack();
+            applyRulesFrom(text, rule + 1);
+        }
+        return;
     }
-    return at + 1;
+    text.advance();
 }
 
 } // namespace
 
 void normaliseText(std::string& text)
 {
-    std::size_t at = 0;
-    while (at < text.size())
-        at = applyRulesFrom(text, at, 0);
+    Cursor cursor(text);
+    for (cursor.skipPlainBytes(); !cursor.finished(); cursor.skipPlainBytes())
+        applyRulesFrom(cursor, 0);
+    cursor.finish();
 }
 
 } // namespace ravello::tmdb

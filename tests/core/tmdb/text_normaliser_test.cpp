@@ -7,6 +7,7 @@
 
 #include "core/tmdb/text_normaliser.h"
 #include "tests/support/temporary_folder.h"
+#include "tests/support/text_normaliser_reference.h"
 
 namespace ravello::tmdb {
 namespace {
@@ -280,6 +281,81 @@ TEST(TextNormaliser, NeverLengthensAnyText)
         const std::string input = text;
         normaliseText(text);
         ASSERT_LE(text.size(), input.size()) << ::testing::PrintToString(input);
+    }
+}
+
+std::string normalisedByErasing(std::string text)
+{
+    reference::normaliseTextByErasing(text);
+    return text;
+}
+
+// The single pass must give what the earlier normaliser, which erased replaced bytes from the
+// string, gave: random texts made of the pieces the rules match, of bytes cut out of them and
+// of plain letters, so that rules overlap, Cyrillic letters stand before accents and at the
+// start, and sequences are cut short by the end of the text.
+TEST(TextNormaliser, AgreesWithTheErasingNormaliserOnAnyText)
+{
+    static const std::string_view kPieces[] = {"a"sv,
+                                               "e"sv,
+                                               "o"sv,
+                                               " "sv,
+                                               ";"sv,
+                                               "&"sv,
+                                               "&amp"sv,
+                                               "&quot;"sv,
+                                               "&apos"sv,
+                                               "\\"sv,
+                                               "\\\""sv,
+                                               "\xCC"sv,
+                                               "\xCC\x80"sv,
+                                               "\xD0"sv,
+                                               "\xD1"sv,
+                                               "\xD0\x90"sv,
+                                               "\xD1\x8F"sv,
+                                               "\xE2"sv,
+                                               "\xE2\x80"sv,
+                                               "\xE2\x80\x99"sv,
+                                               "\xE2\x80\xA6"sv,
+                                               "\xC3"sv,
+                                               "\xC3\xA9"sv,
+                                               "\xC3\x84"sv,
+                                               "\xC5\xA1"sv,
+                                               "\xC5\xBE"sv,
+                                               "\xC4\x9F"sv,
+                                               "\xC8\x99"sv,
+                                               "\xC2\x92"sv,
+                                               "\xC2"sv,
+                                               "\x96"sv,
+                                               "\x9A"sv,
+                                               "\x9E"sv,
+                                               "\x80"sv,
+                                               "\xA9"sv,
+                                               "\xF0\x9F\x98\x80"sv,
+                                               "\xE2\x82\xAC"sv,
+                                               "\0"sv,
+                                               "plain words"sv};
+    std::mt19937 random(1252);
+    std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
+    std::uniform_int_distribution<int> count(0, 16);
+    for (int round = 0; round < 200000; ++round) {
+        std::string text;
+        for (int n = count(random); n > 0; --n)
+            text += kPieces[piece(random)];
+        ASSERT_EQ(normalised(text), normalisedByErasing(text)) << ::testing::PrintToString(text);
+    }
+}
+
+TEST(TextNormaliser, AgreesWithTheErasingNormaliserOnRandomBytes)
+{
+    std::mt19937 random(20260101);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<std::size_t> length(0, 40);
+    for (int round = 0; round < 100000; ++round) {
+        std::string text(length(random), ' ');
+        for (char& c : text)
+            c = static_cast<char>(byte(random));
+        ASSERT_EQ(normalised(text), normalisedByErasing(text)) << ::testing::PrintToString(text);
     }
 }
 
