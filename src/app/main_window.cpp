@@ -18,6 +18,7 @@
 #include "core/collection/title_browser.h"
 #include "core/files/path_text.h"
 #include "core/settings/settings_file.h"
+#include "core/tmdb/fetcher.h"
 
 namespace settings = ravello::settings;
 using ravello::files::ProgramFolders;
@@ -43,6 +44,8 @@ TForm1::TForm1(const std::filesystem::path& userDataFolder, QWidget* parent)
         ravello::files::pathFromUtf8(m_dvdProfilerFolderAtStart.toStdString()));
     reloadTitleIndex();
     connectCollectionHandlers();
+    connectFilmHandlers();
+    connectOutputHandlers();
     applyGeometry();
 }
 

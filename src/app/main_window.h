@@ -5,7 +5,9 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include <QImage>
 #include <QMainWindow>
 
 #include "app/interface_texts.h"
@@ -23,6 +25,12 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class TForm2;
+
+namespace ravello::tmdb {
+class Endpoint;
+class Fetcher;
+struct FilmOpening;
+} // namespace ravello::tmdb
 
 namespace ravello::collection {
 class TitleBrowser;
@@ -54,6 +62,9 @@ public:
     // Asks a yes-or-no question (text, title) and answers true for Yes. Tests replace it.
     using QuestionAsker = std::function<bool(const QString& text, const QString& title)>;
     void setQuestionAsker(QuestionAsker asker) { m_askQuestion = std::move(asker); }
+    // Shows an error message (text, title). Tests replace it.
+    using ErrorShower = std::function<void(const QString& text, const QString& title)>;
+    void setErrorShower(ErrorShower shower) { m_showError = std::move(shower); }
 
 public slots:
     // Lifecycle.
@@ -83,7 +94,21 @@ public slots:
     void BTN_Cerca2Click();
     void BTN_RielaboraClick();
 
+    // TMDb: search and opening a film.
+    void BTN_CercaClick();
+    void ListaFilmTrovatiDblClick();
+
+    // Handing data to DVD Profiler.
+    void CopyClick();
+    void Button1Click();
+    void LST_CastMDB2DblClick();
+    void LST_CrewMDB2DblClick();
+    void BTN_CopiaPhotoClick();
+    void BTN_CopiaPhoto2Click();
+    void EDT_TitoloMDBClick(QWidget* field);
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -141,6 +166,18 @@ private:
     QPixmap notFoundPicture() const;
     std::filesystem::path exportFile() const;
 
+    // TMDb and the output to DVD Profiler.
+    void connectFilmHandlers();
+    void connectOutputHandlers();
+    ravello::tmdb::Endpoint currentEndpoint() const;
+    void showFilmOpening(const ravello::tmdb::FilmOpening& opening);
+    void showFilmCover(const ravello::tmdb::FilmOpening& opening);
+    void fillCreditList(const char* listName, const std::vector<std::string>& rows);
+    std::vector<std::string> creditRows(const char* listName) const;
+    void showPersonPhoto(bool crew);
+    void copyPhoto(const QImage& photo);
+    void showError(const QString& text, const QString& title);
+
     ravello::files::ProgramFolders m_folders;
     std::filesystem::path m_userDataFolder;
     std::filesystem::path m_startupFolder;
@@ -158,6 +195,10 @@ private:
     bool m_busy = false;
     TForm2* m_splash = nullptr;
     QuestionAsker m_askQuestion;
+    ErrorShower m_showError;
+    std::unique_ptr<ravello::tmdb::Fetcher> m_fetcher;
+    QImage m_castPhoto;
+    QImage m_crewPhoto;
     std::unique_ptr<ravello::collection::TitleBrowser> m_titleBrowser;
 
     QTabWidget* m_pagine = nullptr;

@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 
+#include "app/busy_scope.h"
 #include "app/main_window.h"
 #include "app/text_conversion.h"
 #include "core/collection/collection_import.h"
@@ -65,8 +66,7 @@ std::filesystem::path TForm1::exportFile() const
 
 void TForm1::runImport()
 {
-    m_busy = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const ravello::app::BusyScope busy(m_busy);
     m_importProgress->setRange(0, 1000);
     m_importProgress->setValue(0);
     m_importProgress->setVisible(true);
@@ -78,7 +78,7 @@ void TForm1::runImport()
         if (progress.totalBytes > 0)
             m_importProgress->setValue(
                 static_cast<int>(progress.bytesRead * 1000 / progress.totalBytes));
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        ravello::app::BusyScope::repaint();
     };
     collection::ImportProgress last;
     const collection::ImportResult result = collection::ImportCollection(
@@ -98,8 +98,6 @@ void TForm1::runImport()
                                      .arg(result.skipped));
     }
     m_importProgress->setVisible(false);
-    QApplication::restoreOverrideCursor();
-    m_busy = false;
 }
 
 void TForm1::reloadTitleIndex()

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: MIT
+#include <cstdlib>
+#include <memory>
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "tests/support/fake_tmdb_server.h"
+#include "tests/support/temporary_folder.h"
+
+using ravello::testing::FakeTmdbServer;
+using ravello::testing::TemporaryFolder;
+
+// The road of one film through the window, against the fake TMDb server: search, open, copy.
+class FilmRoadTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakeTmdbServer> m_server;
+    std::unique_ptr<TemporaryFolder> m_base;
+    std::unique_ptr<TForm1> m_window;
+    QStringList m_errors;
+
+    template <typename Widget> Widget* child(const char* name) const
+    {
+        auto* widget = m_window->findChild<Widget*>(QLatin1String(name));
+        if (!widget)
+            qFatal("no control named %s", name);
+        return widget;
+    }
+
+    void search(const QString& text)
+    {
+        child<QLineEdit>("EDT_CercaManuale")->setText(text);
+        child<QAbstractButton>("BTN_Cerca")->click();
+    }
+
+    void openResult(int row)
+    {
+        auto* results = child<QListWidget>("ListaFilmTrovati");
+        results->setCurrentRow(row);
+        m_window->ListaFilmTrovatiDblClick();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_server = std::make_unique<FakeTmdbServer>();
+        QVERIFY(m_server->isListening());
+        qputenv("RAVELLO_TMDB_API_URL", QByteArray::fromStdString(m_server->url()));
+        qputenv("RAVELLO_TMDB_IMAGE_URL", QByteArray::fromStdString(m_server->url()));
+    }
+
+    void init()
+    {
+        m_server->reset();
+        m_errors.clear();
+        m_base = std::make_unique<TemporaryFolder>();
+        m_window = std::make_unique<TForm1>(m_base->path());
+        m_window->FormActivate();
+        m_window->setErrorShower([this](const QString& text, const QString&) { m_errors << text; });
+        child<QLineEdit>("EDT_Key")->setText(QStringLiteral("0123456789abcdef0123456789abcdef"));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_base.reset();
+    }
+
+    void searchListsTitlesAndYears()
+    {
+        search(QStringLiteral("Sample Film"));
+        auto* results = child<QListWidget>("ListaFilmTrovati");
+        QCOMPARE(results->count(), 4); // one result has no release date
+        QCOMPARE(results->item(0)->text(), QStringLiteral("Sample Film (2004)"));
+        QVERIFY(m_errors.isEmpty());
+    }
+
+    void searchWithoutAKeyAsksForOne()
+    {
+        child<QLineEdit>("EDT_Key")->setText(QStringLiteral("abc"));
+        search(QStringLiteral("Sample Film"));
+        QCOMPARE(m_errors.size(), 1);
+        QVERIFY(m_errors.front().startsWith(QStringLiteral("Undefined TDMB key")));
+        QCOMPARE(m_server->requestCount(), std::size_t{0});
+    }
+
+    void aRefusedKeyIsReportedAndTheListKept()
+    {
+        search(QStringLiteral("Sample Film"));
+        m_server->queueError(401);
+        search(QStringLiteral("Other"));
+        QCOMPARE(m_errors.size(), 1);
+        QVERIFY(m_errors.front().contains(QStringLiteral("401")));
+        QCOMPARE(child<QListWidget>("ListaFilmTrovati")->count(), 4);
+    }
+
+    void openingFillsThePagesAndTheSecondOpeningMakesNoRequest()
+    {
+        search(QStringLiteral("Sample Film"));
+        openResult(0);
+        QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join(QLatin1Char('\n'))));
+        QCOMPARE(child<QLineEdit>("EDT_TitoloMDB")->text(), QStringLiteral("Sample Film"));
+        QCOMPARE(child<QLineEdit>("EDT_IDMDB")->text(), QStringLiteral("4321"));
+        QVERIFY(!child<QLabel>("IMG_CoverMDB")->pixmap().isNull());
+        QVERIFY(child<QListWidget>("LST_CastMDB")->count() > 0);
+        QCOMPARE(child<QListWidget>("LST_CastMDB")->count(),
+                 child<QListWidget>("LST_CastMDB2")->count());
+        QVERIFY(child<QListWidget>("LST_CrewMDB")->count() > 0);
+
+        const std::size_t requests = m_server->requestCount();
+        openResult(0);
+        QCOMPARE(m_server->requestCount(), requests);
+    }
+
+    void castAndCrewReachTheClipboardAsDocuments()
+    {
+        search(QStringLiteral("Sample Film"));
+        openResult(0);
+        child<QAbstractButton>("Copy")->click();
+        const QString cast = QGuiApplication::clipboard()->text();
+        QVERIFY(cast.contains(QStringLiteral("<CastInformation>")));
+        QVERIFY(cast.contains(QStringLiteral("Sample Film")));
+        QVERIFY(cast.contains(QStringLiteral("\r\n")));
+        child<QAbstractButton>("Button1")->click();
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("<CrewInformation>")));
+    }
+
+    void aPhotoIsShownAndCopied()
+    {
+        search(QStringLiteral("Sample Film"));
+        openResult(0);
+        QGuiApplication::clipboard()->clear();
+        child<QAbstractButton>("BTN_CopiaPhoto")->click();
+        QVERIFY(QGuiApplication::clipboard()->image().isNull());
+
+        child<QListWidget>("LST_CastMDB2")->setCurrentRow(0);
+        m_window->LST_CastMDB2DblClick();
+        QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join(QLatin1Char('\n'))));
+        QVERIFY(!child<QLabel>("IMG_Cast")->pixmap().isNull());
+        child<QAbstractButton>("BTN_CopiaPhoto")->click();
+        QVERIFY(!QGuiApplication::clipboard()->image().isNull());
+
+        child<QListWidget>("LST_CastMDB2")->setCurrentRow(1); // a person without a photo
+        m_window->LST_CastMDB2DblClick();
+        QCOMPARE(m_errors, QStringList{QStringLiteral("There are no images for this profile")});
+    }
+
+    void aClickOnADataFieldCopiesItsWholeText()
+    {
+        search(QStringLiteral("Sample Film"));
+        openResult(0);
+        auto* overview = child<QPlainTextEdit>("EDT_SinossiMDB");
+        overview->setPlainText(QStringLiteral("line one\nline two"));
+        QTest::mouseClick(overview->viewport(), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("line one\nline two"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::mouseClick(child<QLineEdit>("EDT_IDMDB"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+        QTest::mouseClick(child<QLineEdit>("EDT_AnnoMDB"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), child<QLineEdit>("EDT_AnnoMDB")->text());
+    }
+};
+
+QTEST_MAIN(FilmRoadTest)
+#include "film_road_test.moc"
