@@ -186,32 +186,32 @@ QWidget* TForm1::buildDataPage()
          {nullptr, "EDT_SinossiDVD"},
          {"LBL_IDDVDP1", "EDT_IDDVDP1"}},
     };
-    for (const DataPanel& spec : panels) {
-        auto* panel = makeWidget<QFrame>(page, spec.panel);
+    for (const DataPanel& names : panels) {
+        auto* panel = makeWidget<QFrame>(page, names.panel);
         auto* grid = new QGridLayout(panel);
-        grid->addWidget(makeWidget<QLabel>(panel, spec.heading), 0, 0, 1, 3);
+        grid->addWidget(makeWidget<QLabel>(panel, names.heading), 0, 0, 1, 3);
         for (int row = 0; row < 5; ++row) {
-            auto* edit = makeWidget<QLineEdit>(panel, spec.fields[row][1]);
-            if (spec.fields[row][0]) {
-                auto* label = makeWidget<QLabel>(panel, spec.fields[row][0]);
+            auto* edit = makeWidget<QLineEdit>(panel, names.fields[row][1]);
+            if (names.fields[row][0]) {
+                auto* label = makeWidget<QLabel>(panel, names.fields[row][0]);
                 label->setBuddy(edit);
                 grid->addWidget(label, row + 1, 0);
             }
             grid->addWidget(edit, row + 1, 1);
         }
-        auto* overview = makeWidget<QPlainTextEdit>(panel, spec.overview[1]);
-        if (spec.overview[0]) {
-            auto* label = makeWidget<QLabel>(panel, spec.overview[0]);
+        auto* overview = makeWidget<QPlainTextEdit>(panel, names.overview[1]);
+        if (names.overview[0]) {
+            auto* label = makeWidget<QLabel>(panel, names.overview[0]);
             label->setBuddy(overview);
             grid->addWidget(label, 6, 0, Qt::AlignTop);
         }
         grid->addWidget(overview, 6, 1, 1, 2);
-        grid->addWidget(makeImage(panel, spec.cover, {120, 180}), 1, 2, 5, 1);
+        grid->addWidget(makeImage(panel, names.cover, {120, 180}), 1, 2, 5, 1);
         grid->setRowStretch(6, 1);
         grid->setColumnStretch(1, 1);
-        if (spec.extraHidden[0]) {
-            makeHiddenWidget<QLabel>(panel, spec.extraHidden[0]);
-            makeHiddenWidget<QLineEdit>(panel, spec.extraHidden[1]);
+        if (names.extraHidden[0]) {
+            makeHiddenWidget<QLabel>(panel, names.extraHidden[0]);
+            makeHiddenWidget<QLineEdit>(panel, names.extraHidden[1]);
         }
         layout->addWidget(panel, 1);
     }
