@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: MIT
+#include <memory>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QStyle>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "app/splash_window.h"
+#include "app/visual_styles.h"
+#include "tests/support/temporary_folder.h"
+
+using ravello::app::applyVisualStyle;
+using ravello::app::visualStyleNames;
+using ravello::testing::readFileBytes;
+using ravello::testing::TemporaryFolder;
+using ravello::testing::writeFileBytes;
+
+namespace {
+
+double relativeLuminance(const QColor& colour)
+{
+    auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// The WCAG contrast ratio of two colours, 1 to 21.
+double contrast(const QColor& a, const QColor& b)
+{
+    const double first = relativeLuminance(a);
+    const double second = relativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+} // namespace
+
+class VisualStylesTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryFolder> m_base;
+    QString m_platformStyle;
+
+    std::unique_ptr<TForm1> makeWindow() { return std::make_unique<TForm1>(m_base->path()); }
+
+    std::filesystem::path settingsFile() const
+    {
+        return m_base->path() / "Orvanet" / "RAVELLO" / "Ravello.INI";
+    }
+
+    static void chooseStyle(TForm1& window, const QString& name)
+    {
+        auto* styles = window.findChild<QListWidget*>(QStringLiteral("CONF_PROG_LIS_Lista_Stili"));
+        const auto items = styles->findItems(name, Qt::MatchExactly);
+        QCOMPARE(items.size(), 1);
+        styles->setCurrentItem(items.front());
+        window.CONF_PROG_LIS_Lista_StiliDblClick();
+    }
+
+    static void verifyReadable(const QWidget& widget, const QString& style)
+    {
+        const QPalette& palette = widget.palette();
+        const QByteArray where = (style + QLatin1Char('/') + widget.objectName()).toUtf8();
+        QVERIFY2(contrast(palette.color(QPalette::Text), palette.color(QPalette::Base)) >= 4.5,
+                 where.constData());
+        QVERIFY2(contrast(palette.color(QPalette::HighlightedText),
+                          palette.color(QPalette::Highlight)) >= 4.5,
+                 where.constData());
+        QVERIFY2(contrast(palette.color(QPalette::WindowText), palette.color(QPalette::Window)) >=
+                     4.5,
+                 where.constData());
+        QVERIFY2(contrast(palette.color(QPalette::ButtonText), palette.color(QPalette::Button)) >=
+                     4.5,
+                 where.constData());
+    }
+
+private slots:
+    void initTestCase() { m_platformStyle = QApplication::style()->name(); }
+    void init() { m_base = std::make_unique<TemporaryFolder>(); }
+    void cleanup() { m_base.reset(); }
+
+    void withoutSettingsTheWindowLooksGlowAndListsTwentyNames()
+    {
+        auto window = makeWindow();
+        QCOMPARE(window->currentStyleName(), QStringLiteral("Glow"));
+        auto* styles = window->findChild<QListWidget*>(QStringLiteral("CONF_PROG_LIS_Lista_Stili"));
+        QCOMPARE(styles->count(), 20);
+        QStringList shown;
+        for (int row = 0; row < styles->count(); ++row)
+            shown << styles->item(row)->text();
+        QCOMPARE(shown, visualStyleNames());
+        QVERIFY(shown.contains(QStringLiteral("Windows")));
+        QVERIFY(!qApp->styleSheet().isEmpty());
+    }
+
+    void everyCarriedStyleKeepsListsAndCombosReadable()
+    {
+        auto window = makeWindow();
+        window->show();
+        const char* const controls[] = {"ListaFilmTrovati", "LST_CastMDB",     "LST_CrewMDB",
+                                        "LST_CastMDB2",     "LST_CrewMDB2",    "CBB_TitoliDVDP",
+                                        "CBO_Linguaggio",   "EDT_CercaManuale"};
+        for (const QString& name : visualStyleNames()) {
+            chooseStyle(*window, name);
+            QCOMPARE(window->currentStyleName(), name);
+            QCoreApplication::processEvents();
+            for (const char* control : controls) {
+                const QWidget& widget = *window->findChild<QWidget*>(QLatin1String(control));
+                // The platform look shows the desktop's own colours, whatever they are.
+                if (name == QLatin1String(ravello::app::kSystemStyle))
+                    QCOMPARE(widget.palette().color(QPalette::Base),
+                             QApplication::style()->standardPalette().color(QPalette::Base));
+                else
+                    verifyReadable(widget, name);
+            }
+        }
+    }
+
+    void carriedStylesLookDifferentAndFitTheirNames()
+    {
+        struct Expectation
+        {
+            const char* name;
+            bool dark;
+            int hueFrom; // the highlight's hue, in degrees
+            int hueTo;
+        };
+        const Expectation expectations[] = {
+            {"Amethyst Kamri", false, 260, 290},
+            {"Auric", true, 35, 55},
+            {"Carbon", true, 20, 40},
+            {"Charcoal Dark Slate", true, 195, 225},
+            {"Cobalt XEMedia", true, 210, 230},
+            {"Cyan Dusk", true, 180, 195},
+            {"Cyan Night", true, 180, 195},
+            {"Emerald Light Slate", false, 135, 160},
+            {"Glow", true, 195, 225},
+            {"Golden Graphite", true, 35, 55},
+            {"Iceberg Classico", false, 195, 215},
+            {"Lavender Classico", false, 250, 280},
+            {"Light", false, 195, 225},
+            {"Metropolis UI Blue", false, 195, 215},
+        };
+        for (const Expectation& expected : expectations) {
+            QVERIFY(applyVisualStyle(QLatin1String(expected.name)));
+            const QPalette palette = QApplication::palette();
+            const bool dark = relativeLuminance(palette.color(QPalette::Window)) < 0.2;
+            QVERIFY2(dark == expected.dark, expected.name);
+            const int hue = palette.color(QPalette::Highlight).hue();
+            QVERIFY2(hue >= expected.hueFrom && hue <= expected.hueTo, expected.name);
+        }
+        QSet<QRgb> windows;
+        for (const QString& name : visualStyleNames()) {
+            if (name == QLatin1String(ravello::app::kSystemStyle))
+                continue;
+            QVERIFY(applyVisualStyle(name));
+            const QPalette palette = QApplication::palette();
+            windows.insert(palette.color(QPalette::Window).rgb() ^
+                           (palette.color(QPalette::Highlight).rgb() << 1));
+        }
+        QCOMPARE(windows.size(), 19);
+        QVERIFY(!applyVisualStyle(QStringLiteral("No Such Style")));
+    }
+
+    void windowsReturnsToThePlatformLookAndIsSavedAsWindows()
+    {
+        {
+            auto window = makeWindow();
+            chooseStyle(*window, QStringLiteral("Carbon"));
+            QVERIFY(!qApp->styleSheet().isEmpty());
+            chooseStyle(*window, QStringLiteral("Windows"));
+            QVERIFY(qApp->styleSheet().isEmpty());
+            QCOMPARE(QApplication::style()->name(), m_platformStyle);
+            QCOMPARE(QApplication::palette(), QApplication::style()->standardPalette());
+            window->findChild<QAbstractButton*>(QStringLiteral("BTN_Esci"))->click();
+        }
+        QVERIFY(readFileBytes(settingsFile()).find("Tema=Windows") != std::string::npos);
+        auto reopened = makeWindow();
+        QCOMPARE(reopened->currentStyleName(), QStringLiteral("Windows"));
+        QVERIFY(qApp->styleSheet().isEmpty());
+    }
+
+    void aStyleLeftWithTheCloseBoxIsGoneAtTheNextStart()
+    {
+        writeFileBytes(settingsFile(), "[Impostazioni]\nTema=Luna\n");
+        {
+            auto window = makeWindow();
+            QCOMPARE(window->currentStyleName(), QStringLiteral("Luna"));
+            chooseStyle(*window, QStringLiteral("Cyan Night"));
+            QCOMPARE(window->currentStyleName(), QStringLiteral("Cyan Night"));
+            window->close();
+        }
+        auto reopened = makeWindow();
+        QCOMPARE(reopened->currentStyleName(), QStringLiteral("Luna"));
+        QVERIFY(applyVisualStyle(QStringLiteral("Luna")));
+        const QPalette luna = QApplication::palette();
+        QCOMPARE(reopened->palette().color(QPalette::Window), luna.color(QPalette::Window));
+    }
+
+    void theSplashSwitchesWithTheWindow()
+    {
+        auto window = makeWindow();
+        TForm2 splash(window.get());
+        for (const char* name : {"Carbon", "Light", "Windows"}) {
+            chooseStyle(*window, QLatin1String(name));
+            QCoreApplication::processEvents();
+            QCOMPARE(splash.palette().color(QPalette::Window),
+                     QApplication::palette().color(QPalette::Window));
+        }
+    }
+};
+
+QTEST_MAIN(VisualStylesTest)
+#include "visual_styles_test.moc"
