@@ -8,6 +8,7 @@
 #include <QStorageInfo>
 #include <QTabWidget>
 
+#include "app/accessible_names.h"
 #include "app/main_window.h"
 
 using ravello::app::interfaceTextRows;
@@ -52,6 +53,8 @@ void TForm1::applyCaptions()
         else if (QWidget* control = findChild<QWidget*>(QLatin1String(key)))
             setCaption(control, caption);
     }
+    // Assistive tools read the controls' names; they follow the captions.
+    ravello::app::applyAccessibleNames(*this, m_languageIndex);
 }
 
 void TForm1::setLanguage(int languageIndex)

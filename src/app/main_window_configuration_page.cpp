@@ -163,7 +163,9 @@ QWidget* TForm1::buildArchivePage()
     grid->addWidget(m_tmdbLanguageBox, row++, 1);
     auto* copy = makeWidget<QCheckBox>(page, "CHB_Copy");
     copy->setChecked(true);
-    grid->addWidget(makeWidget<QLabel>(page, "LBL_CopiaAuto"), row, 0);
+    auto* copyLabel = makeWidget<QLabel>(page, "LBL_CopiaAuto");
+    copyLabel->setBuddy(copy);
+    grid->addWidget(copyLabel, row, 0);
     grid->addWidget(copy, row++, 1);
 
     // The user's own TMDb key: the built-in one cannot search.

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace ravello::app {
+
+// A caption for assistive tools, for a control that has no label of its own or shares its
+// caption with another control: its Italian and English texts. Spanish, German and French take
+// the English text, as the interface texts do.
+struct AccessibleNameRow
+{
+    const char* control;
+    const char* italian;
+    const char* english;
+};
+
+// The label's text as a screen reader says it: mnemonic markers dropped, "&&" read as "&".
+QString withoutMnemonics(const QString& text);
+
+// Names every control a label is the buddy of after that label's current text, then the
+// controls of the name table in the language (0..4). Call it whenever captions change.
+void applyAccessibleNames(QWidget& window, int languageIndex);
+
+} // namespace ravello::app
