@@ -106,10 +106,10 @@ std::string FakeTmdbServer::url() const
     return "http://127.0.0.1:" + std::to_string(m_port);
 }
 
-void FakeTmdbServer::queueAnswer(ScriptedAnswer answer)
+void FakeTmdbServer::queueAnswer(ScriptedAnswer answer, AnswerPacing pacing)
 {
     std::lock_guard lock(m_mutex);
-    m_queue.push_back(std::move(answer));
+    m_queue.emplace_back(std::move(answer), pacing);
 }
 
 void FakeTmdbServer::queueError(int status, std::optional<int> retryAfterSeconds)
@@ -164,19 +164,19 @@ void FakeTmdbServer::handle(const httplib::Request& request, httplib::Response& 
     if (delay.count() > 0 && !pause(delay))
         return;
     if (auto scripted = nextScripted())
-        send(std::move(*scripted), response);
+        send(std::move(scripted->first), response, scripted->second);
     else if (!isAuthorised(request))
         send(errorAnswer(401), response);
     else
         send(fixtureAnswer(request), response);
 }
 
-std::optional<ScriptedAnswer> FakeTmdbServer::nextScripted()
+std::optional<std::pair<ScriptedAnswer, AnswerPacing>> FakeTmdbServer::nextScripted()
 {
     std::lock_guard lock(m_mutex);
     if (m_queue.empty())
         return std::nullopt;
-    ScriptedAnswer answer = std::move(m_queue.front());
+    auto answer = std::move(m_queue.front());
     m_queue.pop_front();
     return answer;
 }
@@ -226,21 +226,35 @@ ScriptedAnswer FakeTmdbServer::errorAnswer(int status) const
     return answer;
 }
 
-void FakeTmdbServer::send(ScriptedAnswer answer, httplib::Response& response)
+void FakeTmdbServer::send(ScriptedAnswer answer, httplib::Response& response, AnswerPacing pacing)
 {
     response.status = answer.status;
     for (const auto& [name, value] : answer.headers)
         response.set_header(name, value);
-    if (answer.fillerBytes == 0 && answer.stallBeforeBody.count() == 0) {
+    if (answer.fillerBytes == 0 && answer.stallBeforeBody.count() == 0 &&
+        pacing.dripInterval.count() == 0 && !pacing.closeAfterBytes) {
         response.set_content(answer.body, answer.contentType);
         return;
     }
+    // The server compresses a chunked "application/json" answer for a client that accepts it:
+    // filler would then shrink to a trickle of bytes on the wire, which a client gives up as
+    // a stalled transfer. With a charset the type is not compressed and the bytes go out.
+    if (answer.fillerBytes > 0 && answer.contentType == "application/json")
+        answer.contentType += ";charset=utf-8";
     const auto shared = std::make_shared<ScriptedAnswer>(std::move(answer));
     const std::size_t total = shared->fillerBytes ? shared->fillerBytes : shared->body.size();
-    auto provide = [this, shared, total](std::size_t offset, httplib::DataSink& sink) {
+    auto provide = [this, shared, total, pacing](std::size_t offset, httplib::DataSink& sink) {
         if (offset == 0 && shared->stallBeforeBody.count() > 0 && !pause(shared->stallBeforeBody))
             return false;
-        const std::size_t size = std::min(kFillerChunk, total - offset);
+        const std::size_t end = std::min(total, pacing.closeAfterBytes.value_or(total));
+        if (offset >= end && end < total)
+            return false; // drops the connection half-way
+        std::size_t size = std::min(kFillerChunk, end - offset);
+        if (pacing.dripInterval.count() > 0) {
+            size = std::min<std::size_t>(size, 1);
+            if (!pause(pacing.dripInterval))
+                return false;
+        }
         const std::string filler(shared->fillerBytes ? size : 0, 'x');
         const char* data = shared->fillerBytes ? filler.data() : shared->body.data() + offset;
         if (size > 0 && !sink.write(data, size))

@@ -50,6 +50,15 @@ struct ScriptedAnswer
     std::chrono::milliseconds stallBeforeBody{0};
 };
 
+// How a scripted answer's body goes out, when not all at once.
+struct AnswerPacing
+{
+    // Send the body one byte at a time, each after this pause.
+    std::chrono::milliseconds dripInterval{0};
+    // Send this many bytes of the body, then close the connection.
+    std::optional<std::size_t> closeAfterBytes;
+};
+
 // TMDb's API and image host on 127.0.0.1, answering from fixture files:
 //   /3/search/movie?query=Q   search/<q>.json, q being Q in lower case with every byte that
 //                             is not a letter or digit turned into '_' (no match: no results)
@@ -75,7 +84,7 @@ public:
     bool isListening() const { return m_port > 0; }
 
     // The next requests get these answers, in order, before the fixtures answer again.
-    void queueAnswer(ScriptedAnswer answer);
+    void queueAnswer(ScriptedAnswer answer, AnswerPacing pacing = {});
     // The next request gets TMDb's error document for the status, with a Retry-After header
     // when given.
     void queueError(int status, std::optional<int> retryAfterSeconds = std::nullopt);
@@ -91,11 +100,11 @@ public:
 
 private:
     void handle(const httplib::Request& request, httplib::Response& response);
-    std::optional<ScriptedAnswer> nextScripted();
+    std::optional<std::pair<ScriptedAnswer, AnswerPacing>> nextScripted();
     ScriptedAnswer fixtureAnswer(const httplib::Request& request) const;
     ScriptedAnswer errorAnswer(int status) const;
     bool isAuthorised(const httplib::Request& request) const;
-    void send(ScriptedAnswer answer, httplib::Response& response);
+    void send(ScriptedAnswer answer, httplib::Response& response, AnswerPacing pacing = {});
     // Sleeps, waking early when the server stops. False when it stopped.
     bool pause(std::chrono::milliseconds duration);
 
@@ -107,7 +116,7 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_stopping = false;
-    std::deque<ScriptedAnswer> m_queue;
+    std::deque<std::pair<ScriptedAnswer, AnswerPacing>> m_queue;
     std::chrono::milliseconds m_delay{0};
     std::optional<std::string> m_requiredKey;
     std::vector<RecordedRequest> m_requests;

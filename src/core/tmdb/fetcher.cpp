@@ -6,7 +6,9 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
+#include <vector>
 
 #include "core/files/atomic_file.h"
 
@@ -131,6 +133,7 @@ void Transfer::configure(const Request& request, const FetcherOptions& options, 
     curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_LIMIT, options.lowSpeedBytes);
     curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_TIME,
                      static_cast<long>(options.lowSpeedTime.count()));
+    curl_easy_setopt(m_easy, CURLOPT_TIMEOUT_MS, static_cast<long>(options.totalTimeout.count()));
     curl_easy_setopt(m_easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sink.limit));
     curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(m_easy, CURLOPT_USERAGENT, kUserAgent);
@@ -167,17 +170,17 @@ long Transfer::status() const
     return status;
 }
 
-// Only the delay-seconds form: a date form counts as no value.
+// Only the delay-seconds form: a date form counts as no value. A number too long to read is a
+// very long wait (which the caller caps), not none.
 std::optional<seconds> Transfer::retryAfter() const
 {
     curl_header* header = nullptr;
     if (curl_easy_header(m_easy, "Retry-After", 0, CURLH_HEADER, -1, &header) != CURLHE_OK)
         return std::nullopt;
     const std::string value = header->value;
-    if (value.empty() || value.find_first_not_of("0123456789") != std::string::npos ||
-        value.size() > 6)
+    if (value.empty() || value.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
-    return seconds(std::stol(value));
+    return seconds(value.size() > 6 ? 999'999 : std::stol(value));
 }
 
 std::string Transfer::errorText(CURLcode code) const
@@ -268,6 +271,43 @@ FetchResult fetchWithRetry(const Request& request, const FetcherOptions& options
     return attempt(request, options, progress, file, limit).result;
 }
 
+// The secrets a request carries: its bearer token and the value of its api_key parameter.
+std::vector<std::string> secretsOf(const Request& request)
+{
+    std::vector<std::string> secrets;
+    if (!request.bearerToken.empty())
+        secrets.push_back(request.bearerToken);
+    constexpr std::string_view kKeyParameter = "api_key=";
+    const std::size_t query = request.url.find('?');
+    const std::size_t key =
+        query == std::string::npos ? query : request.url.find(kKeyParameter, query);
+    if (key == std::string::npos)
+        return secrets;
+    const std::size_t start = key + kKeyParameter.size();
+    const std::size_t end = request.url.find_first_of("&#", start);
+    if (end != start)
+        secrets.push_back(request.url.substr(start, end - start));
+    return secrets;
+}
+
+void redact(std::string& text, const std::string& secret)
+{
+    for (std::size_t at = text.find(secret); at != std::string::npos;
+         at = text.find(secret, at + 3))
+        text.replace(at, secret.size(), "***");
+}
+
+// Keeps the key out of every text of the result, which end up in message boxes and logs.
+FetchResult withoutSecrets(FetchResult result, const Request& request)
+{
+    for (const std::string& secret : secretsOf(request)) {
+        redact(result.body, secret);
+        redact(result.tmdbStatusMessage, secret);
+        redact(result.transportError.text, secret);
+    }
+    return result;
+}
+
 } // namespace
 
 Fetcher::Fetcher(FetcherOptions options) : m_options(options)
@@ -281,6 +321,8 @@ FetchResult Fetcher::fetchJson(const Request& request)
         fetchWithRetry(request, m_options, m_progress, nullptr, m_options.maxJsonBytes);
     if (result.ok() && !nlohmann::json::accept(result.body))
         result.problem = FetchProblem::NotJson;
+    if (!result.ok())
+        return withoutSecrets(std::move(result), request);
     return result;
 }
 
@@ -296,7 +338,7 @@ FetchResult Fetcher::DownloadToFile(const Request& request, const std::filesyste
         fetchWithRetry(request, m_options, m_progress, &file, m_options.maxDownloadBytes);
     if (result.ok() && !file.commit())
         result.problem = FetchProblem::File;
-    return result;
+    return withoutSecrets(std::move(result), request);
 }
 
 } // namespace ravello::tmdb

@@ -19,9 +19,12 @@ inline constexpr std::size_t kMaxDownloadBytes = 32u << 20;
 struct FetcherOptions
 {
     std::chrono::milliseconds connectTimeout{15'000};
-    // A transfer that delivers under lowSpeedBytes per second for lowSpeedTime is given up.
-    long lowSpeedBytes = 1;
+    // A transfer that delivers under lowSpeedBytes per second for lowSpeedTime is given up,
+    // so a server that drips a byte a second cannot hold a retrieval for hours.
+    long lowSpeedBytes = 64;
     std::chrono::seconds lowSpeedTime{30};
+    // No attempt, waiting and transfer together, lasts longer than this.
+    std::chrono::milliseconds totalTimeout{300'000};
     // A 429 answer is tried once more after its Retry-After seconds, at most maxRetryWait;
     // defaultRetryWait when it names none.
     std::chrono::milliseconds maxRetryWait{10'000};
@@ -37,7 +40,9 @@ struct FetcherOptions
 using ProgressCallback = std::function<void()>;
 
 // HTTPS GETs with certificate checks, time-outs, one retry after a 429, and a size cap. Each
-// call blocks until its retrieval has ended; no connection is kept between calls.
+// call blocks until its retrieval has ended; no connection is kept between calls. The key or
+// token of the request never appears in a result: where a server or the transfer library
+// echoes it, it is replaced by "***".
 class Fetcher
 {
 public:
