@@ -3,12 +3,11 @@
 
 #define SI_CONVERT_ICU
 #include <SimpleIni.h>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "core/collection/text_fields.h"
 #include "core/files/atomic_file.h"
+#include "core/files/whole_file.h"
 
 namespace ravello::settings {
 namespace {
@@ -54,10 +53,9 @@ public:
 
     void load(const std::filesystem::path& file)
     {
-        std::ifstream in(file, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)),
-                                std::istreambuf_iterator<char>());
-        m_ini.LoadData(bytes);
+        // A file that cannot be read (a folder in its place) counts as missing.
+        if (const auto bytes = files::readWholeFile(file))
+            m_ini.LoadData(*bytes);
     }
 
     std::string text(const char* section, const char* key, const std::string& fallback) const

@@ -3,10 +3,10 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "core/files/atomic_file.h"
+#include "core/files/whole_file.h"
 #include "core/tmdb/json_document.h"
 #include "core/tmdb/result_line.h"
 #include "core/tmdb/token_lines.h"
@@ -41,22 +41,11 @@ bool isReadable(const fs::path& file)
     return fs::is_regular_file(file, error) && std::ifstream(file, std::ios::binary).is_open();
 }
 
-std::optional<std::string> readBytes(const fs::path& file)
-{
-    std::error_code error; // a folder opens as a stream but throws when read
-    if (!fs::is_regular_file(file, error))
-        return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // The document a cache file holds. A file that is no film document (an error answer stored
 // by an older version, a file cut short) is not trusted: the film is fetched again.
 std::optional<std::string> cachedDocument(const fs::path& file)
 {
-    const auto bytes = readBytes(file);
+    const auto bytes = files::readWholeFile(file);
     if (!bytes)
         return std::nullopt;
     std::string document = joinTokenLines(tokenLinesOfFile(*bytes));
