@@ -162,6 +162,23 @@ TEST_F(NetworkFaults, SearchTextCannotAddQueryParameters)
     EXPECT_EQ(request.target.find('#'), std::string::npos);
 }
 
+// A Retry-After too long to read is the longest wait, not the short default.
+TEST_F(NetworkFaults, LongRetryAfterWaitsTheLongestWait)
+{
+    ScriptedAnswer busy{429,
+                        R"({"status_code":25,"status_message":"busy"})",
+                        "application/json",
+                        {{"Retry-After", "99999999999999"}},
+                        0,
+                        false,
+                        {}};
+    server().queueAnswer(busy);
+    const auto start = steady_clock::now();
+    EXPECT_TRUE(m_fetcher.fetchJson(details()).ok());
+    EXPECT_GE(steady_clock::now() - start, quickOptions().maxRetryWait);
+    EXPECT_EQ(server().requestCount(), 2u);
+}
+
 // A certificate that no authority signed is refused, so a man in the middle gets nothing.
 TEST_F(NetworkFaults, SelfSignedCertificateIsRefused)
 {
