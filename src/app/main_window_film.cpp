@@ -114,6 +114,9 @@ void TForm1::BTN_CercaClick()
             new QListWidgetItem(fromWindows1252(tmdb::readResultLine(line).displayText).trimmed());
         item->setData(kRowBytesRole, QByteArray::fromStdString(line));
         item->setSizeHint(QSize(0, kResultItemHeight));
+        // The item carries its own font: a style sheet's repolish on a style change gives the
+        // list back the font it had when first polished.
+        item->setFont(resultFont());
         results->addItem(item);
     }
 }

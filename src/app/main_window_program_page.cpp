@@ -62,6 +62,9 @@ QWidget* TForm1::buildProgramPage()
     split->addWidget(buildFoundTitlesPanel(split));
     split->addWidget(buildFilmPages(split));
     split->setStretchFactor(1, 2);
+    split->setChildrenCollapsible(false);
+    // The result titles are large: give them a third of the width to start with.
+    split->setSizes({340, 680});
     layout->addWidget(split, 1);
     // Scratch buffers of earlier versions, kept invisible.
     makeHiddenWidget<QPlainTextEdit>(page, "Memo1");
@@ -76,6 +79,10 @@ QWidget* TForm1::buildSearchPanel(QWidget* page)
     m_searchEdit = makeWidget<QLineEdit>(panel, "EDT_CercaManuale");
     m_titleCombo = makeWidget<QComboBox>(panel, "CBB_TitoliDVDP");
     m_titleCombo->setMaxVisibleItems(20);
+    // A long title must not widen the window: the box keeps a modest width and its list
+    // opens as wide as the window allows.
+    m_titleCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_titleCombo->setMinimumContentsLength(24);
     m_numberSpin = makeWidget<QSpinBox>(panel, "SPN_Numero");
     m_numberSpin->setRange(0, 0);
     m_occurrenceSpin = makeHiddenWidget<QSpinBox>(panel, "SPN_Numero1");

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#include <memory>
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "tests/support/temporary_folder.h"
+
+using ravello::testing::fixturePath;
+using ravello::testing::TemporaryFolder;
+using ravello::testing::writeFileBytes;
+
+// The window's layout: it fits the stored size with the sample collection's long titles loaded,
+// and its lists and pages take up the room when it grows.
+class WindowLayoutTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryFolder> m_base;
+    std::unique_ptr<TForm1> m_window;
+
+    QWidget* child(const char* name) const
+    {
+        auto* widget = m_window->findChild<QWidget*>(QLatin1String(name));
+        if (!widget)
+            qFatal("no control named %s", name);
+        return widget;
+    }
+
+private slots:
+    void init()
+    {
+        m_base = std::make_unique<TemporaryFolder>();
+        const auto exportFile = m_base->path() / "Collection.xml";
+        std::filesystem::copy_file(fixturePath("collection/collection.xml"), exportFile);
+        writeFileBytes(m_base->path() / "Orvanet" / "RAVELLO" / "Ravello.INI",
+                       "[Dati]\nFileAppoggioDVDP=" + exportFile.string() +
+                           "\n[Posizione]\nTop=0\nLeft=0\nWidth=1056\nHeight=1036\n");
+        m_window = std::make_unique<TForm1>(m_base->path());
+        m_window->setQuestionAsker([](const QString&, const QString&) { return false; });
+        m_window->FormActivate();
+        m_window->show();
+        QCoreApplication::processEvents();
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_base.reset();
+    }
+
+    void theStoredSizeHoldsWithLongTitlesLoaded()
+    {
+        QVERIFY(qobject_cast<QComboBox*>(child("CBB_TitoliDVDP"))->count() > 0);
+        const QSize smallest = m_window->minimumSizeHint();
+        QVERIFY2(smallest.width() <= 1056, qPrintable(QString::number(smallest.width())));
+        QVERIFY2(smallest.height() <= 1036, qPrintable(QString::number(smallest.height())));
+        QCOMPARE(m_window->size(), QSize(1056, 1036));
+        for (int page = 0; page < 2; ++page) {
+            qobject_cast<QTabWidget*>(child("Pagine"))->setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            QCOMPARE(m_window->size(), QSize(1056, 1036));
+        }
+    }
+
+    void listsAndPagesGrowWithTheWindow()
+    {
+        const QSize results = child("ListaFilmTrovati")->size();
+        const QSize pages = child("PAG_Pagine")->size();
+        m_window->resize(1400, 1200);
+        QCoreApplication::processEvents();
+        QVERIFY(child("ListaFilmTrovati")->height() > results.height());
+        QVERIFY(child("PAG_Pagine")->width() > pages.width());
+        QVERIFY(child("PAG_Pagine")->height() > pages.height());
+        QVERIFY(child("EDT_CercaManuale")->width() > 300);
+    }
+};
+
+QTEST_MAIN(WindowLayoutTest)
+#include "window_layout_test.moc"
