@@ -21,10 +21,38 @@ fs::path temporaryPathFor(const fs::path& target)
     return temporary;
 }
 
+// A writer killed before its commit leaves its temporary file behind. One this old belongs to
+// no writer that is still at work: the next writer of the same target removes it.
+constexpr auto kStaleTemporaryAge = std::chrono::minutes(10);
+
+void removeStaleTemporaries(const fs::path& target)
+{
+    fs::path::string_type prefix = target.filename().native();
+    prefix += fs::path(".tmp").native();
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const auto now = fs::file_time_type::clock::now();
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (!entry->path().filename().native().starts_with(prefix))
+            continue;
+        std::error_code ignored;
+        const auto written = fs::last_write_time(entry->path(), ignored);
+        if (!ignored && now - written > kStaleTemporaryAge)
+            fs::remove(entry->path(), ignored);
+    }
+}
+
+fs::path withoutStaleTemporaries(fs::path target)
+{
+    removeStaleTemporaries(target);
+    return target;
+}
+
 } // namespace
 
 AtomicFile::AtomicFile(fs::path target)
-    : m_target(std::move(target)), m_temporary(temporaryPathFor(m_target)),
+    : m_target(withoutStaleTemporaries(std::move(target))), m_temporary(temporaryPathFor(m_target)),
       m_stream(m_temporary, std::ios::binary | std::ios::trunc)
 {}
 

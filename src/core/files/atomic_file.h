@@ -10,7 +10,8 @@ namespace ravello::files {
 // Writes a file so that readers only ever see the old content or the whole new one: the
 // bytes go to a temporary file in the same folder, which replaces the target only on commit().
 // A writer destroyed without commit() removes its temporary file and leaves the target as it
-// was.
+// was; temporary files of the target older than ten minutes (left by a killed writer) are
+// removed when the next writer of the target starts.
 class AtomicFile
 {
 public:
