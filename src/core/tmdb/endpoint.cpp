@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/tmdb/endpoint.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace ravello::tmdb {
@@ -24,15 +25,22 @@ bool isUnreserved(unsigned char byte)
 }
 
 // Image paths are TMDb's own ("/abc.jpg"): slashes stay, anything a URL cannot carry as it
-// is gets encoded.
+// is gets encoded. A segment of dots alone is encoded too, so that a path such as "/../x"
+// cannot climb out of the image folder when the transfer library resolves dot segments.
 std::string encodePath(std::string_view path)
 {
     std::string encoded;
-    for (const char c : path) {
-        if (c == '/')
-            encoded += c;
+    std::size_t segmentStart = 0;
+    while (segmentStart <= path.size()) {
+        const std::size_t slash = std::min(path.find('/', segmentStart), path.size());
+        const std::string_view segment = path.substr(segmentStart, slash - segmentStart);
+        if (segment == "." || segment == "..")
+            encoded.append(segment.size() == 1 ? "%2E" : "%2E%2E");
         else
-            encoded += percentEncode(std::string_view(&c, 1));
+            encoded += percentEncode(segment);
+        if (slash < path.size())
+            encoded += '/';
+        segmentStart = slash + 1;
     }
     return encoded;
 }
