@@ -70,7 +70,9 @@ ImportResult ImportCollection(const std::filesystem::path& exportFile,
     ProfileReader profiles;
     if (!readProfiles(lines, profiles, progress))
         return failure(ImportStatus::ExportUnreadable,
-                       "cannot read the export " + files::utf8FromPath(exportFile));
+                       (lines.lineTooLong() ? "no export: a line longer than 256 MB in "
+                                            : "cannot read the export ") +
+                           files::utf8FromPath(exportFile));
     ImportResult result;
     result.records = profiles.recordCount();
     result.skipped = profiles.skipped();

@@ -7,8 +7,9 @@
 
 namespace ravello::collection {
 
-LineReader::LineReader(const std::filesystem::path& file, std::size_t blockSize)
-    : m_blockSize(blockSize == 0 ? kDefaultBlockSize : blockSize)
+LineReader::LineReader(const std::filesystem::path& file, std::size_t blockSize,
+                       std::size_t maxLineBytes)
+    : m_blockSize(blockSize == 0 ? kDefaultBlockSize : blockSize), m_maxLineBytes(maxLineBytes)
 {
     std::error_code error;
     if (std::filesystem::is_directory(file, error))
@@ -61,6 +62,10 @@ bool LineReader::refill()
     if (m_atEnd)
         return false;
     const std::size_t pending = m_end - m_begin;
+    if (pending > m_maxLineBytes) {
+        m_lineTooLong = m_failed = true;
+        return false;
+    }
     if (m_begin > 0 && pending > 0)
         std::memmove(m_buffer.data(), m_buffer.data() + m_begin, pending);
     m_begin = 0;

@@ -15,9 +15,13 @@ class LineReader
 {
 public:
     static constexpr std::size_t kDefaultBlockSize = 256 * 1024;
+    // No export line comes near this; a file holding a longer one (a disk image chosen by
+    // mistake) would otherwise take memory without bound. Reading such a line fails.
+    static constexpr std::size_t kDefaultMaxLineBytes = 256u << 20;
 
     explicit LineReader(const std::filesystem::path& file,
-                        std::size_t blockSize = kDefaultBlockSize);
+                        std::size_t blockSize = kDefaultBlockSize,
+                        std::size_t maxLineBytes = kDefaultMaxLineBytes);
 
     // False when the file could not be opened.
     bool isOpen() const { return m_open; }
@@ -29,6 +33,8 @@ public:
 
     // True when reading stopped on an error rather than at the end of the file.
     bool failed() const { return m_failed; }
+    // True when the error was a line longer than the longest the reader takes.
+    bool lineTooLong() const { return m_lineTooLong; }
     // Bytes of the file given out as lines so far, line ends included.
     std::uint64_t position() const { return m_position; }
     // The file's size when it was opened; 0 when unknown.
@@ -45,12 +51,14 @@ private:
     std::size_t m_end = 0;      // end of the bytes read into the buffer
     std::size_t m_searched = 0; // bytes after m_begin known to hold no '\n'
     std::size_t m_blockSize;
+    std::size_t m_maxLineBytes;
     std::uint64_t m_position = 0;
     std::uint64_t m_size = 0;
     std::uint64_t m_blocks = 0;
     bool m_open = false;
     bool m_atEnd = false;
     bool m_failed = false;
+    bool m_lineTooLong = false;
 };
 
 } // namespace ravello::collection

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/collection/collection_import.h"
+#include "core/collection/line_reader.h"
 #include "core/collection/title_index.h"
 #include "tests/support/temporary_folder.h"
 
@@ -101,6 +102,19 @@ TEST_F(ImportFaults, MalformedProfilesKeepTheIndexColumns)
         for (const std::string& record : index.records())
             EXPECT_EQ(record.find_first_of("\r\n"), std::string::npos);
     }
+}
+
+// A file without line ends (a disk image chosen as the export) would otherwise be held whole.
+TEST_F(ImportFaults, LineLongerThanTheReaderTakesStopsTheReading)
+{
+    writeFileBytes(m_export, std::string(900, 'a') + "\n" + std::string(5000, '\0'));
+    LineReader lines(m_export, 256, 1000);
+    std::string_view line;
+    ASSERT_TRUE(lines.next(line));
+    EXPECT_EQ(line.size(), 900u);
+    EXPECT_FALSE(lines.next(line));
+    EXPECT_TRUE(lines.failed());
+    EXPECT_TRUE(lines.lineTooLong());
 }
 
 // Index lines the program did not write: short, long, not numbered, empty, binary.
