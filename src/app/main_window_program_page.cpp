@@ -153,8 +153,12 @@ QWidget* TForm1::buildCoverPage()
     auto* dvdCaption = captioned(page, "LBL_CoverDVD", dvdCover);
     dvdCaption->setVisible(false);
     layout->addWidget(dvdCaption, 1);
+    // The collection number sits below DVD Profiler's cover and shows with it.
+    auto* number = new QHBoxLayout;
     for (const char* hidden : {"LBL_NumColl", "LBL_NumCollectionDVDP", "LBL_NumCollectionDVDP1"})
-        makeHiddenWidget<QLabel>(page, hidden);
+        number->addWidget(makeHiddenWidget<QLabel>(dvdCaption, hidden));
+    number->addStretch(1);
+    qobject_cast<QVBoxLayout*>(dvdCaption->layout())->addLayout(number);
     return page;
 }
 
