@@ -223,7 +223,9 @@ QWidget* TForm1::buildStylePage()
     auto* caption = makeWidget<QLabel>(page, "CONF_PROG_LBL_SelezionaStile");
     caption->setBuddy(m_styleList);
     layout->addWidget(caption);
-    layout->addWidget(m_styleList, 1);
+    // A column of names down the left of the page, as wide as the longest name needs.
+    m_styleList->setMaximumWidth(280);
+    layout->addWidget(m_styleList, 1, Qt::AlignLeft);
     connect(m_styleList, &QListWidget::itemDoubleClicked, this,
             &TForm1::CONF_PROG_LIS_Lista_StiliDblClick);
     return page;
