@@ -20,11 +20,26 @@ constexpr const char* kWindowCaptionKey = "MSG_Titolo";
 constexpr const char* kApiInstructionsKey = "MEM_API";
 constexpr int kDriveBoxes = 18;
 
+// A caption's '&' marks the letter after it as the control's shortcut; before a blank there is
+// no letter to mark, and the '&' is meant to be read ("Sound & Music"): it is doubled to show.
+QString withVisibleAmpersands(QString caption)
+{
+    for (qsizetype at = 0; at + 1 < caption.size(); ++at) {
+        if (caption[at] != QLatin1Char('&'))
+            continue;
+        if (caption[at + 1].isSpace())
+            caption.insert(at++, QLatin1Char('&'));
+        else
+            ++at; // a shortcut marker or an already doubled '&'
+    }
+    return caption;
+}
+
 // Gives a control its caption, whatever kind of control it is; a tab page's caption is its tab.
 void setCaption(QWidget* control, const QString& caption)
 {
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        button->setText(caption);
+        button->setText(withVisibleAmpersands(caption));
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(caption);
     } else if (auto* tabs = qobject_cast<QTabWidget*>(

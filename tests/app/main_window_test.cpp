@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "app/accessible_names.h"
 #include "app/main_window.h"
 #include "tests/support/temporary_folder.h"
 
@@ -65,8 +66,12 @@ private slots:
         QCOMPARE(pages->tabText(1), QStringLiteral("Settings"));
         auto* filmPages = child<QTabWidget>(*window, "PAG_Pagine");
         QCOMPARE(filmPages->tabText(2), QStringLiteral("Cast && Crew"));
+        // The '&' before a blank is shown, not taken for a shortcut marker.
         QCOMPARE(child<QAbstractButton>(*window, "CBO_Sound")->text(),
-                 QStringLiteral("Sound & Music"));
+                 QStringLiteral("Sound && Music"));
+        QCOMPARE(
+            ravello::app::withoutMnemonics(child<QAbstractButton>(*window, "CBO_Sound")->text()),
+            QStringLiteral("Sound & Music"));
     }
 
     void languageButtonsSwitchCaptionsAndDropTheVersion()
