@@ -135,6 +135,16 @@ private slots:
         QVERIFY(!nameOf(child("CHB_Copy")).isEmpty());
     }
 
+    void picturesAndPanelsAreNamed()
+    {
+        for (const char* name :
+             {"IMG_CoverMDB", "IMG_CoverMDB1", "IMG_Cast", "IMG_Crew", "PAN_PannelloRicerca",
+              "PAN_PannelloTitoliTrovati", "Panel1", "PAN_DatiMDB", "PAN_Menu", "MEM_API"})
+            QVERIFY2(!nameOf(child(name)).isEmpty(), name);
+        QCOMPARE(nameOf(child("IMG_CoverMDB")), QStringLiteral("TMDb Cover"));
+        QCOMPARE(nameOf(child("IMG_CoverMDB1")), QStringLiteral("Film cover"));
+    }
+
     void controlsSharingACaptionAreToldApart()
     {
         QCOMPARE(qobject_cast<QAbstractButton*>(child("Copy"))->text(),
