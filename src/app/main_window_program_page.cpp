@@ -136,9 +136,11 @@ QWidget* TForm1::buildFilmPages(QWidget* page)
     makeHiddenWidget<QLabel>(castPhotos, "IMG_Attore")
         ->setPixmap(QPixmap(QStringLiteral(":/pictures/photo_marker.png")));
     m_filmPages->addTab(castPhotos, QStringLiteral("Cast Photo"));
-    m_filmPages->addTab(buildPhotoPage({"PAG_Crew_Photo", "LBL_Crew2", "LST_CrewMDB2", "IMG_Crew",
-                                        "BTN_CopiaPhoto2"}),
-                        QStringLiteral("Crew Photo"));
+    QWidget* crewPhotos = buildPhotoPage(
+        {"PAG_Crew_Photo", "LBL_Crew2", "LST_CrewMDB2", "IMG_Crew", "BTN_CopiaPhoto2"});
+    // The interface texts caption every label but this one; it reads as the crew list's does.
+    crewPhotos->findChild<QLabel*>(QStringLiteral("LBL_Crew2"))->setText(QStringLiteral("Staff:"));
+    m_filmPages->addTab(crewPhotos, QStringLiteral("Crew Photo"));
     layout->addWidget(m_filmPages);
     return panel;
 }
