@@ -127,12 +127,12 @@ TEST(CrashSafety, KilledImportLeavesTheOldOrTheNewIndex)
               << " temporary files left\n";
 }
 
-// A film document of about 4 MB in 20,000 token lines, so that writing its cache file takes
+// A film document of about 1.2 MB in 6,000 token lines, so that writing its cache file takes
 // long enough to be interrupted.
 std::string bigFilmDocument()
 {
     std::string document = "{\"id\":4321,\"title\":\"Big\"";
-    for (int key = 0; key < 20000; ++key)
+    for (int key = 0; key < 6000; ++key)
         document += ",\"k" + std::to_string(key) + "\":\"" + std::string(190, 'v') + "\"";
     return document + "}";
 }

@@ -131,7 +131,7 @@ TEST(TitleIndexFaults, AnyLinesLoadAndLookUpsStayInside)
         "-0001|-01|negative",
         "00002|001|ID|1|0|0|0|1999|0120|5|Title|Original|Overview",
         std::string(300, '\xFF'),
-        std::string("00003|\0\0\0|binary", 18),
+        std::string("00003|\0\0\0|binary", 16),
         "1000000|001|too many digits",
     };
     std::string bytes;
