@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -124,6 +125,17 @@ private slots:
         auto reopened = makeWindow();
         QCOMPARE(reopened->languageIndex(), 0);
         QCOMPARE(child<QLineEdit>(*reopened, "EDT_Key")->text(), QStringLiteral("abc.def"));
+    }
+
+    void absurdStoredGeometryStaysOnTheScreen()
+    {
+        writeFileBytes(settingsFile(), "[Posizione]\nTop=99999999999\nLeft=-5000000\n"
+                                       "Width=2147483647\nHeight=99999999999\n");
+        auto window = makeWindow();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(window->width() <= screen.width());
+        QVERIFY(window->height() <= screen.height());
+        QVERIFY(screen.intersects(window->frameGeometry()));
     }
 
     void unknownStoredStyleFallsBackToGlow()

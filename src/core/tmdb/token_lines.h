@@ -33,7 +33,8 @@ std::vector<std::string> SplitTokens(const std::vector<std::string>& pieces);
 std::vector<std::string> SplitTokens(std::string_view document);
 
 // The document again: the lines joined with their leading tabs removed. This gives back the
-// document exactly, also from files whose lines were cut inside strings.
+// document, also from files whose lines were cut inside strings; only tabs that stood right
+// after a cut are lost, and those are whitespace to JSON.
 std::string joinTokenLines(const std::vector<std::string>& lines);
 
 // The bytes of a cache file: every line followed by CR LF.
