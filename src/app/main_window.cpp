@@ -175,11 +175,10 @@ void TForm1::applyStoredStyle(const std::string& name)
 
 void TForm1::applyGeometry()
 {
-    // Sizes from an edited settings file can be absurd: no bigger than the largest screen.
-    QSize largest(1, 1);
-    for (const QScreen* screen : QGuiApplication::screens())
-        largest = largest.expandedTo(screen->availableGeometry().size());
-    const QSize size = QSize(m_geometry.width, m_geometry.height).boundedTo(largest);
+    // Sizes from an edited settings file can be absurd; no display is larger than this.
+    constexpr int kLargestWindow = 16384;
+    const QSize size =
+        QSize(m_geometry.width, m_geometry.height).boundedTo({kLargestWindow, kLargestWindow});
     QRect frame(QPoint(m_geometry.left, m_geometry.top), size);
     // A window stored on a screen that is no longer there comes back to the primary one.
     const bool onAScreen = std::any_of(
