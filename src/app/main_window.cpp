@@ -175,11 +175,13 @@ void TForm1::applyStoredStyle(const std::string& name)
 
 void TForm1::applyGeometry()
 {
-    // Sizes from an edited settings file can be absurd; no display is larger than this.
+    // Values from an edited settings file can be absurd; no display is larger than this.
     constexpr int kLargestWindow = 16384;
     const QSize size =
         QSize(m_geometry.width, m_geometry.height).boundedTo({kLargestWindow, kLargestWindow});
-    QRect frame(QPoint(m_geometry.left, m_geometry.top), size);
+    const QPoint corner(std::clamp(m_geometry.left, -kLargestWindow, kLargestWindow),
+                        std::clamp(m_geometry.top, -kLargestWindow, kLargestWindow));
+    QRect frame(corner, size);
     // A window stored on a screen that is no longer there comes back to the primary one.
     const bool onAScreen = std::any_of(
         QGuiApplication::screens().cbegin(), QGuiApplication::screens().cend(),
