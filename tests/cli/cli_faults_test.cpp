@@ -8,6 +8,7 @@
 
 #include "cli/cli_context.h"
 #include "core/settings/settings_file.h"
+#include "tests/cli/cli_run.h"
 #include "tests/support/fake_tmdb_server.h"
 #include "tests/support/temporary_folder.h"
 
@@ -18,13 +19,6 @@ using namespace std::chrono;
 using testing::ScriptedAnswer;
 
 constexpr const char* kKey = "c0ffee0123456789abcdef0123456789";
-
-struct CliRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
 
 void setVariable(const char* name, const std::string& value)
 {
@@ -56,11 +50,7 @@ protected:
     CliRun run(Arguments arguments)
     {
         arguments.insert(arguments.begin(), {"--data-dir", m_folder.path().string()});
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = runCli(arguments, in, out, err);
-        return {status, out.str(), err.str()};
+        return runCapturing(arguments);
     }
 
     // Runs the command against the next answer and checks the failure.

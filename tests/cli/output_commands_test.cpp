@@ -6,6 +6,7 @@
 #include "cli/cli_context.h"
 #include "core/files/program_folders.h"
 #include "core/tmdb/token_lines.h"
+#include "tests/cli/cli_run.h"
 #include "tests/core/output/golden_document.h"
 #include "tests/support/temporary_folder.h"
 
@@ -13,13 +14,6 @@ namespace ravello::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
 
 // Points both TMDb hosts at a closed local port, so that a test that would fetch fails
 // instead of reaching the internet.
@@ -58,11 +52,7 @@ protected:
     CliRun run(Arguments arguments)
     {
         arguments.insert(arguments.begin(), {"--data-dir", m_folder.path().string()});
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = runCli(arguments, in, out, err);
-        return {status, out.str(), err.str()};
+        return runCapturing(arguments);
     }
 
     testing::TemporaryFolder m_folder;

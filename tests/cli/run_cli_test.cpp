@@ -3,25 +3,15 @@
 #include <sstream>
 
 #include "cli/cli_context.h"
+#include "tests/cli/cli_run.h"
 #include "tests/support/temporary_folder.h"
 
 namespace ravello::cli {
 namespace {
 
-struct CliRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
 CliRun run(const Arguments& arguments, const std::string& input = "")
 {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCli(arguments, in, out, err);
-    return {status, out.str(), err.str()};
+    return runCapturing(arguments, input);
 }
 
 TEST(Cli, HelpListsEveryCommand)

@@ -6,18 +6,12 @@
 #include "cli/cli_context.h"
 #include "core/output/credit_rows.h"
 #include "core/settings/settings_file.h"
+#include "tests/cli/cli_run.h"
 #include "tests/support/fake_tmdb_server.h"
 #include "tests/support/temporary_folder.h"
 
 namespace ravello::cli {
 namespace {
-
-struct CliRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
 
 void setVariable(const char* name, const std::string& value)
 {
@@ -42,11 +36,7 @@ protected:
     CliRun run(Arguments arguments)
     {
         arguments.insert(arguments.begin(), {"--data-dir", m_folder.path().string()});
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = runCli(arguments, in, out, err);
-        return {status, out.str(), err.str()};
+        return runCapturing(arguments);
     }
 
     testing::FakeTmdbServer m_server;
