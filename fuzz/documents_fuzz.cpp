@@ -2,10 +2,10 @@
 // The cast and crew documents from any credits answer and from any list rows: the rows the
 // credit lists make, and rows as a list could hold them. The first byte picks the crew groups.
 #include "core/output/cast_information.h"
-#include "core/output/credit_rows.h"
 #include "core/output/crew_information.h"
 #include "core/output/photo_cache.h"
 #include "core/tmdb/credit_lists.h"
+#include "core/tmdb/credit_rows.h"
 #include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -11,7 +11,7 @@ void lookUp(const ravello::collection::TitleIndex& index)
 {
     for (int number : {0, 1, 2, index.largestCollectionNumber(), 99999, 100000}) {
         (void)index.occurrences(number);
-        (void)index.FindIndexRecord(number, 1);
+        (void)index.findIndexRecord(number, 1);
     }
 }
 
@@ -25,16 +25,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::writeBytes(exportFile, fuzz::textOf(data, size));
     std::filesystem::remove(indexFile);
 
-    const collection::ImportResult result = collection::ImportCollection(exportFile, indexFile);
+    const collection::ImportResult result = collection::importCollection(exportFile, indexFile);
     collection::TitleIndex index;
     if (result.status == collection::ImportStatus::Imported) {
-        fuzz::check(index.LoadTitleIndex(indexFile));
+        fuzz::check(index.loadTitleIndex(indexFile));
         fuzz::check(index.recordCount() == result.records);
         lookUp(index);
     }
 
     // The same bytes as an index file someone else wrote.
-    fuzz::check(index.LoadTitleIndex(exportFile));
+    fuzz::check(index.loadTitleIndex(exportFile));
     lookUp(index);
     return 0;
 }

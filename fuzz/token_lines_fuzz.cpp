@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& piece : pieces)
         whole += piece;
 
-    const std::vector<std::string> lines = tmdb::SplitTokens(pieces);
-    fuzz::check(lines == tmdb::SplitTokens(whole));
+    const std::vector<std::string> lines = tmdb::splitTokens(pieces);
+    fuzz::check(lines == tmdb::splitTokens(whole));
     // Joining drops the leading tabs of every line, so a tab the document itself had right
     // after a cut (whitespace JSON ignores) is lost; every other byte comes back.
     const std::string joined = tmdb::joinTokenLines(lines);

@@ -172,7 +172,7 @@ int main(int argc, char** argv)
     ravello::collection::ImportResult result;
     const fs::path index = folder / "DatabaseDVDP.TXT";
     const double whole = bestOf(
-        options.runs, [&] { result = ravello::collection::ImportCollection(exportFile, index); });
+        options.runs, [&] { result = ravello::collection::importCollection(exportFile, index); });
     report("whole import (sort, write index)", whole, megabytes, grepSeconds);
 
     int hits = 0;

@@ -49,7 +49,7 @@ void BM_FillTitleList(benchmark::State& state, const char* filter)
 {
     const TitleIndex& index = twentyThousandTitles();
     for (auto _ : state)
-        benchmark::DoNotOptimize(FillTitleList(index, filter));
+        benchmark::DoNotOptimize(fillTitleList(index, filter));
 }
 
 BENCHMARK_CAPTURE(BM_FillTitleList, empty, "")->Unit(benchmark::kMicrosecond);

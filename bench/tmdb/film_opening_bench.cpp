@@ -16,7 +16,7 @@ using testing::writeFileBytes;
 
 void cacheAnswer(const std::filesystem::path& file, const char* fixture)
 {
-    writeFileBytes(file, tokenFileBytes(SplitTokens(readFileBytes(fixturePath(fixture)))));
+    writeFileBytes(file, tokenFileBytes(splitTokens(readFileBytes(fixturePath(fixture)))));
 }
 
 void BM_OpenCachedFilm(benchmark::State& state)

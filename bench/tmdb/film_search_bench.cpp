@@ -27,7 +27,7 @@ void BM_SearchLocal(benchmark::State& state)
     const Endpoint endpoint = localEndpoint();
     Fetcher fetcher;
     for (auto _ : state) {
-        SearchOutcome outcome = RunSearch(endpoint, fetcher, "Sample Film");
+        SearchOutcome outcome = searchFilms(endpoint, fetcher, "Sample Film");
         if (outcome.lines.size() != 4) {
             state.SkipWithError("the search found the wrong films");
             break;

@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 #include <string>
 
-#include "core/tmdb/text_normaliser.h"
+#include "core/text/text_normaliser.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ void normaliseLongText(benchmark::State& state, const std::string& piece)
         state.PauseTiming();
         std::string text = source;
         state.ResumeTiming();
-        ravello::tmdb::normaliseText(text);
+        ravello::text::normaliseText(text);
         benchmark::DoNotOptimize(text.data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * source.size()));

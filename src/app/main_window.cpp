@@ -84,7 +84,7 @@ void TForm1::FormShow()
     // first activation's work only after it has closed.
     QTimer::singleShot(0, this, [this] {
         if (m_splash)
-            m_splash->ShowModal();
+            m_splash->showModal();
         m_splashDone = true;
         FormActivate();
     });

@@ -81,7 +81,7 @@ void TForm1::runImport()
         ravello::app::BusyScope::repaint();
     };
     collection::ImportProgress last;
-    const collection::ImportResult result = collection::ImportCollection(
+    const collection::ImportResult result = collection::importCollection(
         exportFile(), m_folders.titleIndexFile(), [&](const collection::ImportProgress& progress) {
             last = progress;
             if (sinceRepaint.elapsed() >= kProgressIntervalMs) {
@@ -102,7 +102,7 @@ void TForm1::runImport()
 
 void TForm1::reloadTitleIndex()
 {
-    const collection::IndexLoad load = m_titleBrowser->LoadTitleIndex(
+    const collection::IndexLoad load = m_titleBrowser->loadTitleIndex(
         m_folders.titleIndexFile(), toWindows1252(m_searchEdit->text()));
     collection::ListUpdate update;
     update.items = load.items;
@@ -115,7 +115,7 @@ void TForm1::reloadTitleIndex()
 
 void TForm1::askToImportChangedExport()
 {
-    if (!collection::ExportChanged(exportFile(), m_exportStamp))
+    if (!collection::exportChanged(exportFile(), m_exportStamp))
         return;
     const QString text = message("MSG_VersioneDiversa");
     const QString title = message("MSG_Domanda");

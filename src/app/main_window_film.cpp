@@ -101,7 +101,7 @@ void TForm1::BTN_CercaClick()
     tmdb::SearchOutcome outcome;
     {
         const BusyScope busy(m_busy);
-        outcome = tmdb::RunSearch(endpoint, *m_fetcher, m_searchEdit->text().toStdString());
+        outcome = tmdb::searchFilms(endpoint, *m_fetcher, m_searchEdit->text().toStdString());
     }
     if (!outcome.fetch.ok()) {
         showError(utf8(tmdb::failureMessage(outcome.fetch)), QStringLiteral("Error"));

@@ -134,7 +134,7 @@ void TForm1::showPersonPhoto(bool crew)
         crew ? output::photoRequestFromCrewRow(row) : output::photoRequestFromCastRow(row);
     output::PhotoCache cache(m_folders, currentEndpoint(),
                              [this](const std::string& url, const std::filesystem::path& target) {
-                                 return m_fetcher->DownloadToFile({url, {}}, target);
+                                 return m_fetcher->downloadToFile({url, {}}, target);
                              });
     output::PhotoResult result;
     {

@@ -31,7 +31,7 @@ TForm2::TForm2(QWidget* parent)
     m_fadeTimer->start();
 }
 
-void TForm2::ShowModal()
+void TForm2::showModal()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());

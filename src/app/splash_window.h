@@ -22,7 +22,7 @@ public:
     // Opacity 0..255; the window shows it as its opacity.
     int alphaBlendValue() const { return m_alphaBlendValue; }
     // Shows the splash and returns when it has closed itself.
-    void ShowModal();
+    void showModal();
 
 public slots:
     void Timer1Timer();

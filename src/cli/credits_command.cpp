@@ -1,28 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
 #include "cli/film_credits.h"
-#include "core/output/credit_rows.h"
-#include "core/tmdb/text_normaliser.h"
+#include "core/text/text_normaliser.h"
+#include "core/tmdb/credit_rows.h"
 
 namespace ravello::cli {
 namespace {
 
-std::vector<std::string*> textFieldsOf(output::CastRow& row)
+std::vector<std::string*> textFieldsOf(tmdb::CastRow& row)
 {
     return {&row.name, &row.character};
 }
 
-std::vector<std::string*> textFieldsOf(output::CrewRow& row)
+std::vector<std::string*> textFieldsOf(tmdb::CrewRow& row)
 {
     return {&row.name, &row.department, &row.job};
 }
 
-std::vector<std::string*> textFieldsOf(output::CastPhotoRow& row)
+std::vector<std::string*> textFieldsOf(tmdb::CastPhotoRow& row)
 {
     return {&row.name, &row.character};
 }
 
-std::vector<std::string*> textFieldsOf(output::CrewPhotoRow& row)
+std::vector<std::string*> textFieldsOf(tmdb::CrewPhotoRow& row)
 {
     return {&row.name, &row.department, &row.job};
 }
@@ -34,7 +34,7 @@ std::string relaid(std::string_view row, Read read, Format format)
 {
     auto fields = read(row);
     for (std::string* text : textFieldsOf(fields))
-        tmdb::normaliseText(*text);
+        text::normaliseText(*text);
     return format(fields);
 }
 
@@ -53,22 +53,22 @@ void writeList(const CliContext& context, const char* header, const std::vector<
 
 std::string castRow(std::string_view row)
 {
-    return relaid(row, output::readCastRow, output::formatCastRow);
+    return relaid(row, tmdb::readCastRow, tmdb::formatCastRow);
 }
 
 std::string crewRow(std::string_view row)
 {
-    return relaid(row, output::readCrewRow, output::formatCrewRow);
+    return relaid(row, tmdb::readCrewRow, tmdb::formatCrewRow);
 }
 
 std::string castPhotoRow(std::string_view row)
 {
-    return relaid(row, output::readCastPhotoRow, output::formatCastPhotoRow);
+    return relaid(row, tmdb::readCastPhotoRow, tmdb::formatCastPhotoRow);
 }
 
 std::string crewPhotoRow(std::string_view row)
 {
-    return relaid(row, output::readCrewPhotoRow, output::formatCrewPhotoRow);
+    return relaid(row, tmdb::readCrewPhotoRow, tmdb::formatCrewPhotoRow);
 }
 
 } // namespace

@@ -35,7 +35,7 @@ int runImport(CliContext& context, const Arguments& arguments)
     const auto indexFile =
         arguments.size() < 2 ? context.folders.titleIndexFile() : files::pathFromUtf8(arguments[1]);
     const auto start = std::chrono::steady_clock::now();
-    const collection::ImportResult result = collection::ImportCollection(exportFile, indexFile);
+    const collection::ImportResult result = collection::importCollection(exportFile, indexFile);
     const auto elapsed = std::chrono::steady_clock::now() - start;
     if (result.status != collection::ImportStatus::Imported)
         return context.fail(result.detail);

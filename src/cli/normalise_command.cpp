@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "cli/commands.h"
-#include "core/tmdb/text_normaliser.h"
+#include "core/text/text_normaliser.h"
 
 namespace ravello::cli {
 
@@ -13,7 +13,7 @@ int runNormalise(CliContext& context, const Arguments& arguments)
         return context.usageError("normalise takes no arguments");
     std::string text((std::istreambuf_iterator<char>(context.in)),
                      std::istreambuf_iterator<char>());
-    tmdb::normaliseText(text);
+    text::normaliseText(text);
     context.out << text;
     return context.out.good() ? kSuccess : context.fail("could not write the output");
 }

@@ -54,7 +54,7 @@ int runPhoto(CliContext& context, const Arguments& arguments)
     const output::PhotoCache cache(
         context.folders, tmdb::Endpoint::fromSettings(settings),
         [&fetcher](const std::string& url, const std::filesystem::path& target) {
-            return fetcher.DownloadToFile({url, {}}, target);
+            return fetcher.downloadToFile({url, {}}, target);
         });
     return report(context, cache.photo(*list, {*personNumber, arguments[2]}));
 }

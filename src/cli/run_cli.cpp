@@ -3,9 +3,9 @@
 #include <iostream>
 
 #include "cli/cli_context.h"
-#include "core/encoding/windows1252.h"
 #include "core/files/path_text.h"
 #include "core/platform/user_folders.h"
+#include "core/text/windows1252.h"
 
 namespace ravello::cli {
 namespace {
@@ -38,7 +38,7 @@ void CliContext::writeText(std::string_view windows1252Text) const
     if (raw)
         out << windows1252Text;
     else
-        out << encoding::windows1252ToUtf8(windows1252Text);
+        out << text::windows1252ToUtf8(windows1252Text);
 }
 
 int CliContext::fail(std::string_view message) const

@@ -16,7 +16,7 @@ int runSearch(CliContext& context, const Arguments& arguments)
     if (!endpoint.hasUsableKey())
         return context.fail("no TMDb key: enter a valid key in the program's configuration");
     tmdb::Fetcher fetcher;
-    const tmdb::SearchOutcome outcome = tmdb::RunSearch(endpoint, fetcher, arguments[0]);
+    const tmdb::SearchOutcome outcome = tmdb::searchFilms(endpoint, fetcher, arguments[0]);
     if (!outcome.fetch.ok())
         return context.fail("search: " + tmdb::failureDetail(outcome.fetch));
     for (const std::string& line : outcome.lines) {

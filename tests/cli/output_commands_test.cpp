@@ -46,7 +46,7 @@ protected:
     {
         const std::string json = testing::readFileBytes(testing::fixturePath(fixture));
         ASSERT_FALSE(json.empty()) << fixture;
-        testing::writeFileBytes(file, tmdb::tokenFileBytes(tmdb::SplitTokens(json)));
+        testing::writeFileBytes(file, tmdb::tokenFileBytes(tmdb::splitTokens(json)));
     }
 
     CliRun run(Arguments arguments)

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "cli/cli_context.h"
-#include "core/output/credit_rows.h"
 #include "core/settings/settings_file.h"
+#include "core/tmdb/credit_rows.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/fake_tmdb_server.h"
 #include "tests/support/temporary_folder.h"
@@ -105,19 +105,18 @@ TEST_F(TmdbCommands, CreditsWritesTheFourListsInTheirColumns)
     EXPECT_EQ(rows[4], "# crew");
     EXPECT_EQ(rows[9], "# castphoto");
     EXPECT_EQ(rows[13], "# crewphoto");
-    EXPECT_EQ(rows[1], output::formatCastRow({"Ann Actor", "Lead"}));
+    EXPECT_EQ(rows[1], tmdb::formatCastRow({"Ann Actor", "Lead"}));
     // Zoë is one character: the character column starts at column 101 all the same.
     EXPECT_EQ(rows[3].substr(0, 11), "Zo\xC3\xAB Accent");
     EXPECT_EQ(rows[3].substr(101, 10), "The \"Quote");
-    EXPECT_EQ(rows[8], output::formatCrewRow({"Cam Era", "Camera", ""}));
-    EXPECT_EQ(rows[11], output::formatCastPhotoRow({"1002", "Bob Host", "Himself, Host", "null"}));
+    EXPECT_EQ(rows[8], tmdb::formatCrewRow({"Cam Era", "Camera", ""}));
+    EXPECT_EQ(rows[11], tmdb::formatCastPhotoRow({"1002", "Bob Host", "Himself, Host", "null"}));
 
     // Raw, the rows go out as the program holds them.
     const CliRun raw = run({"--raw", "credits", "4321"});
-    EXPECT_NE(
-        raw.out.find(output::formatCastRow({"Zo\xC3\xAB Accent", "The \"Quoted\" One {braced}"}) +
-                     "\n"),
-        std::string::npos);
+    EXPECT_NE(raw.out.find(
+                  tmdb::formatCastRow({"Zo\xC3\xAB Accent", "The \"Quoted\" One {braced}"}) + "\n"),
+              std::string::npos);
 }
 
 TEST_F(TmdbCommands, FilmAndCreditsFailWhenTmdbDoes)

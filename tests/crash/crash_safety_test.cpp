@@ -147,7 +147,7 @@ TEST(CrashSafety, KilledFilmCommandLeavesNoHalfCacheFile)
     const fs::path details = folder / "DB/Movie/FilmData/0004/data_0004321.txt";
     const fs::path credits = folder / "DB/Movie/Actors/0004/data_0004321.txt";
     const std::string document = bigFilmDocument();
-    const std::string cacheBytes = tmdb::tokenFileBytes(tmdb::SplitTokens(document));
+    const std::string cacheBytes = tmdb::tokenFileBytes(tmdb::splitTokens(document));
     const ScriptedAnswer answer{200, document, "application/json;charset=utf-8", {}, 0, true, {}};
     const std::vector<std::string> film{"--data-dir", folder.path().string(), "film", "4321"};
 

@@ -150,7 +150,7 @@ TEST_F(Fetcher, DownloadsAPictureWhole)
 {
     TemporaryFolder folder;
     const fs::path target = folder / "abc.jpg";
-    const FetchResult result = m_fetcher.DownloadToFile(api("/t/p/original/abc.jpg"), target);
+    const FetchResult result = m_fetcher.downloadToFile(api("/t/p/original/abc.jpg"), target);
     EXPECT_TRUE(result.ok());
     EXPECT_EQ(readFileBytes(target), readFileBytes(fixturePath("tmdb/images/abc.jpg")));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
@@ -163,19 +163,19 @@ TEST_F(Fetcher, LeavesNoFileWhenADownloadFails)
     TemporaryFolder folder;
     const fs::path target = folder / "poster.jpg";
     server().queueAnswer({200, "", "image/jpeg", {}, 50u << 20, false, {}});
-    EXPECT_EQ(m_fetcher.DownloadToFile(api("/t/p/original/abc.jpg"), target).problem,
+    EXPECT_EQ(m_fetcher.downloadToFile(api("/t/p/original/abc.jpg"), target).problem,
               FetchProblem::TooLarge);
     server().queueAnswer({200, std::string(5000, 'j'), "image/jpeg", {}, 0, false, seconds(5)});
-    EXPECT_EQ(m_fetcher.DownloadToFile(api("/t/p/original/abc.jpg"), target).problem,
+    EXPECT_EQ(m_fetcher.downloadToFile(api("/t/p/original/abc.jpg"), target).problem,
               FetchProblem::Transport);
-    const FetchResult missing = m_fetcher.DownloadToFile(api("/t/p/original/none.jpg"), target);
+    const FetchResult missing = m_fetcher.downloadToFile(api("/t/p/original/none.jpg"), target);
     EXPECT_EQ(missing.problem, FetchProblem::HttpStatus);
     EXPECT_EQ(missing.httpStatus, 404);
     EXPECT_TRUE(fs::is_empty(folder.path()));
 
     writeFileBytes(target, "kept");
     server().queueError(500);
-    EXPECT_FALSE(m_fetcher.DownloadToFile(api("/t/p/original/abc.jpg"), target).ok());
+    EXPECT_FALSE(m_fetcher.downloadToFile(api("/t/p/original/abc.jpg"), target).ok());
     EXPECT_EQ(readFileBytes(target), "kept");
 }
 

@@ -67,7 +67,7 @@ TEST_F(FilmCache, StoresTheAnswersAsTokenLines)
     m_cache.open(123456, posterUrl("ct.jpg"));
     const std::string details = readFileBytes(fixturePath("tmdb/movie/123456.json"));
     EXPECT_EQ(readFileBytes(m_folder / "DB/Movie/FilmData/0123/data_0123456.txt"),
-              tmdb::tokenFileBytes(tmdb::SplitTokens(details)));
+              tmdb::tokenFileBytes(tmdb::splitTokens(details)));
     const std::string credits = readFileBytes(m_folder / "DB/Movie/Actors/0123/data_0123456.txt");
     EXPECT_TRUE(credits.starts_with("{\r\n\t\"cast\":[{\r\n\t\t\"cast_id\":1,\r\n"));
     EXPECT_EQ(tmdb::joinTokenLines(tmdb::tokenLinesOfFile(credits)),

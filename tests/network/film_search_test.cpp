@@ -6,7 +6,7 @@ namespace ravello::testing {
 namespace {
 
 using tmdb::FetchProblem;
-using tmdb::RunSearch;
+using tmdb::searchFilms;
 
 class FilmSearch : public NetworkTest
 {
@@ -16,7 +16,7 @@ protected:
 
 TEST_F(FilmSearch, ListsTheResultsWithPostersOnTheImageHost)
 {
-    const tmdb::SearchOutcome outcome = RunSearch(endpoint(), m_fetcher, "Sample Film");
+    const tmdb::SearchOutcome outcome = searchFilms(endpoint(), m_fetcher, "Sample Film");
     ASSERT_TRUE(outcome.fetch.ok());
     ASSERT_EQ(outcome.lines.size(), 4u);
     EXPECT_EQ(outcome.lines[0],
@@ -29,14 +29,14 @@ TEST_F(FilmSearch, ListsTheResultsWithPostersOnTheImageHost)
 
 TEST_F(FilmSearch, SearchesForExactlyTheTextTyped)
 {
-    const tmdb::SearchOutcome outcome = RunSearch(endpoint(), m_fetcher, "Tom & Jerry #1");
+    const tmdb::SearchOutcome outcome = searchFilms(endpoint(), m_fetcher, "Tom & Jerry #1");
     ASSERT_TRUE(outcome.fetch.ok());
     ASSERT_EQ(outcome.lines.size(), 1u);
     const RecordedRequest request = server().requests().at(0);
     EXPECT_EQ(request.param("query"), "Tom & Jerry #1");
     EXPECT_NE(request.target.find("query=Tom%20%26%20Jerry%20%231"), std::string::npos);
 
-    ASSERT_EQ(RunSearch(endpoint(), m_fetcher, "Am\xC3\xA9lie").lines.size(), 1u);
+    ASSERT_EQ(searchFilms(endpoint(), m_fetcher, "Am\xC3\xA9lie").lines.size(), 1u);
     EXPECT_EQ(server().requests().at(1).param("query"), "Am\xC3\xA9lie");
 }
 
@@ -44,7 +44,7 @@ TEST_F(FilmSearch, SendsABearerTokenInsteadOfTheKey)
 {
     server().requireKey("eyJhbGciOi.eyJzdWIiOi.c2ln");
     const tmdb::SearchOutcome outcome =
-        RunSearch(endpoint("eyJhbGciOi.eyJzdWIiOi.c2ln"), m_fetcher, "Sample Film");
+        searchFilms(endpoint("eyJhbGciOi.eyJzdWIiOi.c2ln"), m_fetcher, "Sample Film");
     ASSERT_TRUE(outcome.fetch.ok());
     EXPECT_FALSE(server().requests().at(0).params.contains("api_key"));
 }
@@ -53,7 +53,7 @@ TEST_F(FilmSearch, ReportsAnInvalidKeyAndGivesNoLines)
 {
     server().requireKey("the-right-key-0123");
     const tmdb::SearchOutcome outcome =
-        RunSearch(endpoint("a-wrong-key-0123"), m_fetcher, "Sample Film");
+        searchFilms(endpoint("a-wrong-key-0123"), m_fetcher, "Sample Film");
     EXPECT_EQ(outcome.fetch.problem, FetchProblem::HttpStatus);
     EXPECT_EQ(outcome.fetch.httpStatus, 401);
     EXPECT_EQ(outcome.fetch.tmdbStatusMessage, "Invalid API key: You must be granted a valid key.");
@@ -62,7 +62,7 @@ TEST_F(FilmSearch, ReportsAnInvalidKeyAndGivesNoLines)
 
 TEST_F(FilmSearch, FindsNothingForAnUnknownTitle)
 {
-    const tmdb::SearchOutcome outcome = RunSearch(endpoint(), m_fetcher, "No Such Film At All");
+    const tmdb::SearchOutcome outcome = searchFilms(endpoint(), m_fetcher, "No Such Film At All");
     EXPECT_TRUE(outcome.fetch.ok());
     EXPECT_TRUE(outcome.lines.empty());
 }

@@ -82,7 +82,7 @@ TEST_F(NetworkFaults, AnswerCutOffHalfWayIsATransportFailure)
     TemporaryFolder folder;
     server().queueAnswer({200, std::string(20000, 'j'), "image/jpeg", {}, 0, true, {}},
                          {{}, 10000});
-    const FetchResult download = m_fetcher.DownloadToFile(
+    const FetchResult download = m_fetcher.downloadToFile(
         {server().url() + "/t/p/original/abc.jpg", {}}, folder / "poster.jpg");
     EXPECT_EQ(download.problem, FetchProblem::Transport);
     EXPECT_TRUE(fs::is_empty(folder.path()));
@@ -151,7 +151,7 @@ TEST_F(NetworkFaults, KeyNeverAppearsInAFailure)
 TEST_F(NetworkFaults, SearchTextCannotAddQueryParameters)
 {
     const std::string text = "x&api_key=stolen&language=xx#frag?y=1+2%41";
-    const tmdb::SearchOutcome outcome = tmdb::RunSearch(endpoint(kKey), m_fetcher, text);
+    const tmdb::SearchOutcome outcome = tmdb::searchFilms(endpoint(kKey), m_fetcher, text);
     EXPECT_TRUE(outcome.fetch.ok());
     const RecordedRequest request = server().requests().at(0);
     EXPECT_EQ(request.param("query"), text);
@@ -188,7 +188,7 @@ TEST_F(NetworkFaults, SelfSignedCertificateIsRefused)
     EXPECT_EQ(result.problem, FetchProblem::Transport);
     EXPECT_EQ(result.transportError.code, 60) << result.transportError.text; // peer not verified
     TemporaryFolder folder;
-    EXPECT_FALSE(m_fetcher.DownloadToFile({https.url() + "/x.jpg", {}}, folder / "x.jpg").ok());
+    EXPECT_FALSE(m_fetcher.downloadToFile({https.url() + "/x.jpg", {}}, folder / "x.jpg").ok());
     EXPECT_TRUE(fs::is_empty(folder.path()));
 }
 

@@ -19,7 +19,7 @@ protected:
     tmdb::Fetcher m_fetcher{quickOptions()};
     PhotoCache m_cache{files::ProgramFolders::at(m_folder.path()), endpoint(),
                        [this](const std::string& url, const fs::path& target) {
-                           return m_fetcher.DownloadToFile({url, {}}, target);
+                           return m_fetcher.downloadToFile({url, {}}, target);
                        }};
 };
 

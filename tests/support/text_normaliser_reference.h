@@ -11,9 +11,9 @@
 #include <string_view>
 #include <utility>
 
-#include "core/encoding/windows1252.h"
+#include "core/text/windows1252.h"
 
-namespace ravello::tmdb::reference {
+namespace ravello::text::reference {
 namespace {
 
 using Byte = unsigned char;
@@ -264,9 +264,9 @@ Outcome replaceEntity(std::string& text, std::size_t at)
 Outcome replaceWindows1252Character(std::string& text, std::size_t at)
 {
     char32_t codePoint = 0;
-    const std::size_t length = encoding::utf8SequenceAt(text, at, codePoint);
+    const std::size_t length = text::utf8SequenceAt(text, at, codePoint);
     Byte byte = 0;
-    if (length < 2 || !encoding::windows1252ByteOf(codePoint, byte))
+    if (length < 2 || !text::windows1252ByteOf(codePoint, byte))
         return Outcome::Unmatched;
     replaceBytes(text, at, length, byte);
     return Outcome::Changed;
@@ -314,4 +314,4 @@ inline void normaliseTextByErasing(std::string& text)
         at = applyRulesFrom(text, at, 0);
 }
 
-} // namespace ravello::tmdb::reference
+} // namespace ravello::text::reference

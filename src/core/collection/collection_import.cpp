@@ -59,7 +59,7 @@ ImportResult failure(ImportStatus status, std::string detail)
 
 } // namespace
 
-ImportResult ImportCollection(const std::filesystem::path& exportFile,
+ImportResult importCollection(const std::filesystem::path& exportFile,
                               const std::filesystem::path& indexFile,
                               const ImportProgressCallback& progress)
 {
@@ -86,7 +86,7 @@ ImportResult ImportCollection(const std::filesystem::path& exportFile,
         return result;
     }
     result.status = ImportStatus::Imported;
-    result.exportStamp = ReadExportTimestamp(exportFile);
+    result.exportStamp = readExportTimestamp(exportFile);
     return result;
 }
 

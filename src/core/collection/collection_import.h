@@ -47,7 +47,7 @@ struct ImportResult
 // collection number and occurrence, CR LF lines, Windows-1252 as in the export. The index is
 // written to a temporary file and renamed into place, so a failed import leaves the old one.
 // Memory grows with the records kept, not with the export's size.
-ImportResult ImportCollection(const std::filesystem::path& exportFile,
+ImportResult importCollection(const std::filesystem::path& exportFile,
                               const std::filesystem::path& indexFile,
                               const ImportProgressCallback& progress = {});
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "core/encoding/windows1252.h"
 #include "core/files/path_text.h"
+#include "core/text/windows1252.h"
 
 namespace ravello::collection {
 
@@ -18,7 +18,7 @@ std::optional<std::filesystem::path> coverFileOf(const std::filesystem::path& dv
         std::any_of(profileId.begin(), profileId.end(),
                     [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
         return std::nullopt;
-    const std::string name = encoding::windows1252ToUtf8(profileId) + "f.jpg";
+    const std::string name = text::windows1252ToUtf8(profileId) + "f.jpg";
     return dvdProfilerFolder / "Images" / files::pathFromUtf8(name);
 }
 

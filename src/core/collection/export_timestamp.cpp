@@ -21,7 +21,7 @@ std::chrono::system_clock::time_point toSystemClock(std::filesystem::file_time_t
 
 } // namespace
 
-std::optional<settings::ExportStamp> ReadExportTimestamp(const std::filesystem::path& file)
+std::optional<settings::ExportStamp> readExportTimestamp(const std::filesystem::path& file)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error))
@@ -39,9 +39,9 @@ std::optional<settings::ExportStamp> ReadExportTimestamp(const std::filesystem::
                                  local->tm_hour,        local->tm_min,     local->tm_sec};
 }
 
-bool ExportChanged(const std::filesystem::path& exportFile, const settings::ExportStamp& stamp)
+bool exportChanged(const std::filesystem::path& exportFile, const settings::ExportStamp& stamp)
 {
-    const auto current = ReadExportTimestamp(exportFile);
+    const auto current = readExportTimestamp(exportFile);
     return current.has_value() && *current != stamp;
 }
 

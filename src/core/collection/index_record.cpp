@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-#include "core/collection/text_fields.h"
+#include "core/text/text_fields.h"
 
 namespace ravello::collection {
 namespace {
 
-// Column ranges of the fields as FieldAt takes them (from, to exclusive).
+// Column ranges of the fields as fieldAt takes them (from, to exclusive).
 constexpr int kIdFrom = 11, kIdTo = 35;
 constexpr int kYearFrom = 44, kYearTo = 48;
 constexpr int kRunningFrom = 49, kRunningTo = 53;
@@ -40,7 +40,7 @@ void appendFlag(std::string& line, bool flag)
 
 std::int32_t numberAt(std::string_view line, std::size_t first, std::size_t count)
 {
-    return first < line.size() ? ToLong(line.substr(first, count)) : 0;
+    return first < line.size() ? text::toLong(line.substr(first, count)) : 0;
 }
 
 } // namespace
@@ -95,32 +95,32 @@ std::int32_t recordOccurrence(std::string_view line)
 
 std::string recordProfileId(std::string_view line)
 {
-    return FieldAt(line, kIdFrom, kIdTo);
+    return text::fieldAt(line, kIdFrom, kIdTo);
 }
 
 std::string recordProductionYear(std::string_view line)
 {
-    return FieldAt(line, kYearFrom, kYearTo);
+    return text::fieldAt(line, kYearFrom, kYearTo);
 }
 
 std::int32_t recordRunningTime(std::string_view line)
 {
-    return ToLong(FieldAt(line, kRunningFrom, kRunningTo));
+    return text::toLong(text::fieldAt(line, kRunningFrom, kRunningTo));
 }
 
 std::string recordTitle(std::string_view line)
 {
-    return FieldAt(line, kTitleFrom, kTitleTo);
+    return text::fieldAt(line, kTitleFrom, kTitleTo);
 }
 
 std::string recordOriginalTitle(std::string_view line)
 {
-    return FieldAt(line, kOriginalFrom, kOriginalTo);
+    return text::fieldAt(line, kOriginalFrom, kOriginalTo);
 }
 
 std::string recordOverview(std::string_view line)
 {
-    return FieldAt(line, kOverviewFrom, kOverviewTo);
+    return text::fieldAt(line, kOverviewFrom, kOverviewTo);
 }
 
 const std::string& notFoundRecord()

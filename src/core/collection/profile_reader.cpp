@@ -4,8 +4,9 @@
 #include <algorithm>
 #include <bit>
 
-#include "core/collection/text_fields.h"
-#include "core/tmdb/text_normaliser.h"
+#include "core/collection/tag_text.h"
+#include "core/text/text_fields.h"
+#include "core/text/text_normaliser.h"
 
 namespace ravello::collection {
 namespace {
@@ -18,7 +19,7 @@ constexpr std::string_view kOverviewTag = "<Overview>";
 // Older exports write True and False, newer ones true and false.
 bool beginsWithTrue(std::string_view line)
 {
-    const std::string value = TagValue(line, kMaxShortValue);
+    const std::string value = tagValue(line, kMaxShortValue);
     constexpr std::string_view kTrue = "true";
     if (value.size() < kTrue.size())
         return false;
@@ -29,13 +30,13 @@ bool beginsWithTrue(std::string_view line)
 
 std::int32_t numberValue(std::string_view line)
 {
-    return ToLong(TagValue(line, kMaxShortValue));
+    return text::toLong(tagValue(line, kMaxShortValue));
 }
 
 std::string textValue(std::string_view line, std::size_t maxChars)
 {
-    std::string value = TagValue(line, maxChars);
-    tmdb::normaliseText(value);
+    std::string value = tagValue(line, maxChars);
+    text::normaliseText(value);
     return value;
 }
 
@@ -104,7 +105,7 @@ void ProfileReader::readLine(std::string_view line)
 void ProfileReader::startProfile(std::string_view line)
 {
     m_profile = IndexRecord{};
-    m_profile.profileId = TagValue(line, kMaxShortValue);
+    m_profile.profileId = tagValue(line, kMaxShortValue);
     m_closed = false;
     m_inLocks = false;
 }
@@ -153,12 +154,12 @@ void ProfileReader::appendOverviewPiece(std::string_view line)
     std::string& overview = m_profile.overview;
     if (overview.size() >= kMaxOverview)
         return;
-    std::string piece = TagValue(line, kMaxOverviewPiece);
+    std::string piece = tagValue(line, kMaxOverviewPiece);
     if (piece.starts_with(kOverviewTag)) {
         piece.replace(0, kOverviewTag.size(), kOverviewTag.size(), ' ');
-        TrimLeft(piece);
+        text::trimLeft(piece);
     }
-    tmdb::normaliseText(piece);
+    text::normaliseText(piece);
     piece.resize(std::min(piece.size(), kMaxOverview - overview.size()));
     overview += piece;
 }

@@ -5,7 +5,7 @@
 
 #include "core/collection/dvd_profiler_locations.h"
 #include "core/collection/index_record.h"
-#include "core/collection/text_fields.h"
+#include "core/collection/tag_text.h"
 #include "core/collection/title_list.h"
 
 namespace ravello::collection {
@@ -14,13 +14,13 @@ TitleBrowser::TitleBrowser(std::filesystem::path dvdProfilerFolder)
     : m_dvdProfilerFolder(std::move(dvdProfilerFolder))
 {}
 
-IndexLoad TitleBrowser::LoadTitleIndex(const std::filesystem::path& indexFile,
+IndexLoad TitleBrowser::loadTitleIndex(const std::filesystem::path& indexFile,
                                        std::string_view searchText)
 {
     IndexLoad load;
-    load.found = m_index.LoadTitleIndex(indexFile);
+    load.found = m_index.loadTitleIndex(indexFile);
     if (load.found)
-        load.items = FillTitleList(m_index, searchText);
+        load.items = fillTitleList(m_index, searchText);
     load.largestCollectionNumber = m_index.largestCollectionNumber();
     return load;
 }
@@ -29,7 +29,7 @@ ListUpdate TitleBrowser::searchTextChanged(std::string_view searchText)
 {
     ListUpdate update;
     update.hideView = m_resetFlag;
-    update.items = FillTitleList(m_index, searchText);
+    update.items = fillTitleList(m_index, searchText);
     m_resetFlag = true;
     return update;
 }
@@ -51,7 +51,7 @@ TitleChoice TitleBrowser::chooseListItem(std::string_view listText)
     writeSearchText(choice, shownTitleOf(listText));
     // The "not found" item reads as number 0 and shows the not-found record.
     if (key.collectionNumber == 0 || inCollection(key.collectionNumber))
-        choice.view = ShowTitle(key.collectionNumber, key.occurrence);
+        choice.view = showTitle(key.collectionNumber, key.occurrence);
     return choice;
 }
 
@@ -78,15 +78,15 @@ TitleChoice TitleBrowser::chooseFromSpinners(int number, int occurrence)
     choice.collectionNumber = number;
     choice.occurrence = occurrence;
     if (inCollection(number)) {
-        choice.view = ShowTitle(number, occurrence);
-        writeSearchText(choice, recordTitle(m_index.FindIndexRecord(number, occurrence)));
+        choice.view = showTitle(number, occurrence);
+        writeSearchText(choice, recordTitle(m_index.findIndexRecord(number, occurrence)));
     }
     return choice;
 }
 
-TitleView TitleBrowser::ShowTitle(int number, int occurrence) const
+TitleView TitleBrowser::showTitle(int number, int occurrence) const
 {
-    const std::string record = m_index.FindIndexRecord(number, occurrence);
+    const std::string record = m_index.findIndexRecord(number, occurrence);
     TitleView view;
     view.coverFile = coverFileOf(m_dvdProfilerFolder, recordProfileId(record));
     view.title = recordTitle(record);
@@ -95,7 +95,7 @@ TitleView TitleBrowser::ShowTitle(int number, int occurrence) const
     view.productionYear = recordProductionYear(record);
     view.runningTime = std::to_string(recordRunningTime(record));
     view.overview = recordOverview(record);
-    StripEscapedTags(view.overview);
+    stripEscapedTags(view.overview);
     return view;
 }
 

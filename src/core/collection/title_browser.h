@@ -69,7 +69,7 @@ public:
 
     // Loads the index file and fills the combo for the search box text. A missing file
     // keeps the titles held before.
-    IndexLoad LoadTitleIndex(const std::filesystem::path& indexFile, std::string_view searchText);
+    IndexLoad loadTitleIndex(const std::filesystem::path& indexFile, std::string_view searchText);
 
     // Any change of the search box text, typed or set by the window.
     ListUpdate searchTextChanged(std::string_view searchText);
@@ -85,7 +85,7 @@ public:
     std::optional<TitleChoice> chooseOccurrence(int number, int occurrence);
 
     // The view of record (number, occurrence); the not-found record's when there is none.
-    TitleView ShowTitle(int number, int occurrence) const;
+    TitleView showTitle(int number, int occurrence) const;
 
 private:
     bool inCollection(int number) const;

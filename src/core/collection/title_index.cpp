@@ -18,7 +18,7 @@ bool hasKey(std::string_view record, int number, int occurrence)
 
 TitleIndex::TitleIndex() : m_occurrences(kHighestCollectionNumber + 1, 0) {}
 
-bool TitleIndex::LoadTitleIndex(const std::filesystem::path& indexFile)
+bool TitleIndex::loadTitleIndex(const std::filesystem::path& indexFile)
 {
     LineReader lines(indexFile);
     if (!lines.isOpen())
@@ -65,7 +65,7 @@ void TitleIndex::countOccurrences()
     }
 }
 
-std::string TitleIndex::FindIndexRecord(int number, int occurrence) const
+std::string TitleIndex::findIndexRecord(int number, int occurrence) const
 {
     if (number < 1 || number > kHighestCollectionNumber)
         return notFoundRecord();

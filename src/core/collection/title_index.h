@@ -19,7 +19,7 @@ public:
 
     // Replaces the records with the lines of the index file. False when the file cannot be
     // read: the records stay as they were.
-    bool LoadTitleIndex(const std::filesystem::path& indexFile);
+    bool loadTitleIndex(const std::filesystem::path& indexFile);
     // Replaces the records with these lines.
     void assign(std::vector<std::string> records);
 
@@ -37,7 +37,7 @@ public:
     // The record of collection number `number` and occurrence `occurrence`, wherever it lies:
     // line `number` first (it is there when the collection is numbered without gaps or
     // repeats), then every line in order. The not-found record when there is none.
-    std::string FindIndexRecord(int number, int occurrence) const;
+    std::string findIndexRecord(int number, int occurrence) const;
 
     const TitleSearch& search() const { return m_search; }
 

@@ -19,7 +19,7 @@ inline constexpr std::size_t kListKeyLength = 10;
 // TitleSearch) holds the upper-cased search box text; every record matches an empty one.
 // So a title is found by any part of its title, by the start of its original title and by
 // its five-digit collection number.
-std::vector<std::string> FillTitleList(const TitleIndex& index, std::string_view searchText);
+std::vector<std::string> fillTitleList(const TitleIndex& index, std::string_view searchText);
 
 // Columns 1 to 9 of the record, a space and the first 99 characters of its title, trailing
 // blanks removed.

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/collection/text_fields.h"
+#include "core/text/text_fields.h"
 
 namespace ravello::collection {
 namespace {
@@ -55,7 +55,7 @@ TitleSearch::TitleSearch(const std::vector<std::string>& records)
         m_texts += searchTextOf(record);
     }
     m_offsets.push_back(m_texts.size());
-    ToUpper(m_texts);
+    text::toUpper(m_texts);
     for (const char c : m_texts)
         ++m_byteCounts[static_cast<unsigned char>(c)];
 }

@@ -5,15 +5,15 @@
 #include <string_view>
 #include <vector>
 
-#include "core/output/credit_rows.h"
+#include "core/tmdb/credit_rows.h"
 
 // The CastInformation document that DVD Profiler pastes from the clipboard.
 namespace ravello::output {
 
 // Builds the document from the film title (as the data page shows it) and the cast rows in
 // list order: Windows-1252 bytes, every line ending in CR LF. Each Actor line carries the
-// name split by SplitName and the role; an empty title gives an empty Title element.
-std::string buildCastInformation(std::string_view title, const std::vector<CastRow>& rows);
+// name split by splitName and the role; an empty title gives an empty Title element.
+std::string buildCastInformation(std::string_view title, const std::vector<tmdb::CastRow>& rows);
 
 // The same from the rows' texts as the cast list holds them.
 std::string buildCastInformationFromRows(std::string_view title,

@@ -3,9 +3,9 @@
 
 #include <cassert>
 
-#include "core/collection/text_fields.h"
-#include "core/output/credit_rows.h"
-#include "core/tmdb/text_normaliser.h"
+#include "core/text/text_fields.h"
+#include "core/text/text_normaliser.h"
+#include "core/tmdb/credit_rows.h"
 
 namespace ravello::output {
 namespace {
@@ -29,7 +29,7 @@ constexpr std::size_t kMarkerMinimumPath = 16;
 std::string castLine(const std::string& name, const std::string& character, int width)
 {
     std::string line = dottedNameColumn(name, width) + character;
-    tmdb::normaliseText(line);
+    text::normaliseText(line);
     return line;
 }
 
@@ -37,11 +37,11 @@ std::string crewLine(const std::string& name, const std::string& department, con
                      int width)
 {
     std::string line = dottedNameColumn(name, width) + department;
-    collection::TrimRight(line);
+    text::trimRight(line);
     line += " (" + job;
-    collection::TrimRight(line);
+    text::trimRight(line);
     line += ')';
-    tmdb::normaliseText(line);
+    text::normaliseText(line);
     return line;
 }
 
@@ -66,7 +66,7 @@ MarkerRect photoMarkerRect(CreditList list, int rowLeft, int rowTop)
 std::string dottedNameColumn(std::string name, int width)
 {
     // The name is normalised first so that the width counts the characters shown.
-    tmdb::normaliseText(name);
+    text::normaliseText(name);
     const auto columns = static_cast<std::size_t>(width < 0 ? 0 : width);
     name.resize(columns, '.');
     return name;
@@ -82,19 +82,19 @@ PaintedRow paintCreditRow(CreditList list, std::string_view rowText)
     const int width = creditListLayout(list).nameColumnWidth;
     switch (list) {
     case CreditList::Cast: {
-        const CastRow row = readCastRow(rowText);
+        const tmdb::CastRow row = tmdb::readCastRow(rowText);
         return {castLine(row.name, row.character, width), false};
     }
     case CreditList::Crew: {
-        const CrewRow row = readCrewRow(rowText);
+        const tmdb::CrewRow row = tmdb::readCrewRow(rowText);
         return {crewLine(row.name, row.department, row.job, width), false};
     }
     case CreditList::CastPhoto: {
-        const CastPhotoRow row = readCastPhotoRow(rowText);
+        const tmdb::CastPhotoRow row = tmdb::readCastPhotoRow(rowText);
         return {castLine(row.name, row.character, width), showsPhotoMarker(row.photoPath)};
     }
     case CreditList::CrewPhoto: {
-        const CrewPhotoRow row = readCrewPhotoRow(rowText);
+        const tmdb::CrewPhotoRow row = tmdb::readCrewPhotoRow(rowText);
         return {crewLine(row.name, row.department, row.job, width),
                 showsPhotoMarker(row.photoPath)};
     }

@@ -14,13 +14,13 @@ constexpr std::string_view kTitleWhenEmpty = "Ciao";
 std::string nameAttributes(std::string_view name)
 {
     // The name is split as retrieved; each part is then made fit for the document.
-    const PersonName parts = SplitName(name);
+    const PersonName parts = splitName(name);
     return "FirstName=\"" + xmlValue(parts.first) + "\" MiddleName=\"" + xmlValue(parts.middle) +
            "\" LastName=\"" + xmlValue(parts.last) + "\" BirthYear=\"0\"";
 }
 
 // Principal lines close with "/>", custom lines with " />": the two formats differ there.
-std::string creditLine(const CrewRow& row, const CrewCredit& credit)
+std::string creditLine(const tmdb::CrewRow& row, const CrewCredit& credit)
 {
     std::string line = "   <Credit " + nameAttributes(row.name) + " CreditType=\"" +
                        xmlValue(credit.creditType) + "\" CreditSubtype=\"";
@@ -38,7 +38,7 @@ void addLine(std::string& document, std::string_view line)
 
 } // namespace
 
-std::string buildCrewInformation(std::string_view title, const std::vector<CrewRow>& rows,
+std::string buildCrewInformation(std::string_view title, const std::vector<tmdb::CrewRow>& rows,
                                  const CrewGroups& groups)
 {
     std::string document;
@@ -46,7 +46,7 @@ std::string buildCrewInformation(std::string_view title, const std::vector<CrewR
     addLine(document, "<CrewInformation>");
     addLine(document, "  <Title>" + xmlValue(title.empty() ? kTitleWhenEmpty : title) + "</Title>");
     addLine(document, "  <Credits>");
-    for (const CrewRow& row : rows) {
+    for (const tmdb::CrewRow& row : rows) {
         const CrewCredit credit = mapCrewCredit(row.department, row.job, groups);
         if (credit.disposition == CreditDisposition::Principal ||
             credit.disposition == CreditDisposition::Custom)
@@ -61,10 +61,10 @@ std::string buildCrewInformationFromRows(std::string_view title,
                                          const std::vector<std::string>& rowTexts,
                                          const CrewGroups& groups)
 {
-    std::vector<CrewRow> rows;
+    std::vector<tmdb::CrewRow> rows;
     rows.reserve(rowTexts.size());
     for (const std::string& text : rowTexts)
-        rows.push_back(readCrewRow(text));
+        rows.push_back(tmdb::readCrewRow(text));
     return buildCrewInformation(title, rows, groups);
 }
 

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <system_error>
 
-#include "core/collection/text_fields.h"
-#include "core/output/credit_rows.h"
+#include "core/text/text_fields.h"
+#include "core/tmdb/credit_rows.h"
 
 namespace ravello::output {
 namespace {
@@ -38,14 +38,14 @@ bool isNonEmptyFile(const std::filesystem::path& file)
 
 PhotoRequest photoRequestFromCastRow(std::string_view castPhotoRow)
 {
-    const CastPhotoRow row = readCastPhotoRow(castPhotoRow);
-    return {collection::ToLong(row.personNumber), row.photoPath};
+    const tmdb::CastPhotoRow row = tmdb::readCastPhotoRow(castPhotoRow);
+    return {text::toLong(row.personNumber), row.photoPath};
 }
 
 PhotoRequest photoRequestFromCrewRow(std::string_view crewPhotoRow)
 {
-    const CrewPhotoRow row = readCrewPhotoRow(crewPhotoRow);
-    return {collection::ToLong(row.personNumber), row.photoPath};
+    const tmdb::CrewPhotoRow row = tmdb::readCrewPhotoRow(crewPhotoRow);
+    return {text::toLong(row.personNumber), row.photoPath};
 }
 
 bool hasPhoto(std::string_view photoPath)

@@ -57,7 +57,7 @@ class PhotoCache
 {
 public:
     // Stores the answer to `url` at `target`, replacing it only when the whole answer
-    // arrived (tmdb::Fetcher::DownloadToFile does).
+    // arrived (tmdb::Fetcher::downloadToFile does).
     using Downloader = std::function<tmdb::FetchResult(const std::string& url,
                                                        const std::filesystem::path& target)>;
 

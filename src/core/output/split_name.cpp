@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/collection/text_fields.h"
+#include "core/text/text_fields.h"
 
 namespace ravello::output {
 namespace {
@@ -23,8 +23,8 @@ std::string takeWord(std::string& rest)
         return {};
     std::string word = rest.substr(0, space);
     rest.erase(0, space + 1);
-    collection::TrimLeft(rest);
-    // TrimLeft keeps a text made only of blanks; nothing of a name is left in one.
+    text::trimLeft(rest);
+    // trimLeft keeps a text made only of blanks; nothing of a name is left in one.
     if (std::all_of(rest.begin(), rest.end(), isBlank))
         rest.clear();
     return word;
@@ -32,7 +32,7 @@ std::string takeWord(std::string& rest)
 
 } // namespace
 
-PersonName SplitName(std::string_view name)
+PersonName splitName(std::string_view name)
 {
     std::string rest(name);
     PersonName parts;

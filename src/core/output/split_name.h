@@ -18,6 +18,6 @@ struct PersonName
 // last; three are first, middle and last; from four on, the third word and everything after
 // it, inner spaces as they stand, is the last name. Runs of spaces between the first three
 // words count as one. Works on the text as retrieved, before normalising.
-PersonName SplitName(std::string_view name);
+PersonName splitName(std::string_view name);
 
 } // namespace ravello::output

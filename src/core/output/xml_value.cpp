@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/output/xml_value.h"
 
-#include "core/tmdb/text_normaliser.h"
+#include "core/text/text_normaliser.h"
 
 namespace ravello::output {
 namespace {
@@ -37,7 +37,7 @@ std::string xmlValue(std::string_view text)
     // Normalising comes first and is not repeated on the finished line: the normaliser
     // would turn the entities written here back into the characters they stand for.
     std::string normalised(text);
-    tmdb::normaliseText(normalised);
+    text::normaliseText(normalised);
     std::string out;
     out.reserve(normalised.size());
     for (const char c : normalised)

@@ -5,9 +5,9 @@
 #include <SimpleIni.h>
 #include <string>
 
-#include "core/collection/text_fields.h"
 #include "core/files/atomic_file.h"
 #include "core/files/whole_file.h"
+#include "core/text/text_fields.h"
 
 namespace ravello::settings {
 namespace {
@@ -73,7 +73,7 @@ public:
     int number(const char* section, const char* key, int fallback) const
     {
         const std::string value = text(section, key, "");
-        return value.empty() ? fallback : collection::ToLong(value);
+        return value.empty() ? fallback : text::toLong(value);
     }
 
     void set(const char* section, const char* key, const std::string& value)
@@ -122,12 +122,12 @@ Settings loadSettings(const std::filesystem::path& file)
     settings.tmdbLanguage = ini.text(kSectionData, "Lingua", settings.tmdbLanguage);
     settings.country = ini.text(kSectionData, "Paese", settings.country);
     settings.tmdbKey = ini.text(kSectionData, "ChiaveTMDb", "");
-    collection::TrimLeft(settings.tmdbKey);
-    collection::TrimRight(settings.tmdbKey);
+    text::trimLeft(settings.tmdbKey);
+    text::trimRight(settings.tmdbKey);
     for (const GeometryKey& geometry : kGeometryKeys) {
         const std::string fallback = std::to_string(settings.geometry.*geometry.field);
         const std::string value = ini.text(kSectionPosition, geometry.key, fallback);
-        settings.geometry.*geometry.field = collection::ToLong(value);
+        settings.geometry.*geometry.field = text::toLong(value);
     }
     settings.databaseVersion = ini.number(kSectionDatabase, "Versione", 1);
     return settings;

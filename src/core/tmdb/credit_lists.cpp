@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/tmdb/credit_lists.h"
 
-#include "core/output/credit_rows.h"
+#include "core/tmdb/credit_rows.h"
 #include "core/tmdb/json_document.h"
 
 namespace ravello::tmdb {
@@ -23,9 +23,9 @@ void addCastEntry(const json::Document& entry, CreditLists& lists)
 {
     const std::string name = textOf(entry, "name");
     const std::string character = textOf(entry, "character");
-    lists.cast.push_back(output::formatCastRow({name, character}));
+    lists.cast.push_back(tmdb::formatCastRow({name, character}));
     lists.castPhoto.push_back(
-        output::formatCastPhotoRow({textOf(entry, "id"), name, character, photoOf(entry)}));
+        tmdb::formatCastPhotoRow({textOf(entry, "id"), name, character, photoOf(entry)}));
 }
 
 void addCrewEntry(const json::Document& entry, CreditLists& lists)
@@ -33,9 +33,9 @@ void addCrewEntry(const json::Document& entry, CreditLists& lists)
     const std::string name = textOf(entry, "name");
     const std::string department = textOf(entry, "department");
     const std::string job = textOf(entry, "job");
-    lists.crew.push_back(output::formatCrewRow({name, department, job}));
+    lists.crew.push_back(tmdb::formatCrewRow({name, department, job}));
     lists.crewPhoto.push_back(
-        output::formatCrewPhotoRow({textOf(entry, "id"), name, department, job, photoOf(entry)}));
+        tmdb::formatCrewPhotoRow({textOf(entry, "id"), name, department, job, photoOf(entry)}));
 }
 
 template <typename AddEntry>

@@ -326,7 +326,7 @@ FetchResult Fetcher::fetchJson(const Request& request)
     return result;
 }
 
-FetchResult Fetcher::DownloadToFile(const Request& request, const std::filesystem::path& target)
+FetchResult Fetcher::downloadToFile(const Request& request, const std::filesystem::path& target)
 {
     files::AtomicFile file(target);
     if (!file.isOpen()) {

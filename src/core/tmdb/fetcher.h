@@ -58,7 +58,7 @@ public:
     // Stores the answer's bytes at `target`, through a temporary file in the same folder that
     // replaces the target only when the whole 2xx answer arrived: on any failure the target is
     // left as it was. The body of the result stays empty on success.
-    FetchResult DownloadToFile(const Request& request, const std::filesystem::path& target);
+    FetchResult downloadToFile(const Request& request, const std::filesystem::path& target);
 
 private:
     FetcherOptions m_options;

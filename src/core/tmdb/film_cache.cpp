@@ -117,7 +117,7 @@ std::optional<fs::path> FilmCache::openCover(std::int32_t filmId, std::string_vi
         return file;
     if (posterUrl.empty())
         return std::nullopt;
-    FetchResult result = m_fetcher.DownloadToFile({std::string(posterUrl), {}}, file);
+    FetchResult result = m_fetcher.downloadToFile({std::string(posterUrl), {}}, file);
     if (!result.ok()) {
         opening.failures.push_back({OpeningStep::Cover, std::move(result)});
         return std::nullopt;
@@ -138,7 +138,7 @@ std::optional<std::string> FilmCache::openDocument(std::int32_t filmId, FilmFile
     const fs::path file = withFolder(details ? filmDataFile(filmId) : creditsFile(filmId));
     if (auto document = cachedDocument(file))
         return document;
-    FetchResult result = FetchFilmFile(filmId, file, kind);
+    FetchResult result = fetchFilmFile(filmId, file, kind);
     // A document that arrived but could not be stored is shown all the same.
     const bool arrived = result.ok() || result.problem == FetchProblem::File;
     std::optional<std::string> document;
@@ -150,7 +150,7 @@ std::optional<std::string> FilmCache::openDocument(std::int32_t filmId, FilmFile
     return document;
 }
 
-FetchResult FilmCache::FetchFilmFile(std::int32_t filmId, const fs::path& file, FilmFileKind kind)
+FetchResult FilmCache::fetchFilmFile(std::int32_t filmId, const fs::path& file, FilmFileKind kind)
 {
     const Request request = kind == FilmFileKind::Details ? m_endpoint.detailsRequest(filmId)
                                                           : m_endpoint.creditsRequest(filmId);
@@ -161,7 +161,7 @@ FetchResult FilmCache::FetchFilmFile(std::int32_t filmId, const fs::path& file, 
     const auto document = json::parse(result.body);
     if (!document || !json::isFilmDocument(*document))
         return result;
-    if (!files::writeFileAtomically(file, tokenFileBytes(SplitTokens(result.body))))
+    if (!files::writeFileAtomically(file, tokenFileBytes(splitTokens(result.body))))
         result.problem = FetchProblem::File;
     return result;
 }

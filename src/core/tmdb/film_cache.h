@@ -76,7 +76,7 @@ public:
     // Fetches the film's details (in the endpoint's language) or credits and, when the answer
     // is a complete JSON document, stores its token lines at `file`, whole or not at all.
     // On success the result's body holds the document.
-    FetchResult FetchFilmFile(std::int32_t filmId, const std::filesystem::path& file,
+    FetchResult fetchFilmFile(std::int32_t filmId, const std::filesystem::path& file,
                               FilmFileKind kind);
 
     // Removes a cached cover that turned out not to be a picture, so that the next opening

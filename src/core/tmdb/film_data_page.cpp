@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/tmdb/film_data_page.h"
 
+#include "core/text/text_normaliser.h"
 #include "core/tmdb/json_document.h"
-#include "core/tmdb/text_normaliser.h"
 
 namespace ravello::tmdb {
 namespace {
@@ -11,7 +11,7 @@ std::optional<std::string> normalisedText(const json::Document& details, const c
 {
     auto text = json::textOf(details, key);
     if (text)
-        normaliseText(*text);
+        text::normaliseText(*text);
     return text;
 }
 

@@ -5,7 +5,7 @@
 
 namespace ravello::tmdb {
 
-SearchOutcome RunSearch(const Endpoint& endpoint, Fetcher& fetcher, std::string_view utf8Text)
+SearchOutcome searchFilms(const Endpoint& endpoint, Fetcher& fetcher, std::string_view utf8Text)
 {
     SearchOutcome outcome;
     outcome.fetch = fetcher.fetchJson(endpoint.searchRequest(utf8Text));

@@ -20,6 +20,6 @@ struct SearchOutcome
 
 // Asks TMDb's movie search for the UTF-8 text in the endpoint's language and returns the
 // result lines. A text of spaces, '&' or '#' searches for exactly that text.
-SearchOutcome RunSearch(const Endpoint& endpoint, Fetcher& fetcher, std::string_view utf8Text);
+SearchOutcome searchFilms(const Endpoint& endpoint, Fetcher& fetcher, std::string_view utf8Text);
 
 } // namespace ravello::tmdb

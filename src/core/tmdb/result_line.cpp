@@ -3,9 +3,9 @@
 
 #include <cstdio>
 
-#include "core/collection/text_fields.h"
+#include "core/text/text_fields.h"
+#include "core/text/text_normaliser.h"
 #include "core/tmdb/json_document.h"
-#include "core/tmdb/text_normaliser.h"
 
 namespace ravello::tmdb {
 namespace {
@@ -15,7 +15,7 @@ namespace {
 int yearOf(const json::Document& result)
 {
     const auto date = json::textOf(result, "release_date");
-    return date ? collection::ToLong(std::string_view(*date).substr(0, 4)) : 0;
+    return date ? text::toLong(std::string_view(*date).substr(0, 4)) : 0;
 }
 
 // TMDb sends the path with its own leading slash; null means the film has no poster, and
@@ -40,7 +40,7 @@ std::string formatResultLine(std::int32_t filmId, std::string_view title, int ye
     line += title;
     line += " (" + std::to_string(year) + ") ";
     line += posterUrl;
-    normaliseText(line);
+    text::normaliseText(line);
     return line;
 }
 
@@ -48,7 +48,7 @@ ResultLine readResultLine(std::string_view line)
 {
     ResultLine result;
     const std::size_t firstSpace = line.find(' ');
-    result.filmId = collection::ToLong(line.substr(0, firstSpace));
+    result.filmId = text::toLong(line.substr(0, firstSpace));
     if (firstSpace == std::string_view::npos)
         return result;
     const std::size_t lastSpace = line.rfind(' ');

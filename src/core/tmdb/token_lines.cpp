@@ -37,7 +37,7 @@ void TokenSplitter::cut()
         --m_depth;
 }
 
-std::vector<std::string> SplitTokens(const std::vector<std::string>& pieces)
+std::vector<std::string> splitTokens(const std::vector<std::string>& pieces)
 {
     TokenSplitter splitter;
     for (const std::string& piece : pieces)
@@ -45,7 +45,7 @@ std::vector<std::string> SplitTokens(const std::vector<std::string>& pieces)
     return splitter.lines();
 }
 
-std::vector<std::string> SplitTokens(std::string_view document)
+std::vector<std::string> splitTokens(std::string_view document)
 {
     TokenSplitter splitter;
     splitter.feed(document);

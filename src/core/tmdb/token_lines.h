@@ -29,8 +29,8 @@ private:
 };
 
 // The token lines of a document received in the given pieces.
-std::vector<std::string> SplitTokens(const std::vector<std::string>& pieces);
-std::vector<std::string> SplitTokens(std::string_view document);
+std::vector<std::string> splitTokens(const std::vector<std::string>& pieces);
+std::vector<std::string> splitTokens(std::string_view document);
 
 // The document again: the lines joined with their leading tabs removed. This gives back the
 // document, also from files whose lines were cut inside strings; only tabs that stood right

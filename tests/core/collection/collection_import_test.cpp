@@ -54,7 +54,7 @@ class CollectionImport : public ::testing::Test
 protected:
     ImportResult import(const std::filesystem::path& exportFile)
     {
-        return ImportCollection(exportFile, m_index);
+        return importCollection(exportFile, m_index);
     }
     ImportResult importBytes(std::string_view bytes)
     {
@@ -159,7 +159,7 @@ TEST_F(CollectionImport, GivesTheExportStampAfterAnImport)
     const auto exportFile = fixturePath("collection/collection.xml");
     const ImportResult result = import(exportFile);
     ASSERT_TRUE(result.exportStamp.has_value());
-    EXPECT_EQ(result.exportStamp, ReadExportTimestamp(exportFile));
+    EXPECT_EQ(result.exportStamp, readExportTimestamp(exportFile));
 }
 
 TEST_F(CollectionImport, ExportEndingInsideAnOverviewEndsNormally)
@@ -242,7 +242,7 @@ TEST_F(CollectionImport, ReportsProgressUpToTheFinalCount)
 {
     std::vector<ImportProgress> seen;
     const auto exportFile = fixturePath("collection/collection.xml");
-    const ImportResult result = ImportCollection(
+    const ImportResult result = importCollection(
         exportFile, m_index, [&](const ImportProgress& progress) { seen.push_back(progress); });
     ASSERT_FALSE(seen.empty());
     for (std::size_t i = 1; i < seen.size(); ++i) {

@@ -39,7 +39,7 @@ TEST(ExportTimestamp, ReadsTheLastWriteTimeInLocalTime)
     local.tm_min = 7;
     local.tm_sec = 42;
     setLocalWriteTime(folder / "Collection.xml", local);
-    const auto stamp = ReadExportTimestamp(folder / "Collection.xml");
+    const auto stamp = readExportTimestamp(folder / "Collection.xml");
     ASSERT_TRUE(stamp.has_value());
     EXPECT_EQ(*stamp, (settings::ExportStamp{2023, 11, 5, 21, 7, 42}));
 }
@@ -47,42 +47,42 @@ TEST(ExportTimestamp, ReadsTheLastWriteTimeInLocalTime)
 TEST(ExportTimestamp, MissingFileOrFolderHasNoTime)
 {
     TemporaryFolder folder;
-    EXPECT_FALSE(ReadExportTimestamp(folder / "none.xml").has_value());
-    EXPECT_FALSE(ReadExportTimestamp(folder.path()).has_value());
+    EXPECT_FALSE(readExportTimestamp(folder / "none.xml").has_value());
+    EXPECT_FALSE(readExportTimestamp(folder.path()).has_value());
 }
 
 TEST(ExportTimestamp, FirstRunAsks)
 {
     TemporaryFolder folder;
     writeFileBytes(folder / "Collection.xml", "<Collection/>");
-    EXPECT_TRUE(ExportChanged(folder / "Collection.xml", settings::ExportStamp{}));
+    EXPECT_TRUE(exportChanged(folder / "Collection.xml", settings::ExportStamp{}));
 }
 
 TEST(ExportTimestamp, UntouchedExportDoesNotAsk)
 {
     TemporaryFolder folder;
     writeFileBytes(folder / "Collection.xml", "<Collection/>");
-    const auto stamp = ReadExportTimestamp(folder / "Collection.xml");
+    const auto stamp = readExportTimestamp(folder / "Collection.xml");
     ASSERT_TRUE(stamp.has_value());
-    EXPECT_FALSE(ExportChanged(folder / "Collection.xml", *stamp));
+    EXPECT_FALSE(exportChanged(folder / "Collection.xml", *stamp));
 }
 
 TEST(ExportTimestamp, NewExportAsks)
 {
     TemporaryFolder folder;
     writeFileBytes(folder / "Collection.xml", "<Collection/>");
-    const auto stamp = ReadExportTimestamp(folder / "Collection.xml");
+    const auto stamp = readExportTimestamp(folder / "Collection.xml");
     ASSERT_TRUE(stamp.has_value());
     const auto file = folder / "Collection.xml";
     std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) +
                                                std::chrono::seconds(1));
-    EXPECT_TRUE(ExportChanged(file, *stamp));
+    EXPECT_TRUE(exportChanged(file, *stamp));
 }
 
 TEST(ExportTimestamp, MissingExportDoesNotAsk)
 {
     TemporaryFolder folder;
-    EXPECT_FALSE(ExportChanged(folder / "none.xml", settings::ExportStamp{}));
+    EXPECT_FALSE(exportChanged(folder / "none.xml", settings::ExportStamp{}));
 }
 
 } // namespace

@@ -26,10 +26,10 @@ protected:
     ImportResult importBytes(std::string_view bytes)
     {
         writeFileBytes(m_export, bytes);
-        const ImportResult result = ImportCollection(m_export, m_index);
+        const ImportResult result = importCollection(m_export, m_index);
         EXPECT_EQ(result.status, ImportStatus::Imported) << result.detail;
         TitleIndex index;
-        EXPECT_TRUE(index.LoadTitleIndex(m_index));
+        EXPECT_TRUE(index.loadTitleIndex(m_index));
         EXPECT_EQ(index.recordCount(), result.records);
         return result;
     }
@@ -98,7 +98,7 @@ TEST_F(ImportFaults, MalformedProfilesKeepTheIndexColumns)
         SCOPED_TRACE(profile.substr(0, 60));
         importBytes("<?xml version=\"1.0\"?>\r\n<Collection>\r\n" + profile);
         TitleIndex index;
-        ASSERT_TRUE(index.LoadTitleIndex(m_index));
+        ASSERT_TRUE(index.loadTitleIndex(m_index));
         for (const std::string& record : index.records())
             EXPECT_EQ(record.find_first_of("\r\n"), std::string::npos);
     }
@@ -139,12 +139,12 @@ TEST(TitleIndexFaults, AnyLinesLoadAndLookUpsStayInside)
         bytes += line + "\r\n";
     writeFileBytes(folder / "index.txt", bytes);
     TitleIndex index;
-    ASSERT_TRUE(index.LoadTitleIndex(folder / "index.txt"));
+    ASSERT_TRUE(index.loadTitleIndex(folder / "index.txt"));
     EXPECT_EQ(index.recordCount(), static_cast<int>(std::size(lines)));
     for (int number : {-1, 0, 1, 2, 3, 99999, 100000, 1000000}) {
         EXPECT_GE(index.occurrences(number), 0);
         for (int occurrence : {-1, 0, 1, 999, 1000})
-            (void)index.FindIndexRecord(number, occurrence);
+            (void)index.findIndexRecord(number, occurrence);
     }
     EXPECT_EQ(index.occurrences(2), 1);
     EXPECT_LE(index.largestCollectionNumber(), 99999);

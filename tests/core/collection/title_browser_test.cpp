@@ -65,28 +65,28 @@ TEST_F(TitleBrowsing, FilterFindsTitlesByAnyPartOriginalTitleStartAndNumber)
           {13, 1, "Blade Runner"},
           {14, 1, "Nuovo", std::string(95, 'x') + "ALIEN"}});
     EXPECT_EQ(
-        FillTitleList(m_browser.index(), "alien"),
+        fillTitleList(m_browser.index(), "alien"),
         (std::vector<std::string>{"00001|001 Aliens", "00002|001 Il mio nome", "00012|001 Alien"}));
-    EXPECT_EQ(FillTitleList(m_browser.index(), "00013"),
+    EXPECT_EQ(fillTitleList(m_browser.index(), "00013"),
               (std::vector<std::string>{"00013|001 Blade Runner"}));
-    EXPECT_EQ(FillTitleList(m_browser.index(), "zzz"), std::vector<std::string>{});
+    EXPECT_EQ(fillTitleList(m_browser.index(), "zzz"), std::vector<std::string>{});
 }
 
 TEST_F(TitleBrowsing, FilterUpperCasesWindows1252Letters)
 {
     load({{1, 1, "L'\xE9t\xE9"}, {2, 1, "Winter"}});
-    EXPECT_EQ(FillTitleList(m_browser.index(), "\xC9T\xE9"),
+    EXPECT_EQ(fillTitleList(m_browser.index(), "\xC9T\xE9"),
               (std::vector<std::string>{"00001|001 L'\xE9t\xE9"}));
 }
 
 TEST_F(TitleBrowsing, ListHoldsAtMostTheFirst100Matches)
 {
     loadNumbered(250);
-    const std::vector<std::string> all = FillTitleList(m_browser.index(), "");
+    const std::vector<std::string> all = fillTitleList(m_browser.index(), "");
     ASSERT_EQ(all.size(), 100u);
     EXPECT_EQ(all.front(), "00001|001 Film 1");
     EXPECT_EQ(all.back(), "00100|001 Film 100");
-    const std::vector<std::string> some = FillTitleList(m_browser.index(), "film 2");
+    const std::vector<std::string> some = fillTitleList(m_browser.index(), "film 2");
     ASSERT_EQ(some.size(), 62u); // 2, 20-29, 200-250
     EXPECT_EQ(some[1], "00020|001 Film 20");
 }
@@ -188,13 +188,13 @@ TEST_F(TitleBrowsing, ViewShowsTheFieldsAsTheWindowWantsThem)
     load({{1, 1, "Alien", "", 0, 95,
            "In space &lt;i&gt;no one&lt;/i&gt; can hear you&lt;br&gt;scream."},
           {2, 1, "Le M\xE9pris", "Il disprezzo", 1963, 103}});
-    const TitleView alien = m_browser.ShowTitle(1, 1);
+    const TitleView alien = m_browser.showTitle(1, 1);
     EXPECT_EQ(alien.runningTime, "95");
     EXPECT_EQ(alien.productionYear, "0000");
     EXPECT_FALSE(alien.originalTitle.has_value()); // the box keeps the previous one
     EXPECT_EQ(alien.overview, "In space no one can hear you&lt;br&gt;scream.");
     EXPECT_EQ(alien.coverFile, std::filesystem::path("/dvdp") / "Images" / "P1.1f.jpg");
-    const TitleView mepris = m_browser.ShowTitle(2, 1);
+    const TitleView mepris = m_browser.showTitle(2, 1);
     EXPECT_EQ(mepris.title, "Le M\xE9pris");
     EXPECT_EQ(mepris.originalTitle, "Il disprezzo");
 }

@@ -38,7 +38,7 @@ TitleIndex indexOf(const std::vector<std::pair<int, int>>& keys)
 TEST(TitleIndex, FindsRecordOnItsLineInACollectionWithoutGaps)
 {
     const TitleIndex index = indexOf({{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}});
-    EXPECT_EQ(index.FindIndexRecord(3, 1), index.records()[2]);
+    EXPECT_EQ(index.findIndexRecord(3, 1), index.records()[2]);
     EXPECT_EQ(index.largestCollectionNumber(), 5);
 }
 
@@ -47,18 +47,18 @@ TEST(TitleIndex, ScansWhenTheLineHoldsAnotherRecord)
     const TitleIndex index = indexOf({{1, 1}, {2, 1}, {2, 2}, {3, 1}});
     EXPECT_EQ(index.occurrences(2), 2);
     EXPECT_EQ(index.occurrences(3), 1);
-    EXPECT_EQ(index.FindIndexRecord(3, 1), index.records()[3]);
-    EXPECT_EQ(index.FindIndexRecord(2, 2), index.records()[2]);
-    EXPECT_EQ(index.FindIndexRecord(4, 1), notFoundRecord());
-    EXPECT_EQ(index.FindIndexRecord(2, 3), notFoundRecord());
+    EXPECT_EQ(index.findIndexRecord(3, 1), index.records()[3]);
+    EXPECT_EQ(index.findIndexRecord(2, 2), index.records()[2]);
+    EXPECT_EQ(index.findIndexRecord(4, 1), notFoundRecord());
+    EXPECT_EQ(index.findIndexRecord(2, 3), notFoundRecord());
 }
 
 TEST(TitleIndex, FindsRecordsBeyondTheRecordCountInACollectionWithGaps)
 {
     const TitleIndex index = indexOf({{10, 1}, {20, 1}, {20030, 1}});
-    EXPECT_EQ(index.FindIndexRecord(10, 1), index.records()[0]);
-    EXPECT_EQ(index.FindIndexRecord(20030, 1), index.records()[2]);
-    EXPECT_EQ(index.FindIndexRecord(15, 1), notFoundRecord());
+    EXPECT_EQ(index.findIndexRecord(10, 1), index.records()[0]);
+    EXPECT_EQ(index.findIndexRecord(20030, 1), index.records()[2]);
+    EXPECT_EQ(index.findIndexRecord(15, 1), notFoundRecord());
     EXPECT_EQ(index.largestCollectionNumber(), 20030);
     EXPECT_EQ(index.occurrences(20030), 1);
 }
@@ -67,7 +67,7 @@ TEST(TitleIndex, NumbersOutsideTheCollectionGiveTheNotFoundRecord)
 {
     const TitleIndex index = indexOf({{1, 1}, {2, 1}});
     for (const int number : {0, -1, 100000, 2147483647})
-        EXPECT_EQ(index.FindIndexRecord(number, 1), notFoundRecord()) << number;
+        EXPECT_EQ(index.findIndexRecord(number, 1), notFoundRecord()) << number;
     EXPECT_EQ(index.occurrences(-1), 0);
     EXPECT_EQ(index.occurrences(100000), 0);
 }
@@ -77,11 +77,11 @@ TEST(TitleIndex, EmptyIndexHasNoNumbers)
     TemporaryFolder folder;
     writeFileBytes(folder / "DatabaseDVDP.TXT", "");
     TitleIndex index;
-    ASSERT_TRUE(index.LoadTitleIndex(folder / "DatabaseDVDP.TXT"));
+    ASSERT_TRUE(index.loadTitleIndex(folder / "DatabaseDVDP.TXT"));
     EXPECT_TRUE(index.empty());
     EXPECT_EQ(index.largestCollectionNumber(), 0);
     EXPECT_EQ(index.occurrences(1), 0);
-    EXPECT_EQ(index.FindIndexRecord(1, 1), notFoundRecord());
+    EXPECT_EQ(index.findIndexRecord(1, 1), notFoundRecord());
 }
 
 TEST(TitleIndex, LoadsTheLinesOfTheIndexFile)
@@ -91,16 +91,16 @@ TEST(TitleIndex, LoadsTheLinesOfTheIndexFile)
     const std::string second = record(2, 1, std::string(100, 'L'));
     writeFileBytes(folder / "DatabaseDVDP.TXT", first + "\r\n" + second + "\r\n");
     TitleIndex index;
-    ASSERT_TRUE(index.LoadTitleIndex(folder / "DatabaseDVDP.TXT"));
+    ASSERT_TRUE(index.loadTitleIndex(folder / "DatabaseDVDP.TXT"));
     EXPECT_EQ(index.records(), (std::vector<std::string>{first, second}));
-    EXPECT_EQ(recordTitle(index.FindIndexRecord(2, 1)), std::string(100, 'L'));
+    EXPECT_EQ(recordTitle(index.findIndexRecord(2, 1)), std::string(100, 'L'));
 }
 
 TEST(TitleIndex, MissingFileKeepsTheRecordsHeld)
 {
     TemporaryFolder folder;
     TitleIndex index = indexOf({{1, 1}, {2, 1}, {2, 2}});
-    EXPECT_FALSE(index.LoadTitleIndex(folder / "none.TXT"));
+    EXPECT_FALSE(index.loadTitleIndex(folder / "none.TXT"));
     EXPECT_EQ(index.recordCount(), 3);
     EXPECT_EQ(index.occurrences(2), 2);
 }
@@ -120,7 +120,7 @@ TEST(TitleIndex, LinesThatFollowNoLayoutAreHeldButNotCounted)
     EXPECT_EQ(index.recordCount(), 3);
     EXPECT_EQ(index.largestCollectionNumber(), 4);
     EXPECT_EQ(index.occurrences(0), 0);
-    EXPECT_EQ(index.FindIndexRecord(4, 1), index.records()[2]);
+    EXPECT_EQ(index.findIndexRecord(4, 1), index.records()[2]);
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/collection/text_fields.h"
 #include "core/collection/title_search.h"
+#include "core/text/text_fields.h"
 
 namespace ravello::collection {
 namespace {
@@ -16,7 +16,7 @@ std::vector<std::size_t> plainFind(const std::vector<std::string>& records,
     std::vector<std::size_t> found;
     for (std::size_t i = 0; i < records.size() && found.size() < limit; ++i) {
         std::string text = TitleSearch::searchTextOf(records[i]);
-        ToUpper(text);
+        text::toUpper(text);
         if (text.find(upperFilter) != std::string::npos)
             found.push_back(i);
     }
@@ -52,7 +52,7 @@ TEST(TitleSearch, FindsWhatAPlainSearchFinds)
         std::string filter;
         for (int n = 1 + length(random) % 6; n > 0; --n)
             filter += alphabet[letter(random)];
-        ToUpper(filter);
+        text::toUpper(filter);
         for (const std::size_t limit : {std::size_t{5}, std::size_t{1000}})
             ASSERT_EQ(search.find(filter, limit), plainFind(records, filter, limit))
                 << "[" << filter << "]";

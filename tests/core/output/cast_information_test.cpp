@@ -18,7 +18,7 @@ std::vector<std::string> lines(const std::string& document)
     return result;
 }
 
-const std::vector<CastRow> kCast = {
+const std::vector<tmdb::CastRow> kCast = {
     {"Zendaya", "Rue Bennett"},
     {"Jean Reno", "L\xc3\xa9on"},
     {"Jean  Dujardin", "George Valentin"},
@@ -45,7 +45,8 @@ TEST(CastInformation, EmptyTitleGivesAnEmptyTitleElement)
 
 TEST(CastInformation, SpecialCharactersAreEscapedInEveryValue)
 {
-    const std::vector<CastRow> rows = {{"Tom \"Tiny\" O'Hara & Sons", "Boss <Big> \\\"B\\\""}};
+    const std::vector<tmdb::CastRow> rows = {
+        {"Tom \"Tiny\" O'Hara & Sons", "Boss <Big> \\\"B\\\""}};
     const auto document = lines(buildCastInformation("Tom & Jerry: <Part \"2\">", rows));
     EXPECT_EQ(document[2], "  <Title>Tom &amp; Jerry: &lt;Part &quot;2&quot;&gt;</Title>");
     EXPECT_EQ(document[4], "   <Actor FirstName=\"Tom\" MiddleName=\"&quot;Tiny&quot;\" "
@@ -62,8 +63,8 @@ TEST(CastInformation, BuildingTwiceGivesTheSameText)
 TEST(CastInformation, RowTextsGiveTheSameDocumentAsRows)
 {
     std::vector<std::string> texts;
-    for (const CastRow& row : kCast)
-        texts.push_back(formatCastRow(row));
+    for (const tmdb::CastRow& row : kCast)
+        texts.push_back(tmdb::formatCastRow(row));
     EXPECT_EQ(buildCastInformationFromRows("Nikita", texts), buildCastInformation("Nikita", kCast));
 }
 

@@ -2,20 +2,20 @@
 #include <gtest/gtest.h>
 
 #include "core/output/credit_line_text.h"
-#include "core/output/credit_rows.h"
+#include "core/tmdb/credit_rows.h"
 
 namespace ravello::output {
 namespace {
 
 std::string castText(std::string_view name, std::string_view character)
 {
-    return formatCastRow({std::string(name), std::string(character)});
+    return tmdb::formatCastRow({std::string(name), std::string(character)});
 }
 
 std::string castPhotoText(std::string_view name, std::string_view character,
                           std::string_view photoPath)
 {
-    return formatCastPhotoRow(
+    return tmdb::formatCastPhotoRow(
         {"819", std::string(name), std::string(character), std::string(photoPath)});
 }
 
@@ -39,17 +39,17 @@ TEST(CreditLineText, LongNamesAreCutToTheColumnWithoutDots)
 
 TEST(CreditLineText, CrewLineShowsDepartmentAndJobInParentheses)
 {
-    const std::string row = formatCrewRow({"Luc Besson", "Directing", "Director"});
+    const std::string row = tmdb::formatCrewRow({"Luc Besson", "Directing", "Director"});
     EXPECT_EQ(paintCreditRow(CreditList::Crew, row).text,
               "Luc Besson" + std::string(20, '.') + "Directing (Director)");
 }
 
 TEST(CreditLineText, CrewRowWithEmptyJobShowsEmptyParentheses)
 {
-    const std::string row = formatCrewRow({"Luc Besson", "Crew", ""});
+    const std::string row = tmdb::formatCrewRow({"Luc Besson", "Crew", ""});
     EXPECT_EQ(paintCreditRow(CreditList::Crew, row).text,
               "Luc Besson" + std::string(20, '.') + "Crew ()");
-    const std::string photoRow = formatCrewPhotoRow({"59", "Luc Besson", "Crew", "", "null"});
+    const std::string photoRow = tmdb::formatCrewPhotoRow({"59", "Luc Besson", "Crew", "", "null"});
     EXPECT_EQ(paintCreditRow(CreditList::CrewPhoto, photoRow).text,
               "Luc Besson" + std::string(28, '.') + "Crew ()");
 }

@@ -16,7 +16,7 @@ std::size_t lineCount(const std::string& document)
 }
 
 // One or more rows for every rule block, with their edge cases, in credits order.
-const std::vector<CrewRow> kCrew = {
+const std::vector<tmdb::CrewRow> kCrew = {
     {"Luc Besson", "Directing", "Director"},
     {"Pascal  Chaumeil", "Directing", "First Assistant Director"},
     {"Robert Mark Kamen", "Writing", "Writer"},
@@ -63,7 +63,8 @@ TEST(CrewInformation, EmptyTitleIsWrittenAsCiao)
 TEST(CrewInformation, NoCreditsGiveSixLines)
 {
     EXPECT_EQ(lineCount(buildCrewInformation("Nikita", {}, {})), 6u);
-    const std::vector<CrewRow> unmapped = {{"A B", "Writing", "Writer"}, {"C D", "", "Editor"}};
+    const std::vector<tmdb::CrewRow> unmapped = {{"A B", "Writing", "Writer"},
+                                                 {"C D", "", "Editor"}};
     const std::string document = buildCrewInformation("Nikita", unmapped, {});
     EXPECT_EQ(document, buildCrewInformation("Nikita", {}, {}));
     testing::expectGolden("crew_empty.xml", document);
@@ -71,8 +72,8 @@ TEST(CrewInformation, NoCreditsGiveSixLines)
 
 TEST(CrewInformation, SpecialCharactersAreEscapedInEveryValue)
 {
-    const std::vector<CrewRow> rows = {{"Tom \"T\" & <Co>", "Crew", "Best Boy & \"Grip\""},
-                                       {"A & B", "Sound & Noise", ""}};
+    const std::vector<tmdb::CrewRow> rows = {{"Tom \"T\" & <Co>", "Crew", "Best Boy & \"Grip\""},
+                                             {"A & B", "Sound & Noise", ""}};
     const std::string document = buildCrewInformation("Q & A", rows, {});
     EXPECT_NE(document.find("  <Title>Q &amp; A</Title>\r\n"), std::string::npos);
     EXPECT_NE(document.find("   <Credit FirstName=\"Tom\" MiddleName=\"&quot;T&quot;\" "
@@ -94,8 +95,8 @@ TEST(CrewInformation, BuildingTwiceGivesTheSameText)
 TEST(CrewInformation, RowTextsGiveTheSameDocumentAsRows)
 {
     std::vector<std::string> texts;
-    for (const CrewRow& row : kCrew)
-        texts.push_back(formatCrewRow(row));
+    for (const tmdb::CrewRow& row : kCrew)
+        texts.push_back(tmdb::formatCrewRow(row));
     EXPECT_EQ(buildCrewInformationFromRows("Nikita", texts, {}),
               buildCrewInformation("Nikita", kCrew, {}));
 }

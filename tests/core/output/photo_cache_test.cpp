@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "core/output/credit_rows.h"
 #include "core/output/photo_cache.h"
+#include "core/tmdb/credit_rows.h"
 #include "tests/support/temporary_folder.h"
 
 namespace ravello::output {
@@ -140,11 +140,11 @@ TEST_F(PhotoCacheTest, NonPositivePersonNumberMakesNoRequest)
 TEST(PhotoRequest, IsReadFromEitherPhotoRow)
 {
     const PhotoRequest cast =
-        photoRequestFromCastRow(formatCastPhotoRow({"819", "Jean Reno", "Leon", kPath}));
+        photoRequestFromCastRow(tmdb::formatCastPhotoRow({"819", "Jean Reno", "Leon", kPath}));
     EXPECT_EQ(cast.personNumber, 819);
     EXPECT_EQ(cast.photoPath, kPath);
     const PhotoRequest crew = photoRequestFromCrewRow(
-        formatCrewPhotoRow({"1234567", "Luc Besson", "Directing", "Director", "null"}));
+        tmdb::formatCrewPhotoRow({"1234567", "Luc Besson", "Directing", "Director", "null"}));
     EXPECT_EQ(crew.personNumber, 1234567);
     EXPECT_EQ(crew.photoPath, "null");
 }

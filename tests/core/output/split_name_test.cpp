@@ -31,10 +31,10 @@ const SplitCase kCases[] = {
     {"Cher ", "Cher", "", ""},
 };
 
-TEST(SplitName, SplitsAtTheFirstTwoSpaces)
+TEST(splitName, SplitsAtTheFirstTwoSpaces)
 {
     for (const SplitCase& c : kCases) {
-        const PersonName name = SplitName(c.name);
+        const PersonName name = splitName(c.name);
         EXPECT_EQ(name.first, c.first) << '"' << c.name << '"';
         EXPECT_EQ(name.middle, c.middle) << '"' << c.name << '"';
         EXPECT_EQ(name.last, c.last) << '"' << c.name << '"';

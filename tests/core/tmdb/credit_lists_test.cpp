@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "core/output/credit_rows.h"
 #include "core/tmdb/credit_lists.h"
+#include "core/tmdb/credit_rows.h"
 #include "tests/support/temporary_folder.h"
 
 namespace ravello::tmdb {
 namespace {
 
-using output::formatCastPhotoRow;
-using output::formatCastRow;
-using output::formatCrewPhotoRow;
-using output::formatCrewRow;
+using tmdb::formatCastPhotoRow;
+using tmdb::formatCastRow;
+using tmdb::formatCrewPhotoRow;
+using tmdb::formatCrewRow;
 using Rows = std::vector<std::string>;
 
 CreditLists listsOf(const char* fixture)
@@ -71,8 +71,8 @@ TEST(CreditLists, KeepsEveryEntryOfABigCrewInOrder)
     ASSERT_EQ(lists.crew.size(), 300u);
     EXPECT_EQ(lists.castPhoto.size(), 100u);
     EXPECT_EQ(lists.crewPhoto.size(), 300u);
-    EXPECT_EQ(output::readCrewPhotoRow(lists.crewPhoto[299]).personNumber, "20299");
-    EXPECT_EQ(output::readCastPhotoRow(lists.castPhoto[0]).photoPath, "null");
+    EXPECT_EQ(tmdb::readCrewPhotoRow(lists.crewPhoto[299]).personNumber, "20299");
+    EXPECT_EQ(tmdb::readCastPhotoRow(lists.castPhoto[0]).photoPath, "null");
 }
 
 TEST(CreditLists, GivesNoRowsForADocumentThatIsNotCredits)

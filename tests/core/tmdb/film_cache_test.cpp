@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "core/output/credit_rows.h"
+#include "core/tmdb/credit_rows.h"
 #include "core/tmdb/film_cache.h"
 #include "core/tmdb/token_lines.h"
 #include "tests/support/temporary_folder.h"
@@ -42,7 +42,7 @@ protected:
 
     void cacheAnswer(const fs::path& file, const char* fixture)
     {
-        writeFileBytes(file, tokenFileBytes(SplitTokens(readFileBytes(fixturePath(fixture)))));
+        writeFileBytes(file, tokenFileBytes(splitTokens(readFileBytes(fixturePath(fixture)))));
     }
 };
 
@@ -85,7 +85,7 @@ TEST_F(FilmCacheOffline, ReadsFilesCutInsideStringsByOlderVersions)
     EXPECT_FALSE(opening.coverFile);
     EXPECT_EQ(opening.dataPage.title, "Crouching Tiger, Hidden Dragon");
     ASSERT_TRUE(opening.credits);
-    EXPECT_EQ(output::readCastRow(opening.credits->cast[2]).character,
+    EXPECT_EQ(tmdb::readCastRow(opening.credits->cast[2]).character,
               "Jen Yu, the \"Governor's\" daughter");
 }
 

@@ -14,52 +14,52 @@ using testing::readFileBytes;
 
 TEST(TokenLines, CutsAfterBracesAndCommasWithTabsForDepth)
 {
-    EXPECT_EQ(SplitTokens(R"({"id":4321,"title":"Sample Film"})"),
+    EXPECT_EQ(splitTokens(R"({"id":4321,"title":"Sample Film"})"),
               (Lines{"{", "\t\"id\":4321,", "\t\"title\":\"Sample Film\"}"}));
     EXPECT_EQ(
-        SplitTokens(R"({"cast":[{"id":1},{"id":2}]})"),
+        splitTokens(R"({"cast":[{"id":1},{"id":2}]})"),
         (Lines{"{", "\t\"cast\":[{", "\t\t\"id\":1}", "\t,", "\t{", "\t\t\"id\":2}", "\t]}"}));
 }
 
 TEST(TokenLines, KeepsStringsWholeWhateverTheyHold)
 {
-    EXPECT_EQ(SplitTokens(R"({"title":"Crouching Tiger, Hidden Dragon","x":"{a}"})"),
+    EXPECT_EQ(splitTokens(R"({"title":"Crouching Tiger, Hidden Dragon","x":"{a}"})"),
               (Lines{"{", "\t\"title\":\"Crouching Tiger, Hidden Dragon\",", "\t\"x\":\"{a}\"}"}));
     // An escaped quote does not end the string; an escaped backslash before the closing
     // quote does not keep it open.
     EXPECT_EQ(
-        SplitTokens(R"({"a":"say \"hi, {there}\"","b":"C:\\","c":1})"),
+        splitTokens(R"({"a":"say \"hi, {there}\"","b":"C:\\","c":1})"),
         (Lines{"{", "\t\"a\":\"say \\\"hi, {there}\\\"\",", "\t\"b\":\"C:\\\\\",", "\t\"c\":1}"}));
 }
 
 TEST(TokenLines, SurvivesMoreClosingThanOpeningBraces)
 {
-    const Lines lines = SplitTokens(R"(}},{"a":1})");
+    const Lines lines = splitTokens(R"(}},{"a":1})");
     EXPECT_EQ(lines, (Lines{"}", "}", ",", "{", "\"a\":1}"}));
 }
 
 TEST(TokenLines, DropsTextAfterTheLastCutAndGivesNothingForNothing)
 {
-    EXPECT_EQ(SplitTokens("{\"a\":1}\r\n"), (Lines{"{", "\t\"a\":1}"}));
-    EXPECT_TRUE(SplitTokens("").empty());
-    EXPECT_TRUE(SplitTokens(Lines{}).empty());
-    EXPECT_TRUE(SplitTokens("no delimiter here").empty());
+    EXPECT_EQ(splitTokens("{\"a\":1}\r\n"), (Lines{"{", "\t\"a\":1}"}));
+    EXPECT_TRUE(splitTokens("").empty());
+    EXPECT_TRUE(splitTokens(Lines{}).empty());
+    EXPECT_TRUE(splitTokens("no delimiter here").empty());
 }
 
 TEST(TokenLines, JoinsATokenSplitBetweenTwoPieces)
 {
-    EXPECT_EQ(SplitTokens(Lines{"{\"ti", "tle\":\"Sample Film\",\"id\":4", "321}"}),
-              SplitTokens(R"({"title":"Sample Film","id":4321})"));
+    EXPECT_EQ(splitTokens(Lines{"{\"ti", "tle\":\"Sample Film\",\"id\":4", "321}"}),
+              splitTokens(R"({"title":"Sample Film","id":4321})"));
     // A piece that ends inside a string, right after a backslash.
-    EXPECT_EQ(SplitTokens(Lines{R"({"a":"x\)", R"(",y","b":2})"}),
-              SplitTokens(R"({"a":"x\",y","b":2})"));
+    EXPECT_EQ(splitTokens(Lines{R"({"a":"x\)", R"(",y","b":2})"}),
+              splitTokens(R"({"a":"x\",y","b":2})"));
 }
 
 TEST(TokenLines, TakesAPieceOfExactly4096BytesAsItIs)
 {
     std::string piece = "{\"overview\":\"" + std::string(4096 - 15, 'o') + "\"}";
     ASSERT_EQ(piece.size(), 4096u);
-    const Lines lines = SplitTokens(Lines{piece});
+    const Lines lines = splitTokens(Lines{piece});
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1], "\t" + piece.substr(1));
 }
@@ -74,7 +74,7 @@ TEST(TokenLines, RandomPiecesGiveTheSameLinesAndJoinGivesTheBodyBack)
                              "search/sample_film.json", "search/crouching_tiger.json"}) {
         const std::string body = readFileBytes(fixturePath(std::string("tmdb/") + name));
         ASSERT_FALSE(body.empty()) << name;
-        const Lines whole = SplitTokens(body);
+        const Lines whole = splitTokens(body);
         EXPECT_EQ(joinTokenLines(whole), body) << name;
         for (int round = 0; round < 25; ++round) {
             Lines pieces;
@@ -83,7 +83,7 @@ TEST(TokenLines, RandomPiecesGiveTheSameLinesAndJoinGivesTheBodyBack)
                 pieces.push_back(body.substr(at, size));
                 at += size;
             }
-            ASSERT_EQ(SplitTokens(pieces), whole) << name << " round " << round;
+            ASSERT_EQ(splitTokens(pieces), whole) << name << " round " << round;
         }
     }
 }
@@ -100,7 +100,7 @@ TEST(TokenLines, JoinsFilesCutInsideStringsByOlderVersions)
 
 TEST(TokenLines, FilesEndEveryLineWithCrLfAndReadBackAnyLineEnd)
 {
-    const Lines lines = SplitTokens(R"({"id":1,"cast":[{"name":"A, B"}]})");
+    const Lines lines = splitTokens(R"({"id":1,"cast":[{"name":"A, B"}]})");
     const std::string bytes = tokenFileBytes(lines);
     EXPECT_EQ(bytes, "{\r\n\t\"id\":1,\r\n\t\"cast\":[{\r\n\t\t\"name\":\"A, B\"}\r\n\t]}\r\n");
     EXPECT_EQ(tokenLinesOfFile(bytes), lines);

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace ravello::tmdb {
+namespace ravello::text {
 
 // Turns the UTF-8 sequences, JSON escaped quotes and HTML entities that matter in film
 // titles, names and overviews into single Windows-1252 bytes, in place, in one pass.
@@ -12,4 +12,4 @@ namespace ravello::tmdb {
 // The text never grows.
 void normaliseText(std::string& text);
 
-} // namespace ravello::tmdb
+} // namespace ravello::text

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "core/encoding/windows1252.h"
+#include "core/text/windows1252.h"
 
 #include <array>
 
-namespace ravello::encoding {
+namespace ravello::text {
 namespace {
 
 // Code points of bytes 80-9F; the undefined bytes map to their C1 control.
@@ -102,4 +102,4 @@ std::string utf8ToWindows1252(std::string_view text)
     return out;
 }
 
-} // namespace ravello::encoding
+} // namespace ravello::text

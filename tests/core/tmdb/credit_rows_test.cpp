@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "core/output/credit_rows.h"
+#include "core/tmdb/credit_rows.h"
 
-namespace ravello::output {
+namespace ravello::tmdb {
 namespace {
 
 TEST(CreditRows, CastRowPutsEachFieldInItsColumns)
@@ -95,4 +95,4 @@ TEST(CreditRows, ShortOrEmptyRowsGiveEmptyFields)
 }
 
 } // namespace
-} // namespace ravello::output
+} // namespace ravello::tmdb

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/encoding/windows1252.h"
+#include "core/text/windows1252.h"
 
-namespace ravello::encoding {
+namespace ravello::text {
 namespace {
 
 using namespace std::string_view_literals;
@@ -122,4 +122,4 @@ TEST(Windows1252, Utf8SequenceAtReadsOneValidSequence)
 }
 
 } // namespace
-} // namespace ravello::encoding
+} // namespace ravello::text

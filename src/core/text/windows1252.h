@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace ravello::encoding {
+namespace ravello::text {
 
 // The program keeps its texts as Windows-1252 bytes (as DVD Profiler does); these turn them
 // into UTF-8 for the toolkit, the terminal and the file system, and back.
@@ -28,4 +28,4 @@ bool windows1252ByteOf(char32_t codePoint, unsigned char& byte);
 // point; 0 when the bytes there are malformed, overlong, a surrogate or cut short by the end.
 std::size_t utf8SequenceAt(std::string_view text, std::size_t at, char32_t& codePoint);
 
-} // namespace ravello::encoding
+} // namespace ravello::text

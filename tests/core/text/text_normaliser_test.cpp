@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "core/tmdb/text_normaliser.h"
+#include "core/text/text_normaliser.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/support/text_normaliser_reference.h"
 
-namespace ravello::tmdb {
+namespace ravello::text {
 namespace {
 
 using namespace std::string_view_literals;
@@ -360,4 +360,4 @@ TEST(TextNormaliser, AgreesWithTheErasingNormaliserOnRandomBytes)
 }
 
 } // namespace
-} // namespace ravello::tmdb
+} // namespace ravello::text

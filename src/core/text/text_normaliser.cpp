@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/tmdb/text_normaliser.h"
+#include "core/text/text_normaliser.h"
 
 #include <algorithm>
 #include <array>
@@ -7,14 +7,14 @@
 #include <string_view>
 #include <utility>
 
-#include "core/encoding/windows1252.h"
+#include "core/text/windows1252.h"
 
 // One left-to-right pass over the string in place. The rules never lengthen the text, so the
 // finished part is written at the front of the string and the unread rest stays behind it:
 // the text the rules see is text[0, m_write) followed by text[m_read, end). At each position
 // every rule of kRules is tried once, in order, on the text as the earlier rules left it, so
 // a byte one rule writes can be changed by a later one (C5 A1 becomes 9A, then s).
-namespace ravello::tmdb {
+namespace ravello::text {
 namespace {
 
 using Byte = unsigned char;
@@ -314,9 +314,9 @@ Outcome replaceEntity(Cursor& text)
 Outcome replaceWindows1252Character(Cursor& text)
 {
     char32_t codePoint = 0;
-    const std::size_t length = encoding::utf8SequenceAt(text.rest(), 0, codePoint);
+    const std::size_t length = text::utf8SequenceAt(text.rest(), 0, codePoint);
     Byte byte = 0;
-    if (length < 2 || !encoding::windows1252ByteOf(codePoint, byte))
+    if (length < 2 || !text::windows1252ByteOf(codePoint, byte))
         return Outcome::Unmatched;
     text.replace(length, byte);
     return Outcome::Changed;
@@ -368,4 +368,4 @@ void normaliseText(std::string& text)
     cursor.finish();
 }
 
-} // namespace ravello::tmdb
+} // namespace ravello::text

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "core/collection/text_fields.h"
+#include "core/text/text_fields.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "core/encoding/windows1252.h"
+#include "core/text/windows1252.h"
 
-namespace ravello::collection {
+namespace ravello::text {
 namespace {
 
 bool isBlankOrNul(char c)
@@ -41,14 +41,9 @@ bool isCSpace(char c)
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-bool startsWithAt(std::string_view text, std::size_t at, std::string_view prefix)
-{
-    return text.size() >= at + prefix.size() && text.compare(at, prefix.size(), prefix) == 0;
-}
-
 } // namespace
 
-void TrimRight(std::string& text)
+void trimRight(std::string& text)
 {
     std::size_t end = text.size();
     while (end > 0 && isBlankOrNul(text[end - 1]))
@@ -56,7 +51,7 @@ void TrimRight(std::string& text)
     text.resize(end);
 }
 
-void TrimLeft(std::string& text)
+void trimLeft(std::string& text)
 {
     std::size_t first = 0;
     while (first < text.size() && isBlankOrNul(text[first]))
@@ -66,19 +61,19 @@ void TrimLeft(std::string& text)
         text.erase(0, first);
 }
 
-void DropLeading(std::string& text, std::size_t count)
+void dropLeading(std::string& text, std::size_t count)
 {
     if (count <= text.size())
         text.erase(0, count);
 }
 
-void ToUpper(std::string& text)
+void toUpper(std::string& text)
 {
     for (char& c : text)
         c = static_cast<char>(upperOf(static_cast<unsigned char>(c)));
 }
 
-std::int32_t ToLong(std::string_view text)
+std::int32_t toLong(std::string_view text)
 {
     std::size_t i = 0;
     while (i < text.size() && isCSpace(text[i]))
@@ -97,67 +92,25 @@ std::int32_t ToLong(std::string_view text)
     return static_cast<std::int32_t>(value);
 }
 
-std::u16string ToWide(std::string_view text)
+std::u16string toWide(std::string_view text)
 {
     std::u16string wide;
     wide.reserve(text.size());
     for (char c : text) {
-        const char32_t cp = encoding::windows1252CodePoint(static_cast<unsigned char>(c));
+        const char32_t cp = windows1252CodePoint(static_cast<unsigned char>(c));
         wide += static_cast<char16_t>(cp);
     }
     return wide;
 }
 
-void StripTag(std::string& text)
-{
-    TrimLeft(text);
-    TrimRight(text);
-    if (text.empty() || text.front() != '<' || text.back() != '>')
-        return;
-    // The tag is erased rather than blanked out, so a line holding a tag alone (a bare
-    // start tag, a self-closing element) ends as the empty text, not as a row of spaces.
-    text.erase(0, text.find('>') + 1);
-    TrimLeft(text);
-    if (text.empty() || text.back() != '>')
-        return;
-    const std::size_t endTag = text.find('<');
-    if (endTag != std::string::npos)
-        text.resize(endTag);
-}
-
-std::string TagValue(std::string_view line, std::size_t maxChars)
-{
-    std::string value(line);
-    StripTag(value);
-    if (value.size() > maxChars)
-        value.resize(maxChars);
-    return value;
-}
-
-std::string FieldAt(std::string_view record, int from, int to)
+std::string fieldAt(std::string_view record, int from, int to)
 {
     if (from < 1 || to <= from || static_cast<std::size_t>(from) > record.size())
         return {};
     std::string field(
         record.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from)));
-    TrimRight(field);
+    trimRight(field);
     return field;
 }
 
-void StripEscapedTags(std::string& text)
-{
-    std::string kept;
-    kept.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        if (startsWithAt(text, i, "&lt;") && startsWithAt(text, i + 5, "&gt;")) {
-            i += 9;
-        } else if (startsWithAt(text, i, "&lt;/") && startsWithAt(text, i + 6, "&gt;")) {
-            i += 10;
-        } else {
-            kept += text[i++];
-        }
-    }
-    text = std::move(kept);
-}
-
-} // namespace ravello::collection
+} // namespace ravello::text

@@ -8,7 +8,7 @@
 // credits while it is shown: the film opening writes these rows, the painting, the cast and
 // crew documents and the photo handlers read them back. Texts are as retrieved, before the
 // text normaliser; a field longer than its columns pushes the next fields to the right.
-namespace ravello::output {
+namespace ravello::tmdb {
 
 struct CastRow
 {
@@ -51,4 +51,4 @@ CrewRow readCrewRow(std::string_view row);
 CastPhotoRow readCastPhotoRow(std::string_view row);
 CrewPhotoRow readCrewPhotoRow(std::string_view row);
 
-} // namespace ravello::output
+} // namespace ravello::tmdb

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "core/output/credit_rows.h"
+#include "core/tmdb/credit_rows.h"
 
-#include "core/collection/text_fields.h"
+#include "core/text/text_fields.h"
 
-namespace ravello::output {
+namespace ravello::tmdb {
 namespace {
 
 // printf's "%-Ns": the value left-aligned and padded with spaces to the width; a longer
@@ -18,7 +18,7 @@ void appendPadded(std::string& row, std::string_view value, std::size_t width)
 // The field at columns first..last inclusive, trailing blanks removed.
 std::string columns(std::string_view row, int first, int last)
 {
-    return collection::FieldAt(row, first, last + 1);
+    return text::fieldAt(row, first, last + 1);
 }
 
 constexpr std::size_t kNumberWidth = 7;
@@ -89,4 +89,4 @@ CrewPhotoRow readCrewPhotoRow(std::string_view row)
             columns(row, 208, 307), columns(row, 309, 508)};
 }
 
-} // namespace ravello::output
+} // namespace ravello::tmdb
