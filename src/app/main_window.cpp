@@ -23,9 +23,11 @@
 namespace settings = ravello::settings;
 using ravello::files::ProgramFolders;
 
-TForm1::TForm1(const std::filesystem::path& userDataFolder, QWidget* parent)
+TForm1::TForm1(const std::filesystem::path& userDataFolder, ravello::tmdb::Hosts hosts,
+               QWidget* parent)
     : QMainWindow(parent), m_folders(ProgramFolders::under(userDataFolder)),
-      m_userDataFolder(userDataFolder), m_startupFolder(std::filesystem::current_path())
+      m_userDataFolder(userDataFolder), m_startupFolder(std::filesystem::current_path()),
+      m_hosts(std::move(hosts))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ravello"));

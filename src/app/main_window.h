@@ -13,6 +13,7 @@
 #include "app/interface_texts.h"
 #include "core/files/program_folders.h"
 #include "core/settings/settings.h"
+#include "core/tmdb/endpoint.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,7 +28,6 @@ class QTabWidget;
 class TForm2;
 
 namespace ravello::tmdb {
-class Endpoint;
 class Fetcher;
 struct FilmOpening;
 } // namespace ravello::tmdb
@@ -48,8 +48,9 @@ class TForm1 : public QMainWindow
 
 public:
     // Builds the window, the program's folder tree below `userDataFolder`, and reads the
-    // settings file there.
-    explicit TForm1(const std::filesystem::path& userDataFolder, QWidget* parent = nullptr);
+    // settings file there. TMDb is asked at `hosts`.
+    explicit TForm1(const std::filesystem::path& userDataFolder, ravello::tmdb::Hosts hosts = {},
+                    QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The splash shown on the first show; without one the first show shows nothing.
@@ -196,6 +197,7 @@ private:
     TForm2* m_splash = nullptr;
     QuestionAsker m_askQuestion;
     ErrorShower m_showError;
+    ravello::tmdb::Hosts m_hosts;
     std::unique_ptr<ravello::tmdb::Fetcher> m_fetcher;
     QImage m_castPhoto;
     QImage m_crewPhoto;

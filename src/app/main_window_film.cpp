@@ -80,7 +80,7 @@ tmdb::Endpoint TForm1::currentEndpoint() const
     ravello::settings::Settings current;
     current.tmdbKey = m_keyEdit->text().trimmed().toStdString();
     current.tmdbLanguage = m_tmdbLanguageBox->currentText().toStdString();
-    return tmdb::Endpoint::fromSettings(current);
+    return tmdb::Endpoint::fromSettings(current, m_hosts);
 }
 
 void TForm1::showError(const QString& text, const QString& title)

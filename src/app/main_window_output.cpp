@@ -132,10 +132,7 @@ void TForm1::showPersonPhoto(bool crew)
     const std::string row = selected->data(kRowBytesRole).toByteArray().toStdString();
     const output::PhotoRequest request =
         crew ? output::photoRequestFromCrewRow(row) : output::photoRequestFromCastRow(row);
-    output::PhotoCache cache(m_folders, currentEndpoint(),
-                             [this](const std::string& url, const std::filesystem::path& target) {
-                                 return m_fetcher->downloadToFile({url, {}}, target);
-                             });
+    output::PhotoCache cache(m_folders, currentEndpoint(), *m_fetcher);
     output::PhotoResult result;
     {
         const BusyScope busy(m_busy);

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/files/program_folders.h"
+#include "core/settings/settings.h"
+#include "core/tmdb/endpoint.h"
+#include "core/tmdb/fetcher.h"
 
 namespace ravello::cli {
 
@@ -15,10 +20,16 @@ inline constexpr int kSuccess = 0;
 inline constexpr int kFailure = 1;
 inline constexpr int kUsageError = 2;
 
-// What every command gets: where the program's files are, how to write, its arguments.
+using Arguments = std::vector<std::string>;
+
+// What every command gets: where the program's files are, the settings stored there, how to
+// reach TMDb, how to write.
 struct CliContext
 {
     files::ProgramFolders folders;
+    const settings::Settings& settings;
+    const tmdb::Endpoint& endpoint;
+    tmdb::Fetcher& fetcher;
     bool raw = false; // write the program's Windows-1252 texts unchanged instead of as UTF-8
     std::istream& in;
     std::ostream& out;
@@ -30,9 +41,19 @@ struct CliContext
     int fail(std::string_view message) const;
     // Writes a usage message on the error stream and returns kUsageError.
     int usageError(std::string_view message) const;
+    // The status of a command that wrote its output: kSuccess, or kFailure with a message when
+    // the output could not be written (a full disk, a closed pipe).
+    int finish() const;
 };
 
-using Arguments = std::vector<std::string>;
+// A TMDb film or person identifier: decimal digits only, greater than zero.
+std::optional<std::int32_t> parseIdentifier(std::string_view text);
+
+// The film identifier that is a command's only argument. Nothing when the arguments are not
+// exactly one identifier; the usage error is then written and the command returns
+// kUsageError.
+std::optional<std::int32_t> onlyFilmIdentifier(const CliContext& context, std::string_view command,
+                                               const Arguments& arguments);
 
 struct Command
 {

@@ -75,11 +75,9 @@ std::string crewPhotoRow(std::string_view row)
 
 int runCredits(CliContext& context, const Arguments& arguments)
 {
-    if (arguments.size() != 1)
-        return context.usageError("credits takes one film identifier");
-    const auto filmId = parseIdentifier(arguments[0]);
+    const auto filmId = onlyFilmIdentifier(context, "credits", arguments);
     if (!filmId)
-        return context.usageError("not a film identifier: " + arguments[0]);
+        return kUsageError;
     const auto film = openFilmCredits(context, *filmId);
     if (!film)
         return kFailure;
@@ -87,7 +85,7 @@ int runCredits(CliContext& context, const Arguments& arguments)
     writeList(context, "# crew", film->lists.crew, crewRow);
     writeList(context, "# castphoto", film->lists.castPhoto, castPhotoRow);
     writeList(context, "# crewphoto", film->lists.crewPhoto, crewPhotoRow);
-    return context.out.good() ? kSuccess : context.fail("could not write the output");
+    return context.finish();
 }
 
 } // namespace ravello::cli

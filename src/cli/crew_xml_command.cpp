@@ -56,7 +56,7 @@ int runCrewXml(CliContext& context, const Arguments& arguments)
         return kFailure;
     // The document declares its own encoding, so its bytes are written as they are.
     context.out << output::buildCrewInformationFromRows(film->title, film->lists.crew, groups);
-    return context.out.good() ? kSuccess : context.fail("could not write the output");
+    return context.finish();
 }
 
 } // namespace ravello::cli

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
 #include "cli/film_credits.h"
-#include "core/settings/settings_file.h"
-#include "core/tmdb/endpoint.h"
-#include "core/tmdb/fetcher.h"
 #include "core/tmdb/film_cache.h"
 
 namespace ravello::cli {
@@ -47,15 +44,10 @@ bool reportFailures(const CliContext& context, const tmdb::FilmOpening& opening)
 
 int runFilm(CliContext& context, const Arguments& arguments)
 {
-    if (arguments.size() != 1)
-        return context.usageError("film takes one film identifier");
-    const auto filmId = parseIdentifier(arguments[0]);
+    const auto filmId = onlyFilmIdentifier(context, "film", arguments);
     if (!filmId)
-        return context.usageError("not a film identifier: " + arguments[0]);
-    const auto settings = settings::loadSettings(context.folders.settingsFile());
-    const auto endpoint = tmdb::Endpoint::fromSettings(settings);
-    tmdb::Fetcher fetcher;
-    tmdb::FilmCache cache(context.folders, endpoint, fetcher);
+        return kUsageError;
+    tmdb::FilmCache cache(context.folders, context.endpoint, context.fetcher);
     // Opened as the window opens it, without a poster address: the command shows no cover.
     const tmdb::FilmOpening opening = cache.open(*filmId, "");
     if (!reportFailures(context, opening))
@@ -66,7 +58,7 @@ int runFilm(CliContext& context, const Arguments& arguments)
         context.writeText(oneLine(*field));
         context.out << '\n';
     }
-    return context.out.good() ? kSuccess : context.fail("could not write the output");
+    return context.finish();
 }
 
 } // namespace ravello::cli

@@ -19,9 +19,6 @@ struct FilmCredits
     tmdb::CreditLists lists;
 };
 
-// A TMDb film or person identifier: decimal digits only, greater than zero.
-std::optional<std::int32_t> parseIdentifier(std::string_view text);
-
 // Opens the film. A step that could not be done is written on the error stream and gives
 // nothing; a document fetched but not kept in the cache is only warned about.
 std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32_t filmId);

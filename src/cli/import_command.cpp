@@ -13,8 +13,7 @@ namespace {
 // The export the program would import: the one named in the settings file.
 std::filesystem::path defaultExportFile(const CliContext& context)
 {
-    const auto stored = settings::loadSettings(context.folders.settingsFile());
-    return files::pathFromUtf8(stored.exportFile);
+    return files::pathFromUtf8(context.settings.exportFile);
 }
 
 std::string secondsText(std::chrono::steady_clock::duration elapsed)

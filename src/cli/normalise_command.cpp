@@ -15,7 +15,7 @@ int runNormalise(CliContext& context, const Arguments& arguments)
                      std::istreambuf_iterator<char>());
     text::normaliseText(text);
     context.out << text;
-    return context.out.good() ? kSuccess : context.fail("could not write the output");
+    return context.finish();
 }
 
 } // namespace ravello::cli

@@ -3,8 +3,6 @@
 #include "cli/film_credits.h"
 #include "core/files/path_text.h"
 #include "core/output/photo_cache.h"
-#include "core/settings/settings_file.h"
-#include "core/tmdb/fetcher.h"
 
 namespace ravello::cli {
 namespace {
@@ -23,7 +21,7 @@ int report(const CliContext& context, const output::PhotoResult& result)
     switch (result.problem) {
     case output::PhotoProblem::None:
         context.out << files::utf8FromPath(result.file) << '\n';
-        return context.out.good() ? kSuccess : context.fail("could not write the output");
+        return context.finish();
     case output::PhotoProblem::NoPhoto:
         return context.fail("There are no images for this profile");
     case output::PhotoProblem::BadPersonNumber:
@@ -49,13 +47,7 @@ int runPhoto(CliContext& context, const Arguments& arguments)
     if (!personNumber)
         return context.usageError("not a person identifier: " + arguments[1]);
 
-    const auto settings = settings::loadSettings(context.folders.settingsFile());
-    tmdb::Fetcher fetcher;
-    const output::PhotoCache cache(
-        context.folders, tmdb::Endpoint::fromSettings(settings),
-        [&fetcher](const std::string& url, const std::filesystem::path& target) {
-            return fetcher.downloadToFile({url, {}}, target);
-        });
+    const output::PhotoCache cache(context.folders, context.endpoint, context.fetcher);
     return report(context, cache.photo(*list, {*personNumber, arguments[2]}));
 }
 

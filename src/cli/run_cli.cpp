@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include <algorithm>
+#include <charconv>
 #include <iostream>
 
 #include "cli/cli_context.h"
 #include "core/files/path_text.h"
+#include "core/platform/environment.h"
 #include "core/platform/user_folders.h"
+#include "core/settings/settings_file.h"
 #include "core/text/windows1252.h"
 
 namespace ravello::cli {
@@ -52,6 +55,34 @@ int CliContext::usageError(std::string_view message) const
     return cli::usageError(err, message);
 }
 
+int CliContext::finish() const
+{
+    return out.good() ? kSuccess : fail("could not write the output");
+}
+
+std::optional<std::int32_t> parseIdentifier(std::string_view text)
+{
+    std::int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || text.front() == '-' || error != std::errc() || stop != end || value <= 0)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::int32_t> onlyFilmIdentifier(const CliContext& context, std::string_view command,
+                                               const Arguments& arguments)
+{
+    if (arguments.size() != 1) {
+        context.usageError(std::string(command) + " takes one film identifier");
+        return std::nullopt;
+    }
+    const auto filmId = parseIdentifier(arguments[0]);
+    if (!filmId)
+        context.usageError("not a film identifier: " + arguments[0]);
+    return filmId;
+}
+
 int runCli(const Arguments& arguments, std::istream& in, std::ostream& out, std::ostream& err)
 {
     auto folders = files::ProgramFolders::under(platform::userDataFolder());
@@ -85,7 +116,15 @@ int runCli(const Arguments& arguments, std::istream& in, std::ostream& out, std:
     });
     if (command == all.end())
         return usageError(err, "unknown command " + arguments[next]);
-    CliContext context{folders, raw, in, out, err};
+    // Everything a command works with is made here, once: the settings of the data folder,
+    // the TMDb hosts (the environment may point them elsewhere) and the one fetcher.
+    const auto settings = settings::loadSettings(folders.settingsFile());
+    const auto hosts =
+        tmdb::Hosts::withOverrides(platform::environmentVariable(tmdb::kApiHostVariable),
+                                   platform::environmentVariable(tmdb::kImageHostVariable));
+    const auto endpoint = tmdb::Endpoint::fromSettings(settings, hosts);
+    tmdb::Fetcher fetcher;
+    CliContext context{folders, settings, endpoint, fetcher, raw, in, out, err};
     const Arguments commandArguments(arguments.begin() + static_cast<long>(next) + 1,
                                      arguments.end());
     return command->run(context, commandArguments);

@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
-#include "core/settings/settings_file.h"
-#include "core/tmdb/endpoint.h"
-#include "core/tmdb/fetcher.h"
 #include "core/tmdb/film_search.h"
 
 namespace ravello::cli {
@@ -11,19 +8,17 @@ int runSearch(CliContext& context, const Arguments& arguments)
 {
     if (arguments.size() != 1 || arguments[0].empty())
         return context.usageError("search takes one text (quote it when it holds spaces)");
-    const auto settings = settings::loadSettings(context.folders.settingsFile());
-    const auto endpoint = tmdb::Endpoint::fromSettings(settings);
-    if (!endpoint.hasUsableKey())
+    if (!context.endpoint.hasUsableKey())
         return context.fail("no TMDb key: enter a valid key in the program's configuration");
-    tmdb::Fetcher fetcher;
-    const tmdb::SearchOutcome outcome = tmdb::searchFilms(endpoint, fetcher, arguments[0]);
+    const tmdb::SearchOutcome outcome =
+        tmdb::searchFilms(context.endpoint, context.fetcher, arguments[0]);
     if (!outcome.fetch.ok())
         return context.fail("search: " + tmdb::failureDetail(outcome.fetch));
     for (const std::string& line : outcome.lines) {
         context.writeText(line);
         context.out << '\n';
     }
-    return context.out.good() ? kSuccess : context.fail("could not write the output");
+    return context.finish();
 }
 
 } // namespace ravello::cli

@@ -55,8 +55,6 @@ private slots:
     {
         m_server = std::make_unique<FakeTmdbServer>();
         QVERIFY(m_server->isListening());
-        qputenv("RAVELLO_TMDB_API_URL", QByteArray::fromStdString(m_server->url()));
-        qputenv("RAVELLO_TMDB_IMAGE_URL", QByteArray::fromStdString(m_server->url()));
     }
 
     void init()
@@ -64,7 +62,8 @@ private slots:
         m_server->reset();
         m_errors.clear();
         m_base = std::make_unique<TemporaryFolder>();
-        m_window = std::make_unique<TForm1>(m_base->path());
+        m_window = std::make_unique<TForm1>(m_base->path(),
+                                            ravello::tmdb::Hosts{m_server->url(), m_server->url()});
         m_window->FormActivate();
         m_window->setErrorShower([this](const QString& text, const QString&) { m_errors << text; });
         child<QLineEdit>("EDT_Key")->setText(QStringLiteral("0123456789abcdef0123456789abcdef"));

@@ -165,13 +165,11 @@ int main(int argc, char** argv)
         std::cerr << "ravello-screenshots: the fake TMDb server did not start\n";
         return 1;
     }
-    qputenv("RAVELLO_TMDB_API_URL", QByteArray::fromStdString(server.url()));
-    qputenv("RAVELLO_TMDB_IMAGE_URL", QByteArray::fromStdString(server.url()));
     TemporaryFolder base;
     prepareDataFolder(base.path());
     ravello::app::applyVisualStyle(QStringLiteral("Glow"));
 
-    TForm1 window(base.path());
+    TForm1 window(base.path(), ravello::tmdb::Hosts{server.url(), server.url()});
     QStringList errors;
     window.setErrorShower([&](const QString& text, const QString&) { errors << text; });
     window.setQuestionAsker([](const QString&, const QString&) { return false; });

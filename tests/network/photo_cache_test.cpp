@@ -17,10 +17,7 @@ class PhotoCacheOnline : public NetworkTest
 protected:
     TemporaryFolder m_folder;
     tmdb::Fetcher m_fetcher{quickOptions()};
-    PhotoCache m_cache{files::ProgramFolders::at(m_folder.path()), endpoint(),
-                       [this](const std::string& url, const fs::path& target) {
-                           return m_fetcher.downloadToFile({url, {}}, target);
-                       }};
+    PhotoCache m_cache{files::ProgramFolders::at(m_folder.path()), endpoint(), m_fetcher};
 };
 
 const std::string kPhoto = "/ann1234567890abcdefghijk.jpg";
@@ -37,6 +34,42 @@ TEST_F(PhotoCacheOnline, FetchesOnceThenServesFromTheCache)
     EXPECT_TRUE(second.ok());
     EXPECT_FALSE(second.downloaded);
     EXPECT_EQ(server().requestCount(), 1u);
+}
+
+TEST_F(PhotoCacheOnline, SamePersonIsCachedOnceForCastAndOnceForCrew)
+{
+    const auto cast = m_cache.photo(PhotoList::Cast, {819, kPhoto});
+    const auto crew = m_cache.photo(PhotoList::Crew, {819, kPhoto});
+    ASSERT_TRUE(cast.ok() && crew.ok());
+    EXPECT_NE(cast.file, crew.file);
+    EXPECT_EQ(server().requestCount(), 2u);
+}
+
+TEST_F(PhotoCacheOnline, FifteenCharacterPathIsFetched)
+{
+    const std::string path = "/abcdefghij.jpg";
+    ASSERT_EQ(path.size(), 15u);
+    m_cache.photo(PhotoList::Crew, {42, path});
+    EXPECT_EQ(server().requestCount(), 1u);
+}
+
+TEST_F(PhotoCacheOnline, EmptyAnswerIsNoPhotoAndLeavesNoFile)
+{
+    ScriptedAnswer empty;
+    empty.contentType = "image/jpeg";
+    server().queueAnswer(empty);
+    const auto result = m_cache.photo(PhotoList::Cast, {819, kPhoto});
+    EXPECT_EQ(result.problem, PhotoProblem::EmptyDownload);
+    EXPECT_FALSE(fs::exists(result.file));
+}
+
+TEST_F(PhotoCacheOnline, DiscardedPhotoIsFetchedAgain)
+{
+    const auto first = m_cache.photo(PhotoList::Cast, {819, kPhoto});
+    ASSERT_TRUE(first.ok());
+    EXPECT_TRUE(PhotoCache::discard(first.file));
+    EXPECT_TRUE(m_cache.photo(PhotoList::Cast, {819, kPhoto}).downloaded);
+    EXPECT_EQ(server().requestCount(), 2u);
 }
 
 TEST_F(PhotoCacheOnline, FailedDownloadLeavesNothingAndIsTriedAgain)

@@ -53,9 +53,9 @@ bool hasPhoto(std::string_view photoPath)
     return photoPath.size() >= kShortestPhotoPath;
 }
 
-PhotoCache::PhotoCache(files::ProgramFolders folders, tmdb::Endpoint endpoint, Downloader download)
-    : m_folders(std::move(folders)), m_endpoint(std::move(endpoint)),
-      m_download(std::move(download))
+PhotoCache::PhotoCache(files::ProgramFolders folders, tmdb::Endpoint endpoint,
+                       tmdb::Fetcher& fetcher)
+    : m_folders(std::move(folders)), m_endpoint(std::move(endpoint)), m_fetcher(fetcher)
 {}
 
 std::filesystem::path PhotoCache::pathFor(PhotoList list, std::int32_t personNumber) const
@@ -90,7 +90,8 @@ PhotoResult PhotoCache::photo(PhotoList list, const PhotoRequest& request) const
     std::error_code ignored;
     std::filesystem::create_directories(result.file.parent_path(), ignored);
     result.downloaded = true;
-    result.fetch = m_download(urlFor(request.photoPath), result.file);
+    // The image host needs no key: the address alone is the request.
+    result.fetch = m_fetcher.downloadToFile({urlFor(request.photoPath), {}}, result.file);
     if (!result.fetch.ok()) {
         result.problem = PhotoProblem::DownloadFailed;
     } else if (!isNonEmptyFile(result.file)) {

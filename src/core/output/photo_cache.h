@@ -3,13 +3,13 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "core/files/program_folders.h"
 #include "core/tmdb/endpoint.h"
 #include "core/tmdb/fetch_result.h"
+#include "core/tmdb/fetcher.h"
 
 // The photos of cast and crew members: fetched from TMDb's image host once, then kept for
 // ever, one file per person and list under DB/Actors (cast) or DB/Crew (crew).
@@ -56,12 +56,8 @@ struct PhotoResult
 class PhotoCache
 {
 public:
-    // Stores the answer to `url` at `target`, replacing it only when the whole answer
-    // arrived (tmdb::Fetcher::downloadToFile does).
-    using Downloader = std::function<tmdb::FetchResult(const std::string& url,
-                                                       const std::filesystem::path& target)>;
-
-    PhotoCache(files::ProgramFolders folders, tmdb::Endpoint endpoint, Downloader download);
+    // Photos are fetched with `fetcher`, which must outlive the cache.
+    PhotoCache(files::ProgramFolders folders, tmdb::Endpoint endpoint, tmdb::Fetcher& fetcher);
 
     // The cache file of a person: <folder>/AAA/BBB/NNNNNNN.jpg with AAA = n / 1,000,000 and
     // BBB = (n mod 1,000,000) / 1,000 in three digits and n in seven.
@@ -80,7 +76,7 @@ public:
 private:
     files::ProgramFolders m_folders;
     tmdb::Endpoint m_endpoint;
-    Downloader m_download;
+    tmdb::Fetcher& m_fetcher;
 };
 
 } // namespace ravello::output

@@ -2,20 +2,16 @@
 #include "core/tmdb/endpoint.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace ravello::tmdb {
 namespace {
 
-// A host from the environment, or the default when the variable is unset or empty. A trailing
-// slash would double the one every path starts with.
-std::string hostFrom(const char* variable, const char* fallback)
+std::string hostOr(std::string_view host, const char* fallback)
 {
-    const char* value = std::getenv(variable);
-    std::string host = value && *value ? value : fallback;
-    while (!host.empty() && host.back() == '/')
-        host.pop_back();
-    return host;
+    std::string chosen(host.empty() ? std::string_view(fallback) : host);
+    while (!chosen.empty() && chosen.back() == '/')
+        chosen.pop_back();
+    return chosen;
 }
 
 bool isUnreserved(unsigned char byte)
@@ -47,17 +43,21 @@ std::string encodePath(std::string_view path)
 
 } // namespace
 
+Hosts Hosts::withOverrides(std::string_view api, std::string_view image)
+{
+    return {hostOr(api, kDefaultApiHost), hostOr(image, kDefaultImageHost)};
+}
+
 Endpoint::Endpoint(std::string apiHost, std::string imageHost, std::string key,
                    std::string language)
     : m_apiHost(std::move(apiHost)), m_imageHost(std::move(imageHost)), m_key(std::move(key)),
       m_language(std::move(language))
 {}
 
-Endpoint Endpoint::fromSettings(const settings::Settings& settings)
+Endpoint Endpoint::fromSettings(const settings::Settings& settings, const Hosts& hosts)
 {
-    return Endpoint(hostFrom(kApiHostVariable, kDefaultApiHost),
-                    hostFrom(kImageHostVariable, kDefaultImageHost),
-                    settings::effectiveTmdbKey(settings), settings.tmdbLanguage);
+    return Endpoint(hosts.api, hosts.image, settings::effectiveTmdbKey(settings),
+                    settings.tmdbLanguage);
 }
 
 bool Endpoint::usesBearerToken() const

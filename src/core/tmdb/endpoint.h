@@ -17,22 +17,34 @@ struct Request
     std::string bearerToken;
 };
 
+// Where the API and the pictures are: TMDb's own hosts unless the program was started with
+// others (the tests' fake server, the offline demo) in these environment variables, which the
+// entry points read.
+inline constexpr const char* kDefaultApiHost = "https://api.themoviedb.org";
+inline constexpr const char* kDefaultImageHost = "https://image.tmdb.org";
+inline constexpr const char* kApiHostVariable = "RAVELLO_TMDB_API_URL";
+inline constexpr const char* kImageHostVariable = "RAVELLO_TMDB_IMAGE_URL";
+
+struct Hosts
+{
+    std::string api = kDefaultApiHost;
+    std::string image = kDefaultImageHost;
+
+    // The given hosts, TMDb's own in place of an empty one, without trailing slashes (every
+    // path starts with one).
+    static Hosts withOverrides(std::string_view api, std::string_view image);
+};
+
 // Where TMDb is and how to ask it: the API and image hosts (scheme, host, optional port), the
 // key and the language tag of the answers. A key that contains a '.' is a v4 read-access
 // token: it travels as a bearer header and the URLs carry no api_key.
 class Endpoint
 {
 public:
-    static constexpr const char* kDefaultApiHost = "https://api.themoviedb.org";
-    static constexpr const char* kDefaultImageHost = "https://image.tmdb.org";
-    static constexpr const char* kApiHostVariable = "RAVELLO_TMDB_API_URL";
-    static constexpr const char* kImageHostVariable = "RAVELLO_TMDB_IMAGE_URL";
-
     Endpoint(std::string apiHost, std::string imageHost, std::string key, std::string language);
 
-    // The hosts from RAVELLO_TMDB_API_URL / RAVELLO_TMDB_IMAGE_URL when set (else TMDb's own),
-    // the effective key and the TMDb language of the settings.
-    static Endpoint fromSettings(const settings::Settings& settings);
+    // The hosts with the effective key and the TMDb language of the settings.
+    static Endpoint fromSettings(const settings::Settings& settings, const Hosts& hosts);
 
     const std::string& apiHost() const { return m_apiHost; }
     const std::string& imageHost() const { return m_imageHost; }

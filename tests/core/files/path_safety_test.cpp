@@ -8,6 +8,7 @@
 
 #include "core/collection/dvd_profiler_locations.h"
 #include "core/output/photo_cache.h"
+#include "core/tmdb/fetcher.h"
 #include "core/tmdb/film_cache.h"
 
 namespace ravello::files {
@@ -42,7 +43,8 @@ TEST(PathSafety, PhotoFilesStayInTheirFolders)
 {
     const ProgramFolders folders = ProgramFolders::at("/data/RAVELLO");
     const tmdb::Endpoint endpoint("https://api.example", "https://img.example", "key", "en-US");
-    const output::PhotoCache photos(folders, endpoint, {});
+    tmdb::Fetcher unused;
+    const output::PhotoCache photos(folders, endpoint, unused);
     for (const std::int32_t number : kIdentifiers) {
         SCOPED_TRACE(number);
         EXPECT_TRUE(liesInside(photos.pathFor(output::PhotoList::Cast, number),

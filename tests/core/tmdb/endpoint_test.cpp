@@ -1,23 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "core/tmdb/endpoint.h"
 
 namespace ravello::tmdb {
 namespace {
-
-void setVariable(const char* name, const char* value)
-{
-#ifdef _WIN32
-    _putenv_s(name, value ? value : "");
-#else
-    if (value)
-        setenv(name, value, 1);
-    else
-        unsetenv(name);
-#endif
-}
 
 TEST(Endpoint, PercentEncodesTheSearchTextAndLanguage)
 {
@@ -64,21 +51,18 @@ TEST(Endpoint, TellsAKeyTooShortToBeOne)
     EXPECT_TRUE(Endpoint("a", "b", "1234567890", "en").hasUsableKey());
 }
 
-TEST(Endpoint, TakesTheHostsFromTheEnvironment)
+TEST(Endpoint, TakesItsHostsFromTheEntryPointsOverrides)
 {
     settings::Settings settings;
     settings.tmdbKey = "user-key-0123";
     settings.tmdbLanguage = "de-DE";
-    setVariable(Endpoint::kApiHostVariable, "http://127.0.0.1:8080/");
-    setVariable(Endpoint::kImageHostVariable, "http://127.0.0.1:8081");
-    const Endpoint mirrored = Endpoint::fromSettings(settings);
+    const Endpoint mirrored = Endpoint::fromSettings(
+        settings, Hosts::withOverrides("http://127.0.0.1:8080/", "http://127.0.0.1:8081"));
     EXPECT_EQ(mirrored.apiHost(), "http://127.0.0.1:8080");
     EXPECT_EQ(mirrored.imageHost(), "http://127.0.0.1:8081");
     EXPECT_EQ(mirrored.key(), "user-key-0123");
     EXPECT_EQ(mirrored.language(), "de-DE");
-    setVariable(Endpoint::kApiHostVariable, nullptr);
-    setVariable(Endpoint::kImageHostVariable, "");
-    const Endpoint direct = Endpoint::fromSettings(settings);
+    const Endpoint direct = Endpoint::fromSettings(settings, Hosts::withOverrides("", ""));
     EXPECT_EQ(direct.apiHost(), "https://api.themoviedb.org");
     EXPECT_EQ(direct.imageHost(), "https://image.tmdb.org");
 }
