@@ -6,6 +6,7 @@
 
 #include "core/text/text_fields.h"
 #include "core/tmdb/credit_rows.h"
+#include "core/tmdb/tmdb_number.h"
 
 namespace ravello::output {
 namespace {
@@ -22,9 +23,7 @@ std::string threeDigits(std::int32_t value)
 
 std::string fileName(std::int32_t personNumber)
 {
-    char text[24];
-    std::snprintf(text, sizeof text, "%07d.jpg", static_cast<int>(personNumber));
-    return text;
+    return tmdb::sevenDigits(personNumber) + ".jpg";
 }
 
 bool isNonEmptyFile(const std::filesystem::path& file)

@@ -9,6 +9,7 @@
 #include "core/files/whole_file.h"
 #include "core/tmdb/json_document.h"
 #include "core/tmdb/result_line.h"
+#include "core/tmdb/tmdb_number.h"
 #include "core/tmdb/token_lines.h"
 
 namespace ravello::tmdb {
@@ -18,13 +19,6 @@ namespace {
 // A poster of this size or less is no picture but a short answer of some kind: it is not
 // kept, so that the next opening tries again.
 constexpr std::uintmax_t kLargestNonPicture = 1000;
-
-std::string sevenDigits(std::int32_t filmId)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%07d", static_cast<int>(filmId));
-    return text;
-}
 
 // The bucket folders are made at every opening; a folder that cannot be made shows up later
 // as a file that cannot be written.

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "core/tmdb/result_line.h"
 
-#include <cstdio>
 
 #include "core/text/text_fields.h"
 #include "core/text/text_normaliser.h"
 #include "core/tmdb/json_document.h"
+#include "core/tmdb/tmdb_number.h"
 
 namespace ravello::tmdb {
 namespace {
@@ -33,9 +33,7 @@ std::string posterUrlOf(const json::Document& result, const Endpoint& endpoint)
 std::string formatResultLine(std::int32_t filmId, std::string_view title, int year,
                              std::string_view posterUrl)
 {
-    char number[16];
-    std::snprintf(number, sizeof number, "%07d", static_cast<int>(filmId));
-    std::string line = number;
+    std::string line = sevenDigits(filmId);
     line += ' ';
     line += title;
     line += " (" + std::to_string(year) + ") ";
