@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <utility>
 
 #include <QApplication>
@@ -63,7 +64,9 @@ constexpr const char* kStyleSheetTemplate = ":/styles/visual_style.qss";
 
 QColor mixed(QColor from, QColor to, double share)
 {
-    auto channel = [share](int a, int b) { return static_cast<int>(a + (b - a) * share + 0.5); };
+    auto channel = [share](int a, int b) {
+        return static_cast<int>(std::lround(a + (b - a) * share));
+    };
     return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
                   channel(from.blue(), to.blue()));
 }

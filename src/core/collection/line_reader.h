@@ -14,7 +14,7 @@ namespace ravello::collection {
 class LineReader
 {
 public:
-    static constexpr std::size_t kDefaultBlockSize = 256 * 1024;
+    static constexpr std::size_t kDefaultBlockSize = std::size_t{256} * 1024;
     // No export line comes near this; a file holding a longer one (a disk image chosen by
     // mistake) would otherwise take memory without bound. Reading such a line fails.
     static constexpr std::size_t kDefaultMaxLineBytes = 256u << 20;

@@ -17,7 +17,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file)
         return std::nullopt;
     // istream::read turns an error of the underlying buffer into badbit instead of throwing.
     std::string bytes;
-    std::array<char, 64 * 1024> block;
+    std::array<char, std::size_t{64} * 1024> block;
     while (in.read(block.data(), block.size()) || in.gcount() > 0)
         bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
     if (in.bad())

@@ -18,7 +18,7 @@ namespace {
 using namespace std::chrono;
 
 // An error answer is kept only as far as needed to read TMDb's status message from it.
-constexpr std::size_t kMaxErrorBodyBytes = 64 * 1024;
+constexpr std::size_t kMaxErrorBodyBytes = std::size_t{64} * 1024;
 constexpr const char* kUserAgent = "Ravello/" RAVELLO_VERSION_TEXT;
 
 void initialiseLibrary()
