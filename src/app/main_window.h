@@ -14,8 +14,8 @@
 #include "app/interface_texts.h"
 #include "app/named_controls.h"
 #include "core/files/program_folders.h"
-#include "core/output/credit_line_text.h"
 #include "core/settings/settings.h"
+#include "core/tmdb/shown_film.h"
 
 class QListWidget;
 class QProgressBar;
@@ -25,7 +25,6 @@ class TForm2;
 namespace ravello::tmdb {
 class Endpoint;
 class Fetcher;
-struct FilmDataPage;
 struct FilmOpening;
 } // namespace ravello::tmdb
 
@@ -45,7 +44,7 @@ struct TitleView;
 } // namespace ravello::collection
 
 // The main window: the program page and the settings page, each building its own controls, and
-// the state of a run. Its slots are the handlers of the controls, named
+// the state of a run, the film shown among it. Its slots are the handlers of the controls, named
 // after the control and the event. The work itself is done by the core; the handlers show and
 // forward.
 class TForm1 : public QMainWindow
@@ -157,9 +156,7 @@ private:
     void showDataFields(const ravello::tmdb::FilmDataPage& page);
     // The four credit lists: cast, crew, cast photos, crew photos.
     std::array<QListWidget*, 4> creditLists() const;
-    static void fillCreditList(QListWidget* list, ravello::output::CreditList kind,
-                               const std::vector<std::string>& rows);
-    static std::vector<std::string> creditRows(const QListWidget* list);
+    void fillCreditLists();
     void showPersonPhoto(bool crew);
     void copyPhoto(const QImage& photo);
     void showError(const QString& text, const QString& title);
@@ -184,6 +181,9 @@ private:
     ErrorShower m_showError;
     std::unique_ptr<ravello::tmdb::Fetcher> m_fetcher;
     std::unique_ptr<ravello::collection::TitleBrowser> m_titleBrowser;
+    // The film the pages show, and the result lines ListaFilmTrovati lists, row by row.
+    ravello::tmdb::ShownFilm m_shownFilm;
+    std::vector<std::string> m_resultLines;
 
     QTabWidget* m_pagine = nullptr;
     ravello::app::ProgramPage* m_programPage = nullptr;

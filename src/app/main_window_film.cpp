@@ -35,14 +35,13 @@ namespace tmdb = ravello::tmdb;
 using ravello::app::BusyScope;
 using ravello::app::CreditListDelegate;
 using ravello::app::fromWindows1252;
-using ravello::app::kRowBytesRole;
 using ravello::output::CreditList;
 
 namespace {
 
 constexpr int kResultItemHeight = 32;
 
-// Each credit list with the rows it shows, in the order of TForm1::creditLists().
+// Each credit list with the film's rows it shows, in the order of TForm1::creditLists().
 struct CreditListRows
 {
     CreditList kind;
@@ -83,7 +82,8 @@ void TForm1::connectFilmHandlers()
     const std::array<QListWidget*, 4> lists = creditLists();
     for (std::size_t index = 0; index < lists.size(); ++index) {
         const CreditListRows& part = kCreditListRows[index];
-        lists[index]->setItemDelegate(new CreditListDelegate(part.kind, marker, lists[index]));
+        lists[index]->setItemDelegate(new CreditListDelegate(
+            part.kind, m_shownFilm.credits.*part.rows, marker, lists[index]));
         lists[index]->setFont(CreditListDelegate::rowFont());
     }
 }
@@ -130,10 +130,10 @@ void TForm1::BTN_CercaClick()
     }
     QListWidget* results = m_programPage->results();
     results->clear();
-    for (const std::string& line : outcome.lines) {
+    m_resultLines = outcome.lines;
+    for (const std::string& line : m_resultLines) {
         auto* item =
             new QListWidgetItem(fromWindows1252(tmdb::readResultLine(line).displayText).trimmed());
-        item->setData(kRowBytesRole, QByteArray::fromStdString(line));
         item->setSizeHint(QSize(0, kResultItemHeight));
         // The item carries its own font: a style sheet's repolish on a style change gives the
         // list back the font it had when first polished.
@@ -144,16 +144,15 @@ void TForm1::BTN_CercaClick()
 
 void TForm1::ListaFilmTrovatiDblClick()
 {
-    const QListWidgetItem* item = m_programPage->results()->currentItem();
-    if (!item)
+    const int row = m_programPage->results()->currentRow();
+    if (row < 0 || static_cast<std::size_t>(row) >= m_resultLines.size())
         return;
-    const std::string line = item->data(kRowBytesRole).toByteArray().toStdString();
     const tmdb::Endpoint endpoint = currentEndpoint();
     tmdb::FilmCache cache(m_folders, endpoint, *m_fetcher);
     tmdb::FilmOpening opening;
     {
         const BusyScope busy(m_busy);
-        opening = cache.open(line);
+        opening = cache.open(m_resultLines[static_cast<std::size_t>(row)]);
     }
     showFilmOpening(opening);
     // The steps are independent, so each failure is told; one box says them all.
@@ -171,15 +170,11 @@ void TForm1::ListaFilmTrovatiDblClick()
 
 void TForm1::showFilmOpening(const tmdb::FilmOpening& opening)
 {
+    m_shownFilm.take(opening);
     showFilmCover(opening);
     showDataFields(opening.dataPage);
-    if (opening.credits) {
-        const std::array<QListWidget*, 4> lists = creditLists();
-        for (std::size_t index = 0; index < lists.size(); ++index) {
-            const CreditListRows& part = kCreditListRows[index];
-            fillCreditList(lists[index], part.kind, *opening.credits.*part.rows);
-        }
-    }
+    if (opening.credits)
+        fillCreditLists();
 }
 
 void TForm1::showDataFields(const tmdb::FilmDataPage& page)
@@ -217,25 +212,16 @@ void TForm1::showFilmCover(const tmdb::FilmOpening& opening)
     }
 }
 
-void TForm1::fillCreditList(QListWidget* list, CreditList kind,
-                            const std::vector<std::string>& rows)
+void TForm1::fillCreditLists()
 {
-    list->clear();
-    for (const std::string& row : rows) {
-        // The item's text is what the row shows, for the screen reader; the painting and the
-        // documents read the row's own bytes.
-        auto* item =
-            new QListWidgetItem(fromWindows1252(ravello::output::paintCreditRow(kind, row).text));
-        item->setData(kRowBytesRole, QByteArray::fromStdString(row));
-        list->addItem(item);
+    const std::array<QListWidget*, 4> lists = creditLists();
+    for (std::size_t index = 0; index < lists.size(); ++index) {
+        const CreditListRows& part = kCreditListRows[index];
+        lists[index]->clear();
+        // An item's text is what its row shows, for the screen reader; the painting and the
+        // documents read the film's rows.
+        for (const std::string& row : m_shownFilm.credits.*part.rows)
+            lists[index]->addItem(
+                fromWindows1252(ravello::output::paintCreditRow(part.kind, row).text));
     }
-}
-
-std::vector<std::string> TForm1::creditRows(const QListWidget* list)
-{
-    std::vector<std::string> rows;
-    rows.reserve(static_cast<std::size_t>(list->count()));
-    for (int row = 0; row < list->count(); ++row)
-        rows.push_back(list->item(row)->data(kRowBytesRole).toByteArray().toStdString());
-    return rows;
 }

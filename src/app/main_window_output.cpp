@@ -11,7 +11,6 @@
 
 #include "app/busy_scope.h"
 #include "app/cast_page.h"
-#include "app/credit_list_delegate.h"
 #include "app/data_page.h"
 #include "app/film_pages.h"
 #include "app/main_window.h"
@@ -26,7 +25,6 @@
 namespace output = ravello::output;
 using ravello::app::BusyScope;
 using ravello::app::fromWindows1252;
-using ravello::app::kRowBytesRole;
 using ravello::app::toWindows1252;
 
 void TForm1::connectOutputHandlers()
@@ -83,7 +81,7 @@ void TForm1::CopyClick()
 {
     const std::string title = toWindows1252(m_filmPages->data()->tmdb().title->text());
     const std::string document =
-        output::buildCastInformationFromRows(title, creditRows(m_filmPages->cast()->castList()));
+        output::buildCastInformationFromRows(title, m_shownFilm.credits.cast);
     QGuiApplication::clipboard()->setText(fromWindows1252(document));
 }
 
@@ -91,7 +89,7 @@ void TForm1::Button1Click()
 {
     const std::string title = toWindows1252(m_filmPages->data()->tmdb().title->text());
     const std::string document = output::buildCrewInformationFromRows(
-        title, creditRows(m_filmPages->cast()->crewList()), m_filmPages->cast()->crewGroups());
+        title, m_shownFilm.credits.crew, m_filmPages->cast()->crewGroups());
     QGuiApplication::clipboard()->setText(fromWindows1252(document));
 }
 
@@ -107,10 +105,12 @@ void TForm1::LST_CrewMDB2DblClick()
 void TForm1::showPersonPhoto(bool crew)
 {
     ravello::app::PhotoPage& page = *(crew ? m_filmPages->crewPhotos() : m_filmPages->castPhotos());
-    const QListWidgetItem* selected = page.list()->currentItem();
-    if (!selected)
+    const std::vector<std::string>& rows =
+        crew ? m_shownFilm.credits.crewPhoto : m_shownFilm.credits.castPhoto;
+    const int selected = page.list()->currentRow();
+    if (selected < 0 || static_cast<std::size_t>(selected) >= rows.size())
         return;
-    const std::string row = selected->data(kRowBytesRole).toByteArray().toStdString();
+    const std::string& row = rows[static_cast<std::size_t>(selected)];
     const output::PhotoRequest request =
         crew ? output::photoRequestFromCrewRow(row) : output::photoRequestFromCastRow(row);
     output::PhotoCache cache(m_folders, currentEndpoint(),
