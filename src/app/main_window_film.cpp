@@ -17,6 +17,7 @@
 #include "app/cover_page.h"
 #include "app/credit_list_delegate.h"
 #include "app/data_page.h"
+#include "app/fetch_failure_text.h"
 #include "app/film_pages.h"
 #include "app/main_window.h"
 #include "app/photo_page.h"
@@ -115,7 +116,7 @@ void TForm1::BTN_CercaClick()
 {
     const tmdb::Endpoint endpoint = currentEndpoint();
     if (!endpoint.hasUsableKey()) {
-        showError(message("MSG_ChiaveNonDefinita"), QStringLiteral("Error"));
+        showError(message("MSG_ChiaveNonDefinita"), message("MSG_Errore"));
         return;
     }
     tmdb::SearchOutcome outcome;
@@ -125,7 +126,8 @@ void TForm1::BTN_CercaClick()
             tmdb::searchFilms(endpoint, *m_fetcher, m_search->searchEdit()->text().toStdString());
     }
     if (!outcome.fetch.ok()) {
-        showError(utf8(tmdb::failureMessage(outcome.fetch)), QStringLiteral("Error"));
+        showError(ravello::app::fetchFailureText(outcome.fetch, m_messages, m_languageIndex),
+                  message("MSG_Errore"));
         return;
     }
     QListWidget* results = m_programPage->results();
@@ -158,13 +160,15 @@ void TForm1::ListaFilmTrovatiDblClick()
     // The steps are independent, so each failure is told; one box says them all.
     QStringList failures;
     for (const tmdb::OpeningFailure& failure : opening.failures) {
-        const QString text = utf8(tmdb::failureMessage(failure.fetch));
+        const QString text =
+            ravello::app::fetchFailureText(failure.fetch, m_messages, m_languageIndex);
         if (!failures.contains(text))
             failures << text;
     }
     if (!failures.isEmpty()) {
         showError(failures.join(QStringLiteral("\n\n")),
-                  QString::fromLatin1(tmdb::failureTitle(opening.failures.front().step)));
+                  ravello::app::openingFailureTitle(opening.failures.front().step, m_messages,
+                                                    m_languageIndex));
     }
 }
 

@@ -12,6 +12,7 @@
 #include "app/busy_scope.h"
 #include "app/cast_page.h"
 #include "app/data_page.h"
+#include "app/fetch_failure_text.h"
 #include "app/film_pages.h"
 #include "app/main_window.h"
 #include "app/photo_page.h"
@@ -123,7 +124,7 @@ void TForm1::showPersonPhoto(bool crew)
         result = cache.photo(crew ? output::PhotoList::Crew : output::PhotoList::Cast, request);
     }
     if (result.problem == output::PhotoProblem::DownloadFailed) {
-        showError(QString::fromStdString(ravello::tmdb::failureMessage(result.fetch)),
+        showError(ravello::app::fetchFailureText(result.fetch, m_messages, m_languageIndex),
                   message("MSG_Errore"));
         return;
     }
