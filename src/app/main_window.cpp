@@ -101,7 +101,8 @@ void TForm1::FormActivate()
         return;
     m_messages.fill();
     applyCaptions();
-    setWindowTitle(message("MSG_Titolo") + QStringLiteral(" - Version 1.1.0.1007"));
+    setWindowTitle(message("MSG_Titolo") + QStringLiteral(" - Version ") +
+                   QLatin1String(RAVELLO_VERSION_TEXT));
     askToImportChangedExport();
     m_firstActivation = false;
     m_pagine->setCurrentWidget(m_programPage);

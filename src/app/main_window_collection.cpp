@@ -26,6 +26,7 @@
 #include "core/collection/dvd_profiler_locations.h"
 #include "core/collection/export_timestamp.h"
 #include "core/collection/title_browser.h"
+#include "core/collection/title_list.h"
 #include "core/files/path_text.h"
 #include "core/platform/user_folders.h"
 
@@ -37,7 +38,6 @@ namespace {
 
 // The status bar follows an import at this pace rather than at every record.
 constexpr int kProgressIntervalMs = 40;
-constexpr int kListKeyLength = 10;
 
 void showPicture(QLabel* image, const QPixmap& picture)
 {
@@ -140,9 +140,8 @@ void TForm1::showTitleList(const collection::ListUpdate& update)
     QComboBox* titles = m_search->titleCombo();
     titles->clear();
     for (const std::string& listText : update.items) {
-        const std::string_view title = std::string_view(listText).substr(
-            std::min(listText.size(), std::size_t(kListKeyLength)));
-        titles->addItem(fromWindows1252(title), QByteArray::fromStdString(listText));
+        titles->addItem(fromWindows1252(collection::shownTitleOf(listText)),
+                        QByteArray::fromStdString(listText));
     }
 }
 
