@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "app/named_controls.h"
+
 namespace ravello::app {
 namespace {
 
@@ -67,7 +69,7 @@ QString withoutMnemonics(const QString& text)
     return plain;
 }
 
-void applyAccessibleNames(QWidget& window, int languageIndex)
+void applyAccessibleNames(const QWidget& window, const NamedControls& controls, int languageIndex)
 {
     for (QLabel* label : window.findChildren<QLabel*>()) {
         const QString text = withoutMnemonics(label->text()).trimmed();
@@ -75,7 +77,7 @@ void applyAccessibleNames(QWidget& window, int languageIndex)
             nameControl(*label->buddy(), text);
     }
     for (const AccessibleNameRow& row : kAccessibleNames) {
-        if (auto* control = window.findChild<QWidget*>(QLatin1String(row.control))) {
+        if (QWidget* control = controls.control(row.control)) {
             const char* name = languageIndex == kItalian ? row.italian : row.english;
             nameControl(*control, QString::fromUtf8(name));
         }

@@ -8,9 +8,11 @@
 
 namespace ravello::app {
 
-CreditListDelegate::CreditListDelegate(output::CreditList list, QPixmap marker, QObject* parent)
-    : QStyledItemDelegate(parent), m_list(list), m_layout(output::creditListLayout(list)),
-      m_marker(std::move(marker))
+CreditListDelegate::CreditListDelegate(output::CreditList list,
+                                       const std::vector<std::string>& rows, QPixmap marker,
+                                       QObject* parent)
+    : QStyledItemDelegate(parent), m_list(list), m_rows(rows),
+      m_layout(output::creditListLayout(list)), m_marker(std::move(marker))
 {}
 
 QFont CreditListDelegate::rowFont()
@@ -29,9 +31,9 @@ void CreditListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const QPalette& palette = option.palette;
     painter->save();
     painter->fillRect(option.rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
-    const QByteArray row = index.data(kRowBytesRole).toByteArray();
-    const output::PaintedRow painted =
-        output::paintCreditRow(m_list, std::string_view(row.constData(), row.size()));
+    const auto row = static_cast<std::size_t>(index.row());
+    const output::PaintedRow painted = output::paintCreditRow(
+        m_list, row < m_rows.size() ? std::string_view(m_rows[row]) : std::string_view());
     if (painted.showsPhotoMarker) {
         const output::MarkerRect marker =
             output::photoMarkerRect(m_list, option.rect.left(), option.rect.top());

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include <QPixmap>
 #include <QStyledItemDelegate>
 
@@ -8,15 +11,14 @@
 
 namespace ravello::app {
 
-// The item role that holds a credit row's bytes as the list keeps them.
-inline constexpr int kRowBytesRole = Qt::UserRole + 1;
-
 // Paints the rows of one of the four credit lists: the active style's list colours, the
-// fixed-pitch line with its dotted name column, and on the photo lists the photo marker.
+// fixed-pitch line with its dotted name column, and on the photo lists the photo marker. The
+// list's item n shows rows[n]; `rows` must outlive the delegate.
 class CreditListDelegate : public QStyledItemDelegate
 {
 public:
-    CreditListDelegate(output::CreditList list, QPixmap marker, QObject* parent);
+    CreditListDelegate(output::CreditList list, const std::vector<std::string>& rows,
+                       QPixmap marker, QObject* parent);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
@@ -27,6 +29,7 @@ public:
 
 private:
     output::CreditList m_list;
+    const std::vector<std::string>& m_rows;
     output::CreditListLayout m_layout;
     QPixmap m_marker;
 };

@@ -180,6 +180,23 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "There are no images for this profile"}, // 85
     {"MSG_Errore", "Errore",
      "Error"}, // 86
+    {"MSG_ConnessioneFallita", "Connessione non riuscita o errore di sintassi",
+     "Connection Failed or Syntax error"}, // 87
+    {"MSG_URLNonAperto", "Impossibile aprire l'URL\nErrore n.:%1",
+     "Failed to open URL\nError No:%1"}, // 88
+    {"MSG_StatoHTTP", "stato HTTP %1",
+     "HTTP status %1"}, // 89
+    {"MSG_RispostaTMDb", "TMDb ha risposto con %1",
+     "TMDb answered with %1"}, // 90
+    {"MSG_RispostaNonJSON", "La risposta di TMDb non è un documento JSON (%1)",
+     "TMDb's answer is not a JSON document (%1)"}, // 91
+    {"MSG_RispostaTroppoGrande", "La risposta di TMDb è troppo grande",
+     "TMDb's answer is too large"}, // 92
+    {"MSG_CacheNonScritta", "Non è stato possibile scrivere la risposta nella cache",
+     "The answer could not be written to the cache"}, // 93
+    // The boxes of a film's details and credits have always been titled in Italian.
+    {"MSG_ErroreDatiFilm", "Errore",
+     "Errore"}, // 94
 }};
 // clang-format on
 

@@ -13,7 +13,13 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "app/archive_page.h"
+#include "app/film_pages.h"
+#include "app/hidden_settings_panel.h"
+#include "app/program_page.h"
+#include "app/settings_pages.h"
 #include "app/splash_window.h"
+#include "app/style_page.h"
 #include "app/visual_styles.h"
 #include "core/collection/title_browser.h"
 #include "core/files/path_text.h"
@@ -32,16 +38,15 @@ TForm1::TForm1(const std::filesystem::path& userDataFolder, ravello::tmdb::Hosts
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ravello"));
     buildWindow();
-    findChild<QLabel*>(QStringLiteral("Label1"))
-        ->setText(QString::fromStdString(ravello::files::utf8FromPath(userDataFolder)));
-    fillStyleList();
+    m_programPage->dataFolder()->setText(
+        QString::fromStdString(ravello::files::utf8FromPath(userDataFolder)));
     m_folders.makeTree();
-    findChild<QLineEdit*>(QStringLiteral("EDT_PathDatabaseProgramma"))
-        ->setText(QString::fromStdString(ravello::files::utf8FromPath(m_folders.database())));
+    m_archive->hidden()->programFolderEdit()->setText(
+        QString::fromStdString(ravello::files::utf8FromPath(m_folders.database())));
     loadSettings();
     m_pagine->setCurrentWidget(m_programPage);
-    m_configurationPages->setCurrentIndex(1);
-    m_dvdProfilerFolderAtStart = m_dvdProfilerFolderEdit->text();
+    m_settingsPages->tabs()->setCurrentIndex(1);
+    m_dvdProfilerFolderAtStart = m_archive->dvdProfilerFolderEdit()->text();
     m_titleBrowser = std::make_unique<ravello::collection::TitleBrowser>(
         ravello::files::pathFromUtf8(m_dvdProfilerFolderAtStart.toStdString()));
     reloadTitleIndex();
@@ -98,18 +103,19 @@ void TForm1::FormActivate()
         return;
     m_messages.fill();
     applyCaptions();
-    setWindowTitle(message("MSG_Titolo") + QStringLiteral(" - Version 1.1.0.1007"));
+    setWindowTitle(message("MSG_Titolo") + QStringLiteral(" - Version ") +
+                   QLatin1String(RAVELLO_VERSION_TEXT));
     askToImportChangedExport();
     m_firstActivation = false;
     m_pagine->setCurrentWidget(m_programPage);
-    m_filmPages->setCurrentIndex(0);
-    m_configurationPages->setCurrentIndex(1);
+    m_filmPages->tabs()->setCurrentIndex(0);
+    m_settingsPages->tabs()->setCurrentIndex(1);
 }
 
 void TForm1::PagineChange()
 {
-    if (m_pagine->currentWidget() == m_configurationPage)
-        showDriveBoxes();
+    if (m_pagine->currentWidget() == m_settingsPages)
+        m_archive->hidden()->showDrives(message("MSG_Disco"));
 }
 
 void TForm1::Btn_EsciClick()
@@ -129,19 +135,18 @@ void TForm1::loadSettings()
     const settings::Settings stored = settings::loadSettings(m_folders.settingsFile());
     applyStoredStyle(stored.styleName);
     m_languageIndex = stored.languageIndex;
-    m_exportFileEdit->setText(QString::fromStdString(stored.exportFile));
-    m_dvdProfilerFolderEdit->setText(QString::fromStdString(stored.dvdProfilerFolder));
+    m_archive->exportFileEdit()->setText(QString::fromStdString(stored.exportFile));
+    m_archive->dvdProfilerFolderEdit()->setText(QString::fromStdString(stored.dvdProfilerFolder));
     m_exportStamp = stored.exportStamp;
     const settings::ExportStamp& stamp = m_exportStamp;
     const int shownStamp[] = {stamp.day,  stamp.month,  stamp.year,
                               stamp.hour, stamp.minute, stamp.second};
-    for (int field = 0; field < 6; ++field) {
-        findChild<QLabel*>(QStringLiteral("LBL_Data%1").arg(field + 1))
-            ->setText(QString::number(shownStamp[field]));
-    }
-    m_keyEdit->setText(QString::fromStdString(stored.tmdbKey));
-    m_tmdbLanguageBox->setCurrentText(QString::fromStdString(stored.tmdbLanguage));
-    m_countryBox->setCurrentText(QString::fromStdString(stored.country));
+    const auto& stampLabels = m_archive->hidden()->stampLabels();
+    for (std::size_t field = 0; field < stampLabels.size(); ++field)
+        stampLabels[field]->setText(QString::number(shownStamp[field]));
+    m_archive->keyEdit()->setText(QString::fromStdString(stored.tmdbKey));
+    m_archive->tmdbLanguageBox()->setCurrentText(QString::fromStdString(stored.tmdbLanguage));
+    m_archive->hidden()->countryBox()->setCurrentText(QString::fromStdString(stored.country));
     m_geometry = stored.geometry;
     applyGeometry();
     if (settings::needsImport(stored))
@@ -153,12 +158,12 @@ void TForm1::saveSettings()
     settings::Settings current;
     current.styleName = m_currentStyleName.toStdString();
     current.languageIndex = m_languageIndex;
-    current.exportFile = m_exportFileEdit->text().toStdString();
-    current.dvdProfilerFolder = m_dvdProfilerFolderEdit->text().toStdString();
+    current.exportFile = m_archive->exportFileEdit()->text().toStdString();
+    current.dvdProfilerFolder = m_archive->dvdProfilerFolderEdit()->text().toStdString();
     current.exportStamp = m_exportStamp;
-    current.tmdbLanguage = m_tmdbLanguageBox->currentText().toStdString();
-    current.country = m_countryBox->currentText().toStdString();
-    current.tmdbKey = m_keyEdit->text().trimmed().toStdString();
+    current.tmdbLanguage = m_archive->tmdbLanguageBox()->currentText().toStdString();
+    current.country = m_archive->hidden()->countryBox()->currentText().toStdString();
+    current.tmdbKey = m_archive->keyEdit()->text().trimmed().toStdString();
     current.geometry = {y(), x(), width(), height()};
     settings::saveSettings(m_folders.settingsFile(), current);
 }
@@ -194,15 +199,9 @@ void TForm1::applyGeometry()
     resize(frame.size());
 }
 
-void TForm1::fillStyleList()
-{
-    m_styleList->clear();
-    m_styleList->addItems(ravello::app::visualStyleNames());
-}
-
 void TForm1::CONF_PROG_LIS_Lista_StiliDblClick()
 {
-    const QList<QListWidgetItem*> selected = m_styleList->selectedItems();
+    const QList<QListWidgetItem*> selected = m_settingsPages->style()->styleList()->selectedItems();
     if (selected.isEmpty())
         return;
     const QString name = selected.front()->text();

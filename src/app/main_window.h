@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -11,19 +12,14 @@
 #include <QMainWindow>
 
 #include "app/interface_texts.h"
+#include "app/named_controls.h"
 #include "core/files/program_folders.h"
 #include "core/settings/settings.h"
 #include "core/tmdb/endpoint.h"
+#include "core/tmdb/shown_film.h"
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
 class QProgressBar;
-class QPushButton;
-class QSpinBox;
 class QTabWidget;
 class TForm2;
 
@@ -32,6 +28,14 @@ class Fetcher;
 struct FilmOpening;
 } // namespace ravello::tmdb
 
+namespace ravello::app {
+class ArchivePage;
+class FilmPages;
+class ProgramPage;
+class SearchPanel;
+class SettingsPages;
+} // namespace ravello::app
+
 namespace ravello::collection {
 class TitleBrowser;
 struct ListUpdate;
@@ -39,9 +43,10 @@ struct TitleChoice;
 struct TitleView;
 } // namespace ravello::collection
 
-// The main window: the whole interface. It owns every control and the state of a run; its
-// slots are the handlers of the controls, named after the control and the event. The work
-// itself is done by the core; the handlers show and forward.
+// The main window: the program page and the settings page, each building its own controls, and
+// the state of a run, the film shown among it. Its slots are the handlers of the controls, named
+// after the control and the event. The work itself is done by the core; the handlers show and
+// forward.
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
@@ -115,30 +120,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Building the control tree, page by page.
+    // The frame around the pages, and the wiring of the pages' controls to the handlers.
     void buildWindow();
     QWidget* buildMenuBar();
-    QWidget* buildProgramPage();
-    QWidget* buildSearchPanel(QWidget* page);
-    QWidget* buildFoundTitlesPanel(QWidget* page);
-    QWidget* buildFilmPages(QWidget* page);
-    QWidget* buildCoverPage();
-    QWidget* buildDataPage();
-    QWidget* buildCastPage();
-    struct PhotoPageNames
-    {
-        const char* page;
-        const char* label;
-        const char* list;
-        const char* image;
-        const char* copyButton;
-    };
-    QWidget* buildPhotoPage(const PhotoPageNames& names);
-    QWidget* buildConfigurationPage();
-    QWidget* buildLanguagePage();
-    QWidget* buildArchivePage();
-    QWidget* buildHiddenArchiveControls(QWidget* page);
-    QWidget* buildStylePage();
+    void connectSettingsHandlers();
 
     // Settings.
     void loadSettings();
@@ -151,9 +136,6 @@ private:
     void setLanguage(int languageIndex);
     QString message(const char* key) const;
 
-    void fillStyleList();
-    void showDriveBoxes();
-
     // The user's collection.
     void connectCollectionHandlers();
     void runImport();
@@ -162,7 +144,6 @@ private:
     void showTitleList(const ravello::collection::ListUpdate& update);
     void showTitleChoice(const ravello::collection::TitleChoice& choice);
     void showTitleView(const ravello::collection::TitleView& view);
-    void setTitleViewVisible(bool visible);
     void writeSearchText(const std::string& text);
     QPixmap notFoundPicture() const;
     std::filesystem::path exportFile() const;
@@ -173,8 +154,10 @@ private:
     ravello::tmdb::Endpoint currentEndpoint() const;
     void showFilmOpening(const ravello::tmdb::FilmOpening& opening);
     void showFilmCover(const ravello::tmdb::FilmOpening& opening);
-    void fillCreditList(const char* listName, const std::vector<std::string>& rows);
-    std::vector<std::string> creditRows(const char* listName) const;
+    void showDataFields(const ravello::tmdb::FilmDataPage& page);
+    // The four credit lists: cast, crew, cast photos, crew photos.
+    std::array<QListWidget*, 4> creditLists() const;
+    void fillCreditLists();
     void showPersonPhoto(bool crew);
     void copyPhoto(const QImage& photo);
     void showError(const QString& text, const QString& title);
@@ -199,25 +182,18 @@ private:
     ErrorShower m_showError;
     ravello::tmdb::Hosts m_hosts;
     std::unique_ptr<ravello::tmdb::Fetcher> m_fetcher;
-    QImage m_castPhoto;
-    QImage m_crewPhoto;
     std::unique_ptr<ravello::collection::TitleBrowser> m_titleBrowser;
+    // The film the pages show, and the result lines ListaFilmTrovati lists, row by row.
+    ravello::tmdb::ShownFilm m_shownFilm;
+    std::vector<std::string> m_resultLines;
 
     QTabWidget* m_pagine = nullptr;
-    QTabWidget* m_filmPages = nullptr;
-    QTabWidget* m_configurationPages = nullptr;
-    QWidget* m_programPage = nullptr;
-    QWidget* m_configurationPage = nullptr;
-    QLineEdit* m_exportFileEdit = nullptr;
-    QLineEdit* m_dvdProfilerFolderEdit = nullptr;
-    QLineEdit* m_keyEdit = nullptr;
-    QComboBox* m_tmdbLanguageBox = nullptr;
-    QComboBox* m_countryBox = nullptr;
-    QPlainTextEdit* m_apiInstructions = nullptr;
-    QListWidget* m_styleList = nullptr;
-    QLineEdit* m_searchEdit = nullptr;
-    QComboBox* m_titleCombo = nullptr;
-    QSpinBox* m_numberSpin = nullptr;
-    QSpinBox* m_occurrenceSpin = nullptr;
+    ravello::app::ProgramPage* m_programPage = nullptr;
+    ravello::app::SettingsPages* m_settingsPages = nullptr;
+    // The parts of the pages the handlers use most.
+    ravello::app::SearchPanel* m_search = nullptr;
+    ravello::app::FilmPages* m_filmPages = nullptr;
+    ravello::app::ArchivePage* m_archive = nullptr;
     QProgressBar* m_importProgress = nullptr;
+    ravello::app::NamedControls m_namedControls;
 };

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-// The main window's interface texts: captions, language buttons, drive boxes.
+// The main window's interface texts: captions and language buttons.
 #include <cstring>
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QStorageInfo>
 #include <QTabWidget>
 
 #include "app/accessible_names.h"
+#include "app/archive_page.h"
 #include "app/main_window.h"
 
 using ravello::app::interfaceTextRows;
@@ -18,7 +18,6 @@ namespace {
 
 constexpr const char* kWindowCaptionKey = "MSG_Titolo";
 constexpr const char* kApiInstructionsKey = "MEM_API";
-constexpr int kDriveBoxes = 18;
 
 // A caption's '&' marks the letter after it as the control's shortcut; before a blank there is
 // no letter to mark, and the '&' is meant to be read ("Sound & Music"): it is doubled to show.
@@ -57,19 +56,20 @@ QString TForm1::message(const char* key) const
 
 void TForm1::applyCaptions()
 {
-    m_apiInstructions->clear();
+    QPlainTextEdit* apiInstructions = m_archive->apiInstructions();
+    apiInstructions->clear();
     for (int row = 0; row < kCaptionRows; ++row) {
         const char* key = interfaceTextRows()[static_cast<std::size_t>(row)].key;
         const QString caption = m_messages.text(row, m_languageIndex);
         if (std::strcmp(key, kWindowCaptionKey) == 0)
             setWindowTitle(caption);
         else if (std::strcmp(key, kApiInstructionsKey) == 0)
-            m_apiInstructions->appendPlainText(caption);
-        else if (QWidget* control = findChild<QWidget*>(QLatin1String(key)))
+            apiInstructions->appendPlainText(caption);
+        else if (QWidget* control = m_namedControls.control(key))
             setCaption(control, caption);
     }
     // Assistive tools read the controls' names; they follow the captions.
-    ravello::app::applyAccessibleNames(*this, m_languageIndex);
+    ravello::app::applyAccessibleNames(*this, m_namedControls, m_languageIndex);
 }
 
 void TForm1::setLanguage(int languageIndex)
@@ -97,25 +97,4 @@ void TForm1::BTN_TedescoClick()
 void TForm1::BTN_FranceseClick()
 {
     setLanguage(4);
-}
-
-void TForm1::showDriveBoxes()
-{
-    // Windows lists drive letters; here every mounted volume is a "drive", named by its root.
-    QList<QAbstractButton*> boxes;
-    for (int box = 1; box <= kDriveBoxes; ++box) {
-        auto* checkBox = findChild<QAbstractButton*>(QStringLiteral("CHB_Disco%1").arg(box));
-        checkBox->setVisible(false);
-        boxes << checkBox;
-    }
-    int next = 0;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid())
-            continue;
-        // Past the last box, the last box is the one that changes.
-        QAbstractButton* box = boxes[std::min(next++, kDriveBoxes - 1)];
-        box->setText(message("MSG_Disco") + QLatin1Char(' ') + volume.rootPath());
-        box->setChecked(true);
-        box->setVisible(true);
-    }
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The main window's handlers for the user's collection: import with progress, title browsing,
 // the locations of DVD Profiler's files and the re-import question.
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -11,16 +10,23 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
 
+#include "app/archive_page.h"
 #include "app/busy_scope.h"
+#include "app/cover_page.h"
+#include "app/data_page.h"
+#include "app/film_pages.h"
 #include "app/main_window.h"
+#include "app/search_panel.h"
 #include "app/text_conversion.h"
 #include "core/collection/collection_import.h"
 #include "core/collection/dvd_profiler_locations.h"
 #include "core/collection/export_timestamp.h"
 #include "core/collection/title_browser.h"
+#include "core/collection/title_list.h"
 #include "core/files/path_text.h"
 #include "core/platform/user_folders.h"
 
@@ -32,9 +38,6 @@ namespace {
 
 // The status bar follows an import at this pace rather than at every record.
 constexpr int kProgressIntervalMs = 40;
-constexpr int kListKeyLength = 10;
-constexpr const char* kViewControls[] = {"LBL_CoverDVD", "LBL_NumColl",   "LBL_NumCollectionDVDP",
-                                         "IMG_CoverDVD", "IMG_CoverDVD1", "PAN_DatiDVD"};
 
 void showPicture(QLabel* image, const QPixmap& picture)
 {
@@ -45,23 +48,22 @@ void showPicture(QLabel* image, const QPixmap& picture)
 
 void TForm1::connectCollectionHandlers()
 {
-    connect(m_searchEdit, &QLineEdit::textChanged, this, &TForm1::EDT_CercaManualeChange);
-    connect(m_titleCombo, &QComboBox::activated, this, &TForm1::CBB_TitoliDVDPChange);
-    connect(m_numberSpin, &QSpinBox::valueChanged, this, &TForm1::SPN_NumeroChange);
-    connect(m_occurrenceSpin, &QSpinBox::valueChanged, this, &TForm1::SPN_Numero1Change);
-    const std::pair<const char*, void (TForm1::*)()> buttons[] = {
-        {"BTN_Azzera", &TForm1::BTN_AzzeraClick},
-        {"BTN_Cerca1", &TForm1::BTN_Cerca1Click},
-        {"BTN_Cerca2", &TForm1::BTN_Cerca2Click},
-        {"BTN_Rielabora", &TForm1::BTN_RielaboraClick}};
-    for (const auto& [name, handler] : buttons)
-        connect(findChild<QAbstractButton*>(QLatin1String(name)), &QAbstractButton::clicked, this,
-                handler);
+    connect(m_search->searchEdit(), &QLineEdit::textChanged, this, &TForm1::EDT_CercaManualeChange);
+    connect(m_search->titleCombo(), &QComboBox::activated, this, &TForm1::CBB_TitoliDVDPChange);
+    connect(m_search->numberSpin(), &QSpinBox::valueChanged, this, &TForm1::SPN_NumeroChange);
+    connect(m_search->occurrenceSpin(), &QSpinBox::valueChanged, this, &TForm1::SPN_Numero1Change);
+    const std::pair<QPushButton*, void (TForm1::*)()> buttons[] = {
+        {m_search->resetButton(), &TForm1::BTN_AzzeraClick},
+        {m_archive->exportFileBrowse(), &TForm1::BTN_Cerca1Click},
+        {m_archive->dvdProfilerFolderBrowse(), &TForm1::BTN_Cerca2Click},
+        {m_archive->importButton(), &TForm1::BTN_RielaboraClick}};
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, handler);
 }
 
 std::filesystem::path TForm1::exportFile() const
 {
-    return ravello::files::pathFromUtf8(m_exportFileEdit->text().toStdString());
+    return ravello::files::pathFromUtf8(m_archive->exportFileEdit()->text().toStdString());
 }
 
 void TForm1::runImport()
@@ -103,14 +105,15 @@ void TForm1::runImport()
 void TForm1::reloadTitleIndex()
 {
     const collection::IndexLoad load = m_titleBrowser->loadTitleIndex(
-        m_folders.titleIndexFile(), toWindows1252(m_searchEdit->text()));
+        m_folders.titleIndexFile(), toWindows1252(m_search->searchEdit()->text()));
     collection::ListUpdate update;
     update.items = load.items;
     showTitleList(update);
     if (!load.found)
-        m_titleCombo->addItem(message("MSG_DatabaseNonTrovato"));
-    const QSignalBlocker blocker(m_numberSpin);
-    m_numberSpin->setRange(load.largestCollectionNumber > 0 ? 1 : 0, load.largestCollectionNumber);
+        m_search->titleCombo()->addItem(message("MSG_DatabaseNonTrovato"));
+    QSpinBox* numberSpin = m_search->numberSpin();
+    const QSignalBlocker blocker(numberSpin);
+    numberSpin->setRange(load.largestCollectionNumber > 0 ? 1 : 0, load.largestCollectionNumber);
 }
 
 void TForm1::askToImportChangedExport()
@@ -130,54 +133,47 @@ void TForm1::askToImportChangedExport()
 void TForm1::showTitleList(const collection::ListUpdate& update)
 {
     if (update.hideView) {
-        findChild<QLabel*>(QStringLiteral("LBL_NumCollectionDVDP"))->setText(QStringLiteral("0"));
-        findChild<QLineEdit*>(QStringLiteral("EDT_IDDVDP"))->setText(QStringLiteral("0"));
-        setTitleViewVisible(false);
+        m_filmPages->cover()->collectionNumber()->setText(QStringLiteral("0"));
+        m_filmPages->data()->dvd().id->setText(QStringLiteral("0"));
+        m_filmPages->setTitleViewVisible(false);
     }
-    m_titleCombo->clear();
+    QComboBox* titles = m_search->titleCombo();
+    titles->clear();
     for (const std::string& listText : update.items) {
-        const std::string_view title = std::string_view(listText).substr(
-            std::min(listText.size(), std::size_t(kListKeyLength)));
-        m_titleCombo->addItem(fromWindows1252(title), QByteArray::fromStdString(listText));
+        titles->addItem(fromWindows1252(collection::shownTitleOf(listText)),
+                        QByteArray::fromStdString(listText));
     }
-}
-
-void TForm1::setTitleViewVisible(bool visible)
-{
-    for (const char* name : kViewControls)
-        findChild<QWidget*>(QLatin1String(name))->setVisible(visible);
-    // The cover's caption travels with the cover picture.
-    findChild<QWidget*>(QStringLiteral("IMG_CoverDVD"))->parentWidget()->setVisible(visible);
 }
 
 void TForm1::writeSearchText(const std::string& text)
 {
     // The choice already holds the refilled list; the box's own handler must not run again.
-    const QSignalBlocker blocker(m_searchEdit);
-    m_searchEdit->setText(fromWindows1252(text));
+    const QSignalBlocker blocker(m_search->searchEdit());
+    m_search->searchEdit()->setText(fromWindows1252(text));
 }
 
 void TForm1::showTitleChoice(const collection::TitleChoice& choice)
 {
+    const ravello::app::CoverPage& cover = *m_filmPages->cover();
+    const ravello::app::DataPage& dataPage = *m_filmPages->data();
     const QString number = QString::number(choice.collectionNumber);
-    findChild<QLabel*>(QStringLiteral("LBL_NumCollectionDVDP"))->setText(number);
-    findChild<QLineEdit*>(QStringLiteral("EDT_IDDVDP"))->setText(number);
+    cover.collectionNumber()->setText(number);
+    dataPage.dvd().id->setText(number);
     if (choice.occurrenceFieldsVisible) {
         const QString occurrence = QString::number(choice.occurrence);
-        findChild<QLabel*>(QStringLiteral("LBL_NumCollectionDVDP1"))->setText(occurrence);
-        auto* occurrenceEdit = findChild<QLineEdit*>(QStringLiteral("EDT_IDDVDP1"));
-        occurrenceEdit->setText(occurrence);
-        occurrenceEdit->setVisible(*choice.occurrenceFieldsVisible);
-        findChild<QWidget*>(QStringLiteral("LBL_IDDVDP1"))
-            ->setVisible(*choice.occurrenceFieldsVisible);
+        cover.occurrence()->setText(occurrence);
+        dataPage.occurrence()->setText(occurrence);
+        dataPage.occurrence()->setVisible(*choice.occurrenceFieldsVisible);
+        dataPage.occurrenceCaption()->setVisible(*choice.occurrenceFieldsVisible);
     }
     if (choice.occurrenceMaximum) {
-        const QSignalBlocker blocker(m_occurrenceSpin);
-        m_occurrenceSpin->setRange(1, *choice.occurrenceMaximum);
-        m_occurrenceSpin->setValue(1);
-        m_occurrenceSpin->setVisible(*choice.occurrenceMaximum >= 2);
+        QSpinBox* occurrenceSpin = m_search->occurrenceSpin();
+        const QSignalBlocker blocker(occurrenceSpin);
+        occurrenceSpin->setRange(1, *choice.occurrenceMaximum);
+        occurrenceSpin->setValue(1);
+        occurrenceSpin->setVisible(*choice.occurrenceMaximum >= 2);
     }
-    setTitleViewVisible(true);
+    m_filmPages->setTitleViewVisible(true);
     if (choice.searchText) {
         writeSearchText(*choice.searchText);
         showTitleList(choice.list);
@@ -200,24 +196,20 @@ void TForm1::showTitleView(const collection::TitleView& view)
         cover.load(QString::fromStdString(ravello::files::utf8FromPath(*view.coverFile)));
     if (cover.isNull())
         cover = notFoundPicture();
-    showPicture(findChild<QLabel*>(QStringLiteral("IMG_CoverDVD")), cover);
-    showPicture(findChild<QLabel*>(QStringLiteral("IMG_CoverDVD1")), cover);
-    findChild<QLineEdit*>(QStringLiteral("EDT_TitoloDVD"))->setText(fromWindows1252(view.title));
-    if (view.originalTitle) {
-        findChild<QLineEdit*>(QStringLiteral("EDT_TitoloOriDVD"))
-            ->setText(fromWindows1252(*view.originalTitle));
-    }
-    findChild<QLineEdit*>(QStringLiteral("EDT_AnnoDVD"))
-        ->setText(fromWindows1252(view.productionYear));
-    findChild<QLineEdit*>(QStringLiteral("EDT_DurataDVD"))
-        ->setText(fromWindows1252(view.runningTime));
-    findChild<QPlainTextEdit*>(QStringLiteral("EDT_SinossiDVD"))
-        ->setPlainText(fromWindows1252(view.overview));
+    const ravello::app::FilmFields& fields = m_filmPages->data()->dvd();
+    showPicture(m_filmPages->cover()->dvdCover(), cover);
+    showPicture(fields.cover, cover);
+    fields.title->setText(fromWindows1252(view.title));
+    if (view.originalTitle)
+        fields.originalTitle->setText(fromWindows1252(*view.originalTitle));
+    fields.year->setText(fromWindows1252(view.productionYear));
+    fields.runningTime->setText(fromWindows1252(view.runningTime));
+    fields.overview->setPlainText(fromWindows1252(view.overview));
 }
 
 void TForm1::EDT_CercaManualeChange()
 {
-    showTitleList(m_titleBrowser->searchTextChanged(toWindows1252(m_searchEdit->text())));
+    showTitleList(m_titleBrowser->searchTextChanged(toWindows1252(m_search->searchEdit()->text())));
 }
 
 void TForm1::BTN_AzzeraClick()
@@ -228,7 +220,7 @@ void TForm1::BTN_AzzeraClick()
 
 void TForm1::CBB_TitoliDVDPChange()
 {
-    const QByteArray listText = m_titleCombo->currentData().toByteArray();
+    const QByteArray listText = m_search->titleCombo()->currentData().toByteArray();
     if (listText.isEmpty())
         return;
     showTitleChoice(m_titleBrowser->chooseListItem(listText.toStdString()));
@@ -236,19 +228,20 @@ void TForm1::CBB_TitoliDVDPChange()
 
 void TForm1::SPN_NumeroChange()
 {
-    if (const auto choice = m_titleBrowser->chooseNumber(m_numberSpin->value()))
+    if (const auto choice = m_titleBrowser->chooseNumber(m_search->numberSpin()->value()))
         showTitleChoice(*choice);
 }
 
 void TForm1::SPN_Numero1Change()
 {
+    QSpinBox* occurrenceSpin = m_search->occurrenceSpin();
     const auto choice =
-        m_titleBrowser->chooseOccurrence(m_numberSpin->value(), m_occurrenceSpin->value());
+        m_titleBrowser->chooseOccurrence(m_search->numberSpin()->value(), occurrenceSpin->value());
     if (!choice)
         return;
     {
-        const QSignalBlocker blocker(m_occurrenceSpin);
-        m_occurrenceSpin->setValue(choice->occurrence);
+        const QSignalBlocker blocker(occurrenceSpin);
+        occurrenceSpin->setValue(choice->occurrence);
     }
     showTitleChoice(*choice);
 }
@@ -257,10 +250,11 @@ void TForm1::BTN_Cerca1Click()
 {
     const QString filter = message("MSG_ArchivioEsportato") + QStringLiteral("(*.xml);;") +
                            message("MSG_TuttiIFiles") + QStringLiteral("(*)");
+    QLineEdit* exportFileEdit = m_archive->exportFileEdit();
     const QString chosen =
-        QFileDialog::getOpenFileName(this, QString(), m_exportFileEdit->text(), filter);
+        QFileDialog::getOpenFileName(this, QString(), exportFileEdit->text(), filter);
     if (!chosen.isEmpty())
-        m_exportFileEdit->setText(QDir::toNativeSeparators(chosen));
+        exportFileEdit->setText(QDir::toNativeSeparators(chosen));
 }
 
 void TForm1::BTN_Cerca2Click()
@@ -275,7 +269,7 @@ void TForm1::BTN_Cerca2Click()
         return;
     const std::string folder =
         collection::folderOfChosenFile(QDir::toNativeSeparators(chosen).toStdString());
-    m_dvdProfilerFolderEdit->setText(QString::fromStdString(folder));
+    m_archive->dvdProfilerFolderEdit()->setText(QString::fromStdString(folder));
 }
 
 void TForm1::BTN_RielaboraClick()

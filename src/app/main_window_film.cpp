@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The main window's TMDb handlers: the film search and opening a film from its result.
+#include <array>
+#include <optional>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,9 +11,18 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/archive_page.h"
 #include "app/busy_scope.h"
+#include "app/cast_page.h"
+#include "app/cover_page.h"
 #include "app/credit_list_delegate.h"
+#include "app/data_page.h"
+#include "app/fetch_failure_text.h"
+#include "app/film_pages.h"
 #include "app/main_window.h"
+#include "app/photo_page.h"
+#include "app/program_page.h"
+#include "app/search_panel.h"
 #include "app/text_conversion.h"
 #include "core/files/path_text.h"
 #include "core/output/credit_line_text.h"
@@ -24,22 +36,23 @@ namespace tmdb = ravello::tmdb;
 using ravello::app::BusyScope;
 using ravello::app::CreditListDelegate;
 using ravello::app::fromWindows1252;
-using ravello::app::kRowBytesRole;
+using ravello::output::CreditList;
 
 namespace {
 
 constexpr int kResultItemHeight = 32;
 
-struct CreditListName
+// Each credit list with the film's rows it shows, in the order of TForm1::creditLists().
+struct CreditListRows
 {
-    const char* name;
-    ravello::output::CreditList kind;
+    CreditList kind;
+    std::vector<std::string> tmdb::CreditLists::*rows;
 };
-constexpr CreditListName kCreditLists[] = {
-    {"LST_CastMDB", ravello::output::CreditList::Cast},
-    {"LST_CrewMDB", ravello::output::CreditList::Crew},
-    {"LST_CastMDB2", ravello::output::CreditList::CastPhoto},
-    {"LST_CrewMDB2", ravello::output::CreditList::CrewPhoto},
+constexpr CreditListRows kCreditListRows[] = {
+    {CreditList::Cast, &tmdb::CreditLists::cast},
+    {CreditList::Crew, &tmdb::CreditLists::crew},
+    {CreditList::CastPhoto, &tmdb::CreditLists::castPhoto},
+    {CreditList::CrewPhoto, &tmdb::CreditLists::crewPhoto},
 };
 
 // Tahoma at 21 pixels, or a close sans-serif where it is missing.
@@ -62,24 +75,32 @@ void TForm1::connectFilmHandlers()
 {
     m_fetcher = std::make_unique<tmdb::Fetcher>();
     m_fetcher->setProgressCallback(&BusyScope::repaint);
-    auto* results = findChild<QListWidget*>(QStringLiteral("ListaFilmTrovati"));
+    QListWidget* results = m_programPage->results();
     results->setFont(resultFont());
     connect(results, &QListWidget::itemDoubleClicked, this, &TForm1::ListaFilmTrovatiDblClick);
-    connect(findChild<QPushButton*>(QStringLiteral("BTN_Cerca")), &QPushButton::clicked, this,
-            &TForm1::BTN_CercaClick);
-    const QPixmap marker = findChild<QLabel*>(QStringLiteral("IMG_Attore"))->pixmap();
-    for (const CreditListName& list : kCreditLists) {
-        auto* widget = findChild<QListWidget*>(QLatin1String(list.name));
-        widget->setItemDelegate(new CreditListDelegate(list.kind, marker, widget));
-        widget->setFont(CreditListDelegate::rowFont());
+    connect(m_search->searchButton(), &QPushButton::clicked, this, &TForm1::BTN_CercaClick);
+    const QPixmap marker = m_filmPages->photoMarker();
+    const std::array<QListWidget*, 4> lists = creditLists();
+    for (std::size_t index = 0; index < lists.size(); ++index) {
+        const CreditListRows& part = kCreditListRows[index];
+        lists[index]->setItemDelegate(new CreditListDelegate(
+            part.kind, m_shownFilm.credits.*part.rows, marker, lists[index]));
+        lists[index]->setFont(CreditListDelegate::rowFont());
     }
+}
+
+std::array<QListWidget*, 4> TForm1::creditLists() const
+{
+    const ravello::app::CastPage& cast = *m_filmPages->cast();
+    return {cast.castList(), cast.crewList(), m_filmPages->castPhotos()->list(),
+            m_filmPages->crewPhotos()->list()};
 }
 
 tmdb::Endpoint TForm1::currentEndpoint() const
 {
     ravello::settings::Settings current;
-    current.tmdbKey = m_keyEdit->text().trimmed().toStdString();
-    current.tmdbLanguage = m_tmdbLanguageBox->currentText().toStdString();
+    current.tmdbKey = m_archive->keyEdit()->text().trimmed().toStdString();
+    current.tmdbLanguage = m_archive->tmdbLanguageBox()->currentText().toStdString();
     return tmdb::Endpoint::fromSettings(current, m_hosts);
 }
 
@@ -95,24 +116,26 @@ void TForm1::BTN_CercaClick()
 {
     const tmdb::Endpoint endpoint = currentEndpoint();
     if (!endpoint.hasUsableKey()) {
-        showError(message("MSG_ChiaveNonDefinita"), QStringLiteral("Error"));
+        showError(message("MSG_ChiaveNonDefinita"), message("MSG_Errore"));
         return;
     }
     tmdb::SearchOutcome outcome;
     {
         const BusyScope busy(m_busy);
-        outcome = tmdb::searchFilms(endpoint, *m_fetcher, m_searchEdit->text().toStdString());
+        outcome =
+            tmdb::searchFilms(endpoint, *m_fetcher, m_search->searchEdit()->text().toStdString());
     }
     if (!outcome.fetch.ok()) {
-        showError(utf8(tmdb::failureMessage(outcome.fetch)), QStringLiteral("Error"));
+        showError(ravello::app::fetchFailureText(outcome.fetch, m_messages, m_languageIndex),
+                  message("MSG_Errore"));
         return;
     }
-    auto* results = findChild<QListWidget*>(QStringLiteral("ListaFilmTrovati"));
+    QListWidget* results = m_programPage->results();
     results->clear();
-    for (const std::string& line : outcome.lines) {
+    m_resultLines = outcome.lines;
+    for (const std::string& line : m_resultLines) {
         auto* item =
             new QListWidgetItem(fromWindows1252(tmdb::readResultLine(line).displayText).trimmed());
-        item->setData(kRowBytesRole, QByteArray::fromStdString(line));
         item->setSizeHint(QSize(0, kResultItemHeight));
         // The item carries its own font: a style sheet's repolish on a style change gives the
         // list back the font it had when first polished.
@@ -123,56 +146,57 @@ void TForm1::BTN_CercaClick()
 
 void TForm1::ListaFilmTrovatiDblClick()
 {
-    auto* results = findChild<QListWidget*>(QStringLiteral("ListaFilmTrovati"));
-    const QListWidgetItem* item = results->currentItem();
-    if (!item)
+    const int row = m_programPage->results()->currentRow();
+    if (row < 0 || static_cast<std::size_t>(row) >= m_resultLines.size())
         return;
-    const std::string line = item->data(kRowBytesRole).toByteArray().toStdString();
     const tmdb::Endpoint endpoint = currentEndpoint();
     tmdb::FilmCache cache(m_folders, endpoint, *m_fetcher);
     tmdb::FilmOpening opening;
     {
         const BusyScope busy(m_busy);
-        opening = cache.open(line);
+        opening = cache.open(m_resultLines[static_cast<std::size_t>(row)]);
     }
     showFilmOpening(opening);
     // The steps are independent, so each failure is told; one box says them all.
     QStringList failures;
     for (const tmdb::OpeningFailure& failure : opening.failures) {
-        const QString text = utf8(tmdb::failureMessage(failure.fetch));
+        const QString text =
+            ravello::app::fetchFailureText(failure.fetch, m_messages, m_languageIndex);
         if (!failures.contains(text))
             failures << text;
     }
     if (!failures.isEmpty()) {
         showError(failures.join(QStringLiteral("\n\n")),
-                  QString::fromLatin1(tmdb::failureTitle(opening.failures.front().step)));
+                  ravello::app::openingFailureTitle(opening.failures.front().step, m_messages,
+                                                    m_languageIndex));
     }
 }
 
 void TForm1::showFilmOpening(const tmdb::FilmOpening& opening)
 {
+    m_shownFilm.take(opening);
     showFilmCover(opening);
-    const tmdb::FilmDataPage& page = opening.dataPage;
-    findChild<QLineEdit*>(QStringLiteral("EDT_IDMDB"))->setText(utf8(page.filmId));
-    const std::pair<const char*, const std::optional<std::string>*> fields[] = {
-        {"EDT_TitoloMDB", &page.title},
-        {"EDT_TitoloOriMDB", &page.originalTitle},
-        {"EDT_AnnoMDB", &page.year},
-        {"EDT_DurataMDB", &page.runningTime}};
-    for (const auto& [name, value] : fields) {
+    showDataFields(opening.dataPage);
+    if (opening.credits)
+        fillCreditLists();
+}
+
+void TForm1::showDataFields(const tmdb::FilmDataPage& page)
+{
+    const ravello::app::FilmFields& fields = m_filmPages->data()->tmdb();
+    fields.id->setText(utf8(page.filmId));
+    // A field the opening did not bring keeps what its box shows.
+    const std::pair<QLineEdit*, const std::optional<std::string>*> edits[] = {
+        {fields.title, &page.title},
+        {fields.originalTitle, &page.originalTitle},
+        {fields.year, &page.year},
+        {fields.runningTime, &page.runningTime}};
+    for (const auto& [edit, value] : edits) {
         if (*value)
-            findChild<QLineEdit*>(QLatin1String(name))->setText(fromWindows1252(**value));
+            edit->setText(fromWindows1252(**value));
     }
-    if (page.overview) {
-        findChild<QPlainTextEdit*>(QStringLiteral("EDT_SinossiMDB"))
-            ->setPlainText(fromWindows1252(*page.overview));
-    }
-    if (opening.credits) {
-        fillCreditList("LST_CastMDB", opening.credits->cast);
-        fillCreditList("LST_CrewMDB", opening.credits->crew);
-        fillCreditList("LST_CastMDB2", opening.credits->castPhoto);
-        fillCreditList("LST_CrewMDB2", opening.credits->crewPhoto);
-    }
+    if (page.overview)
+        fields.overview->setPlainText(fromWindows1252(*page.overview));
 }
 
 void TForm1::showFilmCover(const tmdb::FilmOpening& opening)
@@ -186,38 +210,22 @@ void TForm1::showFilmCover(const tmdb::FilmOpening& opening)
     }
     if (cover.isNull())
         cover = notFoundPicture();
-    for (const char* name : {"IMG_CoverMDB", "IMG_CoverMDB1"}) {
-        auto* image = findChild<QLabel*>(QLatin1String(name));
+    for (QLabel* image : {m_filmPages->cover()->tmdbCover(), m_filmPages->data()->tmdb().cover}) {
         image->setPixmap(
             cover.scaled(image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
 }
 
-void TForm1::fillCreditList(const char* listName, const std::vector<std::string>& rows)
+void TForm1::fillCreditLists()
 {
-    auto* list = findChild<QListWidget*>(QLatin1String(listName));
-    const auto kind = std::find_if(std::begin(kCreditLists), std::end(kCreditLists),
-                                   [&](const CreditListName& entry) {
-                                       return std::string_view(entry.name) == listName;
-                                   })
-                          ->kind;
-    list->clear();
-    for (const std::string& row : rows) {
-        // The item's text is what the row shows, for the screen reader; the painting and the
-        // documents read the row's own bytes.
-        auto* item =
-            new QListWidgetItem(fromWindows1252(ravello::output::paintCreditRow(kind, row).text));
-        item->setData(kRowBytesRole, QByteArray::fromStdString(row));
-        list->addItem(item);
+    const std::array<QListWidget*, 4> lists = creditLists();
+    for (std::size_t index = 0; index < lists.size(); ++index) {
+        const CreditListRows& part = kCreditListRows[index];
+        lists[index]->clear();
+        // An item's text is what its row shows, for the screen reader; the painting and the
+        // documents read the film's rows.
+        for (const std::string& row : m_shownFilm.credits.*part.rows)
+            lists[index]->addItem(
+                fromWindows1252(ravello::output::paintCreditRow(part.kind, row).text));
     }
-}
-
-std::vector<std::string> TForm1::creditRows(const char* listName) const
-{
-    const auto* list = findChild<QListWidget*>(QLatin1String(listName));
-    std::vector<std::string> rows;
-    rows.reserve(static_cast<std::size_t>(list->count()));
-    for (int row = 0; row < list->count(); ++row)
-        rows.push_back(list->item(row)->data(kRowBytesRole).toByteArray().toStdString());
-    return rows;
 }

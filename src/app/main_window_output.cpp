@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: MIT
 // The main window's handlers that hand data to DVD Profiler through the clipboard: the cast
 // and crew documents, the photos, and single data fields.
-#include <QAbstractButton>
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 #include "app/busy_scope.h"
-#include "app/credit_list_delegate.h"
+#include "app/cast_page.h"
+#include "app/data_page.h"
+#include "app/fetch_failure_text.h"
+#include "app/film_pages.h"
 #include "app/main_window.h"
+#include "app/photo_page.h"
 #include "app/text_conversion.h"
 #include "core/files/path_text.h"
 #include "core/output/cast_information.h"
@@ -23,39 +26,25 @@
 namespace output = ravello::output;
 using ravello::app::BusyScope;
 using ravello::app::fromWindows1252;
-using ravello::app::kRowBytesRole;
 using ravello::app::toWindows1252;
-
-namespace {
-
-// The data fields whose click copies their whole text.
-constexpr const char* kCopiedFields[] = {"EDT_TitoloMDB", "EDT_TitoloOriMDB", "EDT_AnnoMDB",
-                                         "EDT_DurataMDB", "EDT_SinossiMDB"};
-
-bool isChecked(const QObject& window, const char* name)
-{
-    return window.findChild<QAbstractButton*>(QLatin1String(name))->isChecked();
-}
-
-} // namespace
 
 void TForm1::connectOutputHandlers()
 {
-    const std::pair<const char*, void (TForm1::*)()> buttons[] = {
-        {"Copy", &TForm1::CopyClick},
-        {"Button1", &TForm1::Button1Click},
-        {"BTN_CopiaPhoto", &TForm1::BTN_CopiaPhotoClick},
-        {"BTN_CopiaPhoto2", &TForm1::BTN_CopiaPhoto2Click}};
-    for (const auto& [name, handler] : buttons) {
-        connect(findChild<QAbstractButton*>(QLatin1String(name)), &QAbstractButton::clicked, this,
-                handler);
-    }
-    connect(findChild<QListWidget*>(QStringLiteral("LST_CastMDB2")),
-            &QListWidget::itemDoubleClicked, this, &TForm1::LST_CastMDB2DblClick);
-    connect(findChild<QListWidget*>(QStringLiteral("LST_CrewMDB2")),
-            &QListWidget::itemDoubleClicked, this, &TForm1::LST_CrewMDB2DblClick);
-    for (const char* name : kCopiedFields) {
-        QWidget* field = findChild<QWidget*>(QLatin1String(name));
+    const ravello::app::CastPage& cast = *m_filmPages->cast();
+    ravello::app::PhotoPage& castPhotos = *m_filmPages->castPhotos();
+    ravello::app::PhotoPage& crewPhotos = *m_filmPages->crewPhotos();
+    const std::pair<QPushButton*, void (TForm1::*)()> buttons[] = {
+        {cast.copyCast(), &TForm1::CopyClick},
+        {cast.copyCrew(), &TForm1::Button1Click},
+        {castPhotos.copyButton(), &TForm1::BTN_CopiaPhotoClick},
+        {crewPhotos.copyButton(), &TForm1::BTN_CopiaPhoto2Click}};
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, handler);
+    connect(castPhotos.list(), &QListWidget::itemDoubleClicked, this,
+            &TForm1::LST_CastMDB2DblClick);
+    connect(crewPhotos.list(), &QListWidget::itemDoubleClicked, this,
+            &TForm1::LST_CrewMDB2DblClick);
+    for (QWidget* field : m_filmPages->data()->copiedFields()) {
         // A plain text edit receives its mouse events on its viewport.
         if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
             memo->viewport()->installEventFilter(this);
@@ -78,38 +67,30 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::EDT_TitoloMDBClick(QWidget* field)
 {
-    for (const char* name : kCopiedFields) {
-        if (field->objectName() != QLatin1String(name))
-            continue;
-        if (auto* edit = qobject_cast<QLineEdit*>(field)) {
-            edit->selectAll();
-            QGuiApplication::clipboard()->setText(edit->text());
-        } else if (auto* memo = qobject_cast<QPlainTextEdit*>(field)) {
-            memo->selectAll();
-            QGuiApplication::clipboard()->setText(memo->toPlainText());
-        }
+    if (!m_filmPages->data()->copiedFields().contains(field))
         return;
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+        edit->selectAll();
+        QGuiApplication::clipboard()->setText(edit->text());
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(field)) {
+        memo->selectAll();
+        QGuiApplication::clipboard()->setText(memo->toPlainText());
     }
 }
 
 void TForm1::CopyClick()
 {
-    const std::string title =
-        toWindows1252(findChild<QLineEdit*>(QStringLiteral("EDT_TitoloMDB"))->text());
+    const std::string title = toWindows1252(m_filmPages->data()->tmdb().title->text());
     const std::string document =
-        output::buildCastInformationFromRows(title, creditRows("LST_CastMDB"));
+        output::buildCastInformationFromRows(title, m_shownFilm.credits.cast);
     QGuiApplication::clipboard()->setText(fromWindows1252(document));
 }
 
 void TForm1::Button1Click()
 {
-    const std::string title =
-        toWindows1252(findChild<QLineEdit*>(QStringLiteral("EDT_TitoloMDB"))->text());
-    const output::CrewGroups groups{isChecked(*this, "CBO_Fotografia"),
-                                    isChecked(*this, "CBO_Sound"), isChecked(*this, "CBO_Arte"),
-                                    isChecked(*this, "CBO_Altro")};
-    const std::string document =
-        output::buildCrewInformationFromRows(title, creditRows("LST_CrewMDB"), groups);
+    const std::string title = toWindows1252(m_filmPages->data()->tmdb().title->text());
+    const std::string document = output::buildCrewInformationFromRows(
+        title, m_shownFilm.credits.crew, m_filmPages->cast()->crewGroups());
     QGuiApplication::clipboard()->setText(fromWindows1252(document));
 }
 
@@ -124,12 +105,13 @@ void TForm1::LST_CrewMDB2DblClick()
 
 void TForm1::showPersonPhoto(bool crew)
 {
-    const auto* list =
-        findChild<QListWidget*>(QLatin1String(crew ? "LST_CrewMDB2" : "LST_CastMDB2"));
-    const QListWidgetItem* selected = list->currentItem();
-    if (!selected)
+    ravello::app::PhotoPage& page = *(crew ? m_filmPages->crewPhotos() : m_filmPages->castPhotos());
+    const std::vector<std::string>& rows =
+        crew ? m_shownFilm.credits.crewPhoto : m_shownFilm.credits.castPhoto;
+    const int selected = page.list()->currentRow();
+    if (selected < 0 || static_cast<std::size_t>(selected) >= rows.size())
         return;
-    const std::string row = selected->data(kRowBytesRole).toByteArray().toStdString();
+    const std::string& row = rows[static_cast<std::size_t>(selected)];
     const output::PhotoRequest request =
         crew ? output::photoRequestFromCrewRow(row) : output::photoRequestFromCastRow(row);
     output::PhotoCache cache(m_folders, currentEndpoint(), *m_fetcher);
@@ -138,9 +120,8 @@ void TForm1::showPersonPhoto(bool crew)
         const BusyScope busy(m_busy);
         result = cache.photo(crew ? output::PhotoList::Crew : output::PhotoList::Cast, request);
     }
-    const QString noImages = message("MSG_NessunaImmagine");
     if (result.problem == output::PhotoProblem::DownloadFailed) {
-        showError(QString::fromStdString(ravello::tmdb::failureMessage(result.fetch)),
+        showError(ravello::app::fetchFailureText(result.fetch, m_messages, m_languageIndex),
                   message("MSG_Errore"));
         return;
     }
@@ -151,13 +132,10 @@ void TForm1::showPersonPhoto(bool crew)
         output::PhotoCache::discard(result.file);
     }
     if (photo.isNull()) {
-        showError(noImages, message("MSG_Errore"));
+        showError(message("MSG_NessunaImmagine"), message("MSG_Errore"));
         return;
     }
-    (crew ? m_crewPhoto : m_castPhoto) = photo;
-    auto* image = findChild<QLabel*>(QLatin1String(crew ? "IMG_Crew" : "IMG_Cast"));
-    image->setPixmap(QPixmap::fromImage(photo).scaled(image->size(), Qt::KeepAspectRatio,
-                                                      Qt::SmoothTransformation));
+    page.showPhoto(photo);
 }
 
 void TForm1::copyPhoto(const QImage& photo)
@@ -169,9 +147,9 @@ void TForm1::copyPhoto(const QImage& photo)
 
 void TForm1::BTN_CopiaPhotoClick()
 {
-    copyPhoto(m_castPhoto);
+    copyPhoto(m_filmPages->castPhotos()->photo());
 }
 void TForm1::BTN_CopiaPhoto2Click()
 {
-    copyPhoto(m_crewPhoto);
+    copyPhoto(m_filmPages->crewPhotos()->photo());
 }

@@ -8,8 +8,10 @@
 
 #include "app/accessible_names.h"
 #include "app/main_window.h"
+#include "tests/app/named_child.h"
 #include "tests/support/temporary_folder.h"
 
+using ravello::testing::child;
 using ravello::testing::TemporaryFolder;
 
 namespace {
@@ -63,14 +65,6 @@ private:
     std::unique_ptr<TemporaryFolder> m_base;
     std::unique_ptr<TForm1> m_window;
 
-    QWidget* child(const char* name) const
-    {
-        auto* widget = m_window->findChild<QWidget*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control named %s", name);
-        return widget;
-    }
-
     Walk walkWindow() const
     {
         Walk seen;
@@ -80,7 +74,7 @@ private:
 
     void showPage(const char* tabs, int index)
     {
-        qobject_cast<QTabWidget*>(child(tabs))->setCurrentIndex(index);
+        qobject_cast<QTabWidget*>(child(*m_window, tabs))->setCurrentIndex(index);
         QCoreApplication::processEvents();
     }
 
@@ -127,12 +121,13 @@ private slots:
 
     void labelsNameTheControlsTheyDescribe()
     {
-        QCOMPARE(nameOf(child("EDT_CercaManuale")), QStringLiteral("Films to search"));
-        QCOMPARE(nameOf(child("ListaFilmTrovati")),
+        QCOMPARE(nameOf(child(*m_window, "EDT_CercaManuale")), QStringLiteral("Films to search"));
+        QCOMPARE(nameOf(child(*m_window, "ListaFilmTrovati")),
                  QStringLiteral("Titles found on The Movie Database"));
-        QCOMPARE(nameOf(child("CBB_TitoliDVDP")), QStringLiteral("Titles found in DVD Profiler"));
-        QVERIFY(!nameOf(child("SPN_Numero")).isEmpty());
-        QVERIFY(!nameOf(child("CHB_Copy")).isEmpty());
+        QCOMPARE(nameOf(child(*m_window, "CBB_TitoliDVDP")),
+                 QStringLiteral("Titles found in DVD Profiler"));
+        QVERIFY(!nameOf(child(*m_window, "SPN_Numero")).isEmpty());
+        QVERIFY(!nameOf(child(*m_window, "CHB_Copy")).isEmpty());
     }
 
     void picturesAndPanelsAreNamed()
@@ -140,32 +135,33 @@ private slots:
         for (const char* name :
              {"IMG_CoverMDB", "IMG_CoverMDB1", "IMG_Cast", "IMG_Crew", "PAN_PannelloRicerca",
               "PAN_PannelloTitoliTrovati", "Panel1", "PAN_DatiMDB", "PAN_Menu", "MEM_API"})
-            QVERIFY2(!nameOf(child(name)).isEmpty(), name);
-        QCOMPARE(nameOf(child("IMG_CoverMDB")), QStringLiteral("TMDb Cover"));
-        QCOMPARE(nameOf(child("IMG_CoverMDB1")), QStringLiteral("Film cover"));
+            QVERIFY2(!nameOf(child(*m_window, name)).isEmpty(), name);
+        QCOMPARE(nameOf(child(*m_window, "IMG_CoverMDB")), QStringLiteral("TMDb Cover"));
+        QCOMPARE(nameOf(child(*m_window, "IMG_CoverMDB1")), QStringLiteral("Film cover"));
     }
 
     void controlsSharingACaptionAreToldApart()
     {
-        QCOMPARE(qobject_cast<QAbstractButton*>(child("Copy"))->text(),
-                 qobject_cast<QAbstractButton*>(child("Button1"))->text());
-        QCOMPARE(nameOf(child("Copy")), QStringLiteral("Copy cast"));
-        QCOMPARE(nameOf(child("Button1")), QStringLiteral("Copy crew"));
-        QCOMPARE(nameOf(child("BTN_CopiaPhoto")), QStringLiteral("Copy photo"));
-        QCOMPARE(nameOf(child("BTN_CopiaPhoto2")), QStringLiteral("Copy photo"));
-        QVERIFY(nameOf(child("BTN_Cerca1")) != nameOf(child("BTN_Cerca2")));
-        QVERIFY(nameOf(child("LST_CastMDB")) != nameOf(child("LST_CastMDB2")));
+        QCOMPARE(qobject_cast<QAbstractButton*>(child(*m_window, "Copy"))->text(),
+                 qobject_cast<QAbstractButton*>(child(*m_window, "Button1"))->text());
+        QCOMPARE(nameOf(child(*m_window, "Copy")), QStringLiteral("Copy cast"));
+        QCOMPARE(nameOf(child(*m_window, "Button1")), QStringLiteral("Copy crew"));
+        QCOMPARE(nameOf(child(*m_window, "BTN_CopiaPhoto")), QStringLiteral("Copy photo"));
+        QCOMPARE(nameOf(child(*m_window, "BTN_CopiaPhoto2")), QStringLiteral("Copy photo"));
+        QVERIFY(nameOf(child(*m_window, "BTN_Cerca1")) != nameOf(child(*m_window, "BTN_Cerca2")));
+        QVERIFY(nameOf(child(*m_window, "LST_CastMDB")) !=
+                nameOf(child(*m_window, "LST_CastMDB2")));
     }
 
     void namesFollowTheInterfaceLanguage()
     {
-        qobject_cast<QAbstractButton*>(child("BTN_Italiano"))->click();
-        QCOMPARE(nameOf(child("EDT_CercaManuale")), QStringLiteral("Film da cercare"));
-        QCOMPARE(nameOf(child("Copy")), QStringLiteral("Copia cast"));
+        qobject_cast<QAbstractButton*>(child(*m_window, "BTN_Italiano"))->click();
+        QCOMPARE(nameOf(child(*m_window, "EDT_CercaManuale")), QStringLiteral("Film da cercare"));
+        QCOMPARE(nameOf(child(*m_window, "Copy")), QStringLiteral("Copia cast"));
         QVERIFY(walkWindow().unnamed.isEmpty());
-        qobject_cast<QAbstractButton*>(child("BTN_Tedesco"))->click();
-        QCOMPARE(nameOf(child("EDT_CercaManuale")), QStringLiteral("Films to search"));
-        QCOMPARE(nameOf(child("Copy")), QStringLiteral("Copy cast"));
+        qobject_cast<QAbstractButton*>(child(*m_window, "BTN_Tedesco"))->click();
+        QCOMPARE(nameOf(child(*m_window, "EDT_CercaManuale")), QStringLiteral("Films to search"));
+        QCOMPARE(nameOf(child(*m_window, "Copy")), QStringLiteral("Copy cast"));
     }
 
     void mnemonicsAreNotRead()

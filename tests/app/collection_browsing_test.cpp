@@ -11,8 +11,10 @@
 #include <QtTest>
 
 #include "app/main_window.h"
+#include "tests/app/named_child.h"
 #include "tests/support/temporary_folder.h"
 
+using ravello::testing::child;
 using ravello::testing::fixturePath;
 using ravello::testing::TemporaryFolder;
 using ravello::testing::writeFileBytes;
@@ -36,14 +38,6 @@ private:
         writeFileBytes(settingsFile(), "[Dati]\nFileAppoggioDVDP=" + m_export.string() +
                                            "\nPathDatabaseDVDP=" + m_base->path().string() + "\n" +
                                            databaseSection);
-    }
-
-    template <typename Widget> static Widget* child(const TForm1& window, const char* name)
-    {
-        auto* widget = window.findChild<Widget*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control named %s", name);
-        return widget;
     }
 
     static QStringList comboTitles(const TForm1& window)

@@ -12,9 +12,11 @@
 #include <QtTest>
 
 #include "app/main_window.h"
+#include "tests/app/named_child.h"
 #include "tests/support/fake_tmdb_server.h"
 #include "tests/support/temporary_folder.h"
 
+using ravello::testing::child;
 using ravello::testing::FakeTmdbServer;
 using ravello::testing::TemporaryFolder;
 
@@ -29,23 +31,15 @@ private:
     std::unique_ptr<TForm1> m_window;
     QStringList m_errors;
 
-    template <typename Widget> Widget* child(const char* name) const
-    {
-        auto* widget = m_window->findChild<Widget*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control named %s", name);
-        return widget;
-    }
-
     void search(const QString& text)
     {
-        child<QLineEdit>("EDT_CercaManuale")->setText(text);
-        child<QAbstractButton>("BTN_Cerca")->click();
+        child<QLineEdit>(*m_window, "EDT_CercaManuale")->setText(text);
+        child<QAbstractButton>(*m_window, "BTN_Cerca")->click();
     }
 
     void openResult(int row)
     {
-        auto* results = child<QListWidget>("ListaFilmTrovati");
+        auto* results = child<QListWidget>(*m_window, "ListaFilmTrovati");
         results->setCurrentRow(row);
         m_window->ListaFilmTrovatiDblClick();
     }
@@ -66,7 +60,8 @@ private slots:
                                             ravello::tmdb::Hosts{m_server->url(), m_server->url()});
         m_window->FormActivate();
         m_window->setErrorShower([this](const QString& text, const QString&) { m_errors << text; });
-        child<QLineEdit>("EDT_Key")->setText(QStringLiteral("0123456789abcdef0123456789abcdef"));
+        child<QLineEdit>(*m_window, "EDT_Key")
+            ->setText(QStringLiteral("0123456789abcdef0123456789abcdef"));
     }
 
     void cleanup()
@@ -78,7 +73,7 @@ private slots:
     void searchListsTitlesAndYears()
     {
         search(QStringLiteral("Sample Film"));
-        auto* results = child<QListWidget>("ListaFilmTrovati");
+        auto* results = child<QListWidget>(*m_window, "ListaFilmTrovati");
         QCOMPARE(results->count(), 4); // one result has no release date
         QCOMPARE(results->item(0)->text(), QStringLiteral("Sample Film (2004)"));
         QVERIFY(m_errors.isEmpty());
@@ -86,7 +81,7 @@ private slots:
 
     void searchWithoutAKeyAsksForOne()
     {
-        child<QLineEdit>("EDT_Key")->setText(QStringLiteral("abc"));
+        child<QLineEdit>(*m_window, "EDT_Key")->setText(QStringLiteral("abc"));
         search(QStringLiteral("Sample Film"));
         QCOMPARE(m_errors.size(), 1);
         QVERIFY(m_errors.front().startsWith(QStringLiteral("Undefined TDMB key")));
@@ -100,7 +95,7 @@ private slots:
         search(QStringLiteral("Other"));
         QCOMPARE(m_errors.size(), 1);
         QVERIFY(m_errors.front().contains(QStringLiteral("401")));
-        QCOMPARE(child<QListWidget>("ListaFilmTrovati")->count(), 4);
+        QCOMPARE(child<QListWidget>(*m_window, "ListaFilmTrovati")->count(), 4);
     }
 
     void openingFillsThePagesAndTheSecondOpeningMakesNoRequest()
@@ -108,13 +103,14 @@ private slots:
         search(QStringLiteral("Sample Film"));
         openResult(0);
         QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join(QLatin1Char('\n'))));
-        QCOMPARE(child<QLineEdit>("EDT_TitoloMDB")->text(), QStringLiteral("Sample Film"));
-        QCOMPARE(child<QLineEdit>("EDT_IDMDB")->text(), QStringLiteral("4321"));
-        QVERIFY(!child<QLabel>("IMG_CoverMDB")->pixmap().isNull());
-        QVERIFY(child<QListWidget>("LST_CastMDB")->count() > 0);
-        QCOMPARE(child<QListWidget>("LST_CastMDB")->count(),
-                 child<QListWidget>("LST_CastMDB2")->count());
-        QVERIFY(child<QListWidget>("LST_CrewMDB")->count() > 0);
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_TitoloMDB")->text(),
+                 QStringLiteral("Sample Film"));
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_IDMDB")->text(), QStringLiteral("4321"));
+        QVERIFY(!child<QLabel>(*m_window, "IMG_CoverMDB")->pixmap().isNull());
+        QVERIFY(child<QListWidget>(*m_window, "LST_CastMDB")->count() > 0);
+        QCOMPARE(child<QListWidget>(*m_window, "LST_CastMDB")->count(),
+                 child<QListWidget>(*m_window, "LST_CastMDB2")->count());
+        QVERIFY(child<QListWidget>(*m_window, "LST_CrewMDB")->count() > 0);
 
         const std::size_t requests = m_server->requestCount();
         openResult(0);
@@ -125,12 +121,12 @@ private slots:
     {
         search(QStringLiteral("Sample Film"));
         openResult(0);
-        child<QAbstractButton>("Copy")->click();
+        child<QAbstractButton>(*m_window, "Copy")->click();
         const QString cast = QGuiApplication::clipboard()->text();
         QVERIFY(cast.contains(QStringLiteral("<CastInformation>")));
         QVERIFY(cast.contains(QStringLiteral("Sample Film")));
         QVERIFY(cast.contains(QStringLiteral("\r\n")));
-        child<QAbstractButton>("Button1")->click();
+        child<QAbstractButton>(*m_window, "Button1")->click();
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("<CrewInformation>")));
     }
 
@@ -139,17 +135,17 @@ private slots:
         search(QStringLiteral("Sample Film"));
         openResult(0);
         QGuiApplication::clipboard()->clear();
-        child<QAbstractButton>("BTN_CopiaPhoto")->click();
+        child<QAbstractButton>(*m_window, "BTN_CopiaPhoto")->click();
         QVERIFY(QGuiApplication::clipboard()->image().isNull());
 
-        child<QListWidget>("LST_CastMDB2")->setCurrentRow(0);
+        child<QListWidget>(*m_window, "LST_CastMDB2")->setCurrentRow(0);
         m_window->LST_CastMDB2DblClick();
         QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join(QLatin1Char('\n'))));
-        QVERIFY(!child<QLabel>("IMG_Cast")->pixmap().isNull());
-        child<QAbstractButton>("BTN_CopiaPhoto")->click();
+        QVERIFY(!child<QLabel>(*m_window, "IMG_Cast")->pixmap().isNull());
+        child<QAbstractButton>(*m_window, "BTN_CopiaPhoto")->click();
         QVERIFY(!QGuiApplication::clipboard()->image().isNull());
 
-        child<QListWidget>("LST_CastMDB2")->setCurrentRow(1); // a person without a photo
+        child<QListWidget>(*m_window, "LST_CastMDB2")->setCurrentRow(1); // a person without a photo
         m_window->LST_CastMDB2DblClick();
         QCOMPARE(m_errors, QStringList{QStringLiteral("There are no images for this profile")});
     }
@@ -158,15 +154,16 @@ private slots:
     {
         search(QStringLiteral("Sample Film"));
         openResult(0);
-        auto* overview = child<QPlainTextEdit>("EDT_SinossiMDB");
+        auto* overview = child<QPlainTextEdit>(*m_window, "EDT_SinossiMDB");
         overview->setPlainText(QStringLiteral("line one\nline two"));
         QTest::mouseClick(overview->viewport(), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("line one\nline two"));
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-        QTest::mouseClick(child<QLineEdit>("EDT_IDMDB"), Qt::LeftButton);
+        QTest::mouseClick(child<QLineEdit>(*m_window, "EDT_IDMDB"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
-        QTest::mouseClick(child<QLineEdit>("EDT_AnnoMDB"), Qt::LeftButton);
-        QCOMPARE(QGuiApplication::clipboard()->text(), child<QLineEdit>("EDT_AnnoMDB")->text());
+        QTest::mouseClick(child<QLineEdit>(*m_window, "EDT_AnnoMDB"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 child<QLineEdit>(*m_window, "EDT_AnnoMDB")->text());
     }
 };
 

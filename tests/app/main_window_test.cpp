@@ -12,8 +12,10 @@
 
 #include "app/accessible_names.h"
 #include "app/main_window.h"
+#include "tests/app/named_child.h"
 #include "tests/support/temporary_folder.h"
 
+using ravello::testing::child;
 using ravello::testing::readFileBytes;
 using ravello::testing::TemporaryFolder;
 using ravello::testing::writeFileBytes;
@@ -26,14 +28,6 @@ private:
     std::unique_ptr<TemporaryFolder> m_base;
 
     std::unique_ptr<TForm1> makeWindow() { return std::make_unique<TForm1>(m_base->path()); }
-
-    template <typename Widget> static Widget* child(const TForm1& window, const char* name)
-    {
-        auto* widget = window.findChild<Widget*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control named %s", name);
-        return widget;
-    }
 
     std::filesystem::path settingsFile() const
     {

@@ -15,10 +15,12 @@
 
 #include "app/main_window.h"
 #include "app/visual_styles.h"
+#include "tests/app/named_child.h"
 #include "tests/support/fake_tmdb_server.h"
 #include "tests/support/temporary_folder.h"
 
 namespace fs = std::filesystem;
+using ravello::testing::child;
 using ravello::testing::FakeTmdbServer;
 using ravello::testing::TemporaryFolder;
 
@@ -49,15 +51,10 @@ class Photographer
 public:
     Photographer(TForm1& window, fs::path folder) : m_window(window), m_folder(std::move(folder)) {}
 
-    template <typename Widget> Widget* child(const char* name) const
+    void showFilmPage(int index)
     {
-        auto* widget = m_window.findChild<Widget*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control named %s", name);
-        return widget;
+        child<QTabWidget>(m_window, "PAG_Pagine")->setCurrentIndex(index);
     }
-
-    void showFilmPage(int index) { child<QTabWidget>("PAG_Pagine")->setCurrentIndex(index); }
 
     QPixmap take(const QString& name)
     {
@@ -85,15 +82,15 @@ private:
 void walkTheRoad(TForm1& window, Photographer& camera)
 {
     camera.take(QStringLiteral("01-title-list"));
-    auto* titles = camera.child<QComboBox>("CBB_TitoliDVDP");
+    auto* titles = child<QComboBox>(window, "CBB_TitoliDVDP");
     const int picked = titles->findText(QLatin1String(kPickedTitle), Qt::MatchContains);
     titles->setCurrentIndex(picked);
     emit titles->activated(picked);
     camera.take(QStringLiteral("02-title-picked"));
-    camera.child<QLineEdit>("EDT_CercaManuale")->setText(QLatin1String(kSearchText));
-    camera.child<QAbstractButton>("BTN_Cerca")->click();
+    child<QLineEdit>(window, "EDT_CercaManuale")->setText(QLatin1String(kSearchText));
+    child<QAbstractButton>(window, "BTN_Cerca")->click();
     camera.take(QStringLiteral("03-search"));
-    camera.child<QListWidget>("ListaFilmTrovati")->setCurrentRow(0);
+    child<QListWidget>(window, "ListaFilmTrovati")->setCurrentRow(0);
     window.ListaFilmTrovatiDblClick();
     camera.take(QStringLiteral("04-film-cover"));
     camera.showFilmPage(1);
@@ -101,15 +98,15 @@ void walkTheRoad(TForm1& window, Photographer& camera)
     camera.showFilmPage(2);
     camera.take(QStringLiteral("06-cast-and-crew"));
     camera.showFilmPage(3);
-    camera.child<QListWidget>("LST_CastMDB2")->setCurrentRow(0);
+    child<QListWidget>(window, "LST_CastMDB2")->setCurrentRow(0);
     window.LST_CastMDB2DblClick();
     camera.take(QStringLiteral("07-cast-photo"));
-    camera.child<QTabWidget>("Pagine")->setCurrentIndex(1);
-    camera.child<QTabWidget>("CONF_Pagine")->setCurrentIndex(1);
+    child<QTabWidget>(window, "Pagine")->setCurrentIndex(1);
+    child<QTabWidget>(window, "CONF_Pagine")->setCurrentIndex(1);
     camera.take(QStringLiteral("08-settings"));
-    camera.child<QTabWidget>("CONF_Pagine")->setCurrentIndex(2);
+    child<QTabWidget>(window, "CONF_Pagine")->setCurrentIndex(2);
     camera.take(QStringLiteral("09-styles"));
-    camera.child<QTabWidget>("Pagine")->setCurrentIndex(0);
+    child<QTabWidget>(window, "Pagine")->setCurrentIndex(0);
 }
 
 // Every style's picture a quarter of its size, five to a row, each with its name below.

@@ -11,10 +11,12 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/visual_styles.h"
+#include "tests/app/named_child.h"
 #include "tests/support/temporary_folder.h"
 
 using ravello::app::applyVisualStyle;
 using ravello::app::visualStyleNames;
+using ravello::testing::child;
 using ravello::testing::readFileBytes;
 using ravello::testing::TemporaryFolder;
 using ravello::testing::writeFileBytes;
@@ -57,7 +59,7 @@ private:
 
     static void chooseStyle(TForm1& window, const QString& name)
     {
-        auto* styles = window.findChild<QListWidget*>(QStringLiteral("CONF_PROG_LIS_Lista_Stili"));
+        auto* styles = child<QListWidget>(window, "CONF_PROG_LIS_Lista_Stili");
         const auto items = styles->findItems(name, Qt::MatchExactly);
         QCOMPARE(items.size(), 1);
         styles->setCurrentItem(items.front());
@@ -90,7 +92,7 @@ private slots:
     {
         auto window = makeWindow();
         QCOMPARE(window->currentStyleName(), QStringLiteral("Glow"));
-        auto* styles = window->findChild<QListWidget*>(QStringLiteral("CONF_PROG_LIS_Lista_Stili"));
+        auto* styles = child<QListWidget>(*window, "CONF_PROG_LIS_Lista_Stili");
         QCOMPARE(styles->count(), 20);
         QStringList shown;
         for (int row = 0; row < styles->count(); ++row)
@@ -112,7 +114,7 @@ private slots:
             QCOMPARE(window->currentStyleName(), name);
             QCoreApplication::processEvents();
             for (const char* control : controls) {
-                const QWidget& widget = *window->findChild<QWidget*>(QLatin1String(control));
+                const QWidget& widget = *child(*window, control);
                 // The platform look shows the desktop's own colours, whatever they are.
                 if (name == QLatin1String(ravello::app::kSystemStyle))
                     QCOMPARE(widget.palette().color(QPalette::Base),
@@ -179,7 +181,7 @@ private slots:
             QVERIFY(qApp->styleSheet().isEmpty());
             QCOMPARE(QApplication::style()->name(), m_platformStyle);
             QCOMPARE(QApplication::palette(), QApplication::style()->standardPalette());
-            window->findChild<QAbstractButton*>(QStringLiteral("BTN_Esci"))->click();
+            child<QAbstractButton>(*window, "BTN_Esci")->click();
         }
         QVERIFY(readFileBytes(settingsFile()).find("Tema=Windows") != std::string::npos);
         auto reopened = makeWindow();

@@ -7,8 +7,10 @@
 #include <QtTest>
 
 #include "app/main_window.h"
+#include "tests/app/named_child.h"
 #include "tests/support/temporary_folder.h"
 
+using ravello::testing::child;
 using ravello::testing::fixturePath;
 using ravello::testing::TemporaryFolder;
 using ravello::testing::writeFileBytes;
@@ -22,14 +24,6 @@ class WindowLayoutTest : public QObject
 private:
     std::unique_ptr<TemporaryFolder> m_base;
     std::unique_ptr<TForm1> m_window;
-
-    QWidget* child(const char* name) const
-    {
-        auto* widget = m_window->findChild<QWidget*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control named %s", name);
-        return widget;
-    }
 
 private slots:
     void init()
@@ -55,13 +49,13 @@ private slots:
 
     void theStoredSizeHoldsWithLongTitlesLoaded()
     {
-        QVERIFY(qobject_cast<QComboBox*>(child("CBB_TitoliDVDP"))->count() > 0);
+        QVERIFY(qobject_cast<QComboBox*>(child(*m_window, "CBB_TitoliDVDP"))->count() > 0);
         const QSize smallest = m_window->minimumSizeHint();
         QVERIFY2(smallest.width() <= 1056, qPrintable(QString::number(smallest.width())));
         QVERIFY2(smallest.height() <= 1036, qPrintable(QString::number(smallest.height())));
         QCOMPARE(m_window->size(), QSize(1056, 1036));
         for (int page = 0; page < 2; ++page) {
-            qobject_cast<QTabWidget*>(child("Pagine"))->setCurrentIndex(page);
+            qobject_cast<QTabWidget*>(child(*m_window, "Pagine"))->setCurrentIndex(page);
             QCoreApplication::processEvents();
             QCOMPARE(m_window->size(), QSize(1056, 1036));
         }
@@ -69,14 +63,14 @@ private slots:
 
     void listsAndPagesGrowWithTheWindow()
     {
-        const QSize results = child("ListaFilmTrovati")->size();
-        const QSize pages = child("PAG_Pagine")->size();
+        const QSize results = child(*m_window, "ListaFilmTrovati")->size();
+        const QSize pages = child(*m_window, "PAG_Pagine")->size();
         m_window->resize(1400, 1200);
         QCoreApplication::processEvents();
-        QVERIFY(child("ListaFilmTrovati")->height() > results.height());
-        QVERIFY(child("PAG_Pagine")->width() > pages.width());
-        QVERIFY(child("PAG_Pagine")->height() > pages.height());
-        QVERIFY(child("EDT_CercaManuale")->width() > 300);
+        QVERIFY(child(*m_window, "ListaFilmTrovati")->height() > results.height());
+        QVERIFY(child(*m_window, "PAG_Pagine")->width() > pages.width());
+        QVERIFY(child(*m_window, "PAG_Pagine")->height() > pages.height());
+        QVERIFY(child(*m_window, "EDT_CercaManuale")->width() > 300);
     }
 };
 

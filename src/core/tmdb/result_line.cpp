@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/tmdb/result_line.h"
 
-
 #include "core/text/text_fields.h"
 #include "core/text/text_normaliser.h"
 #include "core/tmdb/json_document.h"

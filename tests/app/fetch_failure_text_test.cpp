@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include <QtTest>
+
+#include "app/fetch_failure_text.h"
+
+using ravello::app::fetchFailureText;
+using ravello::app::MessageTable;
+using ravello::app::openingFailureTitle;
+using ravello::tmdb::FetchProblem;
+using ravello::tmdb::FetchResult;
+using ravello::tmdb::OpeningStep;
+
+namespace {
+
+constexpr int kItalian = 0;
+constexpr int kEnglish = 1;
+constexpr int kGerman = 3;
+
+FetchResult failed(FetchProblem problem, long httpStatus = 0, const char* statusMessage = "")
+{
+    FetchResult result;
+    result.problem = problem;
+    result.httpStatus = httpStatus;
+    result.tmdbStatusMessage = statusMessage;
+    result.transportError = {7, "Couldn't connect to server"};
+    return result;
+}
+
+} // namespace
+
+// The texts of a failed retrieval, which the window composes from the interface texts.
+class FetchFailureTextTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    MessageTable m_messages;
+
+private slots:
+    void initTestCase() { m_messages.fill(); }
+
+    void eachProblemHasItsText_data()
+    {
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<int>("httpStatus");
+        QTest::addColumn<QString>("statusMessage");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* name, FetchProblem problem, int status,
+                            const char* statusMessage, const char* text) {
+            QTest::newRow(name) << static_cast<int>(problem) << status
+                                << QString::fromUtf8(statusMessage) << QString::fromUtf8(text);
+        };
+        row("none", FetchProblem::None, 200, "", "");
+        row("session", FetchProblem::Session, 0, "", "Connection Failed or Syntax error");
+        row("transport", FetchProblem::Transport, 0, "", "Failed to open URL\nError No:7");
+        row("status with TMDb's message", FetchProblem::HttpStatus, 401, "Invalid API key",
+            "TMDb answered with HTTP status 401: Invalid API key");
+        row("status alone", FetchProblem::HttpStatus, 502, "",
+            "TMDb answered with HTTP status 502");
+        row("not JSON", FetchProblem::NotJson, 200, "",
+            "TMDb's answer is not a JSON document (HTTP status 200)");
+        row("too large", FetchProblem::TooLarge, 200, "", "TMDb's answer is too large");
+        row("file", FetchProblem::File, 200, "", "The answer could not be written to the cache");
+    }
+
+    void eachProblemHasItsText()
+    {
+        QFETCH(int, problem);
+        QFETCH(int, httpStatus);
+        QFETCH(QString, statusMessage);
+        QFETCH(QString, text);
+        const FetchResult result = failed(static_cast<FetchProblem>(problem), httpStatus,
+                                          statusMessage.toUtf8().constData());
+        QCOMPARE(fetchFailureText(result, m_messages, kEnglish), text);
+        QCOMPARE(fetchFailureText(result, m_messages, kGerman), text);
+    }
+
+    void italianTextsKeepTheDetail()
+    {
+        QCOMPARE(fetchFailureText(failed(FetchProblem::HttpStatus, 404, "Not found"), m_messages,
+                                  kItalian),
+                 QStringLiteral("TMDb ha risposto con stato HTTP 404: Not found"));
+    }
+
+    void theCoverBoxIsTitledInEnglishTheOthersInItalian()
+    {
+        QCOMPARE(openingFailureTitle(OpeningStep::Cover, m_messages, kEnglish),
+                 QStringLiteral("Error"));
+        QCOMPARE(openingFailureTitle(OpeningStep::Details, m_messages, kEnglish),
+                 QStringLiteral("Errore"));
+        QCOMPARE(openingFailureTitle(OpeningStep::Credits, m_messages, kEnglish),
+                 QStringLiteral("Errore"));
+    }
+};
+
+QTEST_GUILESS_MAIN(FetchFailureTextTest)
+#include "fetch_failure_text_test.moc"
