@@ -194,6 +194,7 @@ ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) co
 {
     static const std::regex details(R"(/3/movie/(\d+))");
     static const std::regex credits(R"(/3/movie/(\d+)/credits)");
+    static const std::regex person(R"(/3/person/(\d+))");
     static const std::regex image(R"(/t/p/original/(.+))");
     std::smatch match;
     std::optional<std::string> body;
@@ -207,6 +208,8 @@ ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) co
         body = readFixture(m_fixtures / "movie" / (match[1].str() + ".json"));
     } else if (std::regex_match(request.path, match, credits)) {
         body = readFixture(m_fixtures / "movie" / (match[1].str() + "_credits.json"));
+    } else if (std::regex_match(request.path, match, person)) {
+        body = readFixture(m_fixtures / "person" / (match[1].str() + ".json"));
     } else if (std::regex_match(request.path, match, image) && isPlainName(match[1].str())) {
         body = readFixture(m_fixtures / "images" / match[1].str());
         answer.contentType = "image/jpeg";
