@@ -108,9 +108,9 @@ void TForm1::Button1Click()
     const output::CrewGroups groups{isChecked(*this, "CBO_Fotografia"),
                                     isChecked(*this, "CBO_Sound"), isChecked(*this, "CBO_Arte"),
                                     isChecked(*this, "CBO_Altro")};
-    const std::string document =
-        output::buildCrewInformationFromRows(title, creditRows("LST_CrewMDB"), groups);
-    QGuiApplication::clipboard()->setText(fromWindows1252(document));
+    const output::CrewDocument document = output::buildCrewInformationFromRows(
+        title, creditRows("LST_CrewMDB"), output::CrewMapping::builtIn(), groups);
+    QGuiApplication::clipboard()->setText(fromWindows1252(document.text));
 }
 
 void TForm1::LST_CastMDB2DblClick()

@@ -8,8 +8,17 @@
 #include "core/tmdb/endpoint.h"
 #include "core/tmdb/fetcher.h"
 #include "core/tmdb/film_cache.h"
+#include "core/tmdb/person_cache.h"
 
 namespace ravello::cli {
+namespace {
+
+tmdb::Endpoint endpointOf(const CliContext& context)
+{
+    return tmdb::Endpoint::fromSettings(settings::loadSettings(context.folders.settingsFile()));
+}
+
+} // namespace
 
 std::optional<std::int32_t> parseIdentifier(std::string_view text)
 {
@@ -23,8 +32,7 @@ std::optional<std::int32_t> parseIdentifier(std::string_view text)
 
 std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32_t filmId)
 {
-    const auto settings = settings::loadSettings(context.folders.settingsFile());
-    const auto endpoint = tmdb::Endpoint::fromSettings(settings);
+    const tmdb::Endpoint endpoint = endpointOf(context);
     tmdb::Fetcher fetcher;
     tmdb::FilmCache cache(context.folders, endpoint, fetcher);
     // No poster address: the documents need no cover, and a cached one is simply left alone.
@@ -40,6 +48,20 @@ std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32
     if (failed || !opening.credits)
         return std::nullopt;
     return FilmCredits{opening.dataPage.title.value_or(""), std::move(*opening.credits)};
+}
+
+std::vector<int> birthYearsOfRows(const CliContext& context, output::PhotoList list,
+                                  const std::vector<std::string>& photoRows)
+{
+    const tmdb::Endpoint endpoint = endpointOf(context);
+    tmdb::BatchFetcher fetcher;
+    tmdb::PersonCache cache(context.folders, endpoint, fetcher);
+    const std::vector<std::int32_t> people = output::personNumbersOf(list, photoRows);
+    const tmdb::BirthYears found = cache.birthYears(people);
+    if (found.failed > 0)
+        context.err << "ravello-cli: warning: the birth year of " << found.failed << " of "
+                    << found.years.size() << " people could not be had; they are written as 0\n";
+    return found.yearsOf(people);
 }
 
 } // namespace ravello::cli
