@@ -73,6 +73,9 @@ FakeTmdbServer::FakeTmdbServer(fs::path fixtures, int port)
     m_server->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
         handle(request, response);
     });
+    // The server writes an answer's headers and body apart: without this the body of an
+    // answer on a kept connection waits for the client's delayed acknowledgement (some 40 ms).
+    m_server->set_tcp_nodelay(true);
     m_port = port == 0 ? m_server->bind_to_any_port("127.0.0.1")
                        : (m_server->bind_to_port("127.0.0.1", port) ? port : -1);
     if (m_port <= 0)
