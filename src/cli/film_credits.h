@@ -29,8 +29,8 @@ std::optional<std::int32_t> parseIdentifier(std::string_view text);
 std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32_t filmId);
 
 // The birth year of every row of a cast or crew list, found by the person numbers of its photo
-// list's rows, as the window finds them: from the person cache, else from TMDb. People whose
-// answer failed get 0, and the error stream says how many.
+// list's rows: from the person cache, else from TMDb. People whose answer failed get 0, and
+// the error stream says how many.
 std::vector<int> birthYearsOfRows(const CliContext& context, output::PhotoList list,
                                   const std::vector<std::string>& photoRows);
 
