@@ -89,9 +89,10 @@ void TForm1::CopyClick()
 void TForm1::Button1Click()
 {
     const std::string title = toWindows1252(m_filmPages->data()->tmdb().title->text());
-    const std::string document = output::buildCrewInformationFromRows(
-        title, m_shownFilm.credits.crew, m_filmPages->cast()->crewGroups());
-    QGuiApplication::clipboard()->setText(fromWindows1252(document));
+    const output::CrewDocument document = output::buildCrewInformationFromRows(
+        title, m_shownFilm.credits.crew, output::CrewMapping::builtIn(),
+        m_filmPages->cast()->crewGroups());
+    QGuiApplication::clipboard()->setText(fromWindows1252(document.text));
 }
 
 void TForm1::LST_CastMDB2DblClick()

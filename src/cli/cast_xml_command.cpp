@@ -7,14 +7,24 @@ namespace ravello::cli {
 
 int runCastXml(CliContext& context, const Arguments& arguments)
 {
-    const auto filmId = onlyFilmIdentifier(context, "cast-xml", arguments);
+    bool birthYears = false;
+    const auto filmId =
+        filmIdentifierAndOptions(context, "cast-xml", arguments, [&](const std::string& option) {
+            if (option != "--birth-years")
+                return false;
+            birthYears = true;
+            return true;
+        });
     if (!filmId)
         return kUsageError;
     const auto film = openFilmCredits(context, *filmId);
     if (!film)
         return kFailure;
+    const std::vector<int> years =
+        birthYears ? birthYearsOfRows(context, output::PhotoList::Cast, film->lists.castPhoto)
+                   : std::vector<int>{};
     // The document declares its own encoding, so its bytes are written as they are.
-    context.out << output::buildCastInformationFromRows(film->title, film->lists.cast);
+    context.out << output::buildCastInformationFromRows(film->title, film->lists.cast, years);
     return context.finish();
 }
 

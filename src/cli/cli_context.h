@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "core/files/program_folders.h"
 #include "core/settings/settings.h"
+#include "core/tmdb/batch_fetcher.h"
 #include "core/tmdb/endpoint.h"
 #include "core/tmdb/fetcher.h"
 
@@ -30,6 +32,7 @@ struct CliContext
     const settings::Settings& settings;
     const tmdb::Endpoint& endpoint;
     tmdb::Fetcher& fetcher;
+    tmdb::BatchFetcher& batchFetcher;
     bool raw = false; // write the program's Windows-1252 texts unchanged instead of as UTF-8
     std::istream& in;
     std::ostream& out;
@@ -49,9 +52,19 @@ struct CliContext
 // A TMDb film or person identifier: decimal digits only, greater than zero.
 std::optional<std::int32_t> parseIdentifier(std::string_view text);
 
-// The film identifier that is a command's only argument. Nothing when the arguments are not
-// exactly one identifier; the usage error is then written and the command returns
-// kUsageError.
+// Takes one option (an argument starting with "--"); false for an option it does not know.
+using OptionReader = std::function<bool(const std::string& option)>;
+
+// The film identifier among a command's arguments, the options given to `readOption`. Nothing
+// when there is not exactly one identifier or an option is unknown; the usage error is then
+// written and the command returns kUsageError.
+std::optional<std::int32_t> filmIdentifierAndOptions(const CliContext& context,
+                                                     std::string_view command,
+                                                     const Arguments& arguments,
+                                                     const OptionReader& readOption);
+
+// The film identifier that is a command's only argument, as above for a command without
+// options.
 std::optional<std::int32_t> onlyFilmIdentifier(const CliContext& context, std::string_view command,
                                                const Arguments& arguments);
 

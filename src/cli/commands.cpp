@@ -10,8 +10,11 @@ const std::vector<Command>& commands()
     static const std::vector<Command> all = {
         {"normalise", "", runNormalise},
         {"import", "[EXPORT [INDEX]]", runImport},
-        {"cast-xml", "ID", runCastXml},
-        {"crew-xml", "ID [--no-photography] [--no-sound] [--no-art] [--no-other]", runCrewXml},
+        {"cast-xml", "ID [--birth-years]", runCastXml},
+        {"crew-xml",
+         "ID [--no-photography] [--no-sound] [--no-art] [--no-other] [--birth-years] [--report]",
+         runCrewXml},
+        {"crew-map", "[--path]", runCrewMap},
         {"photo", "cast|crew PERSON_ID PHOTO_PATH", runPhoto},
         {"search", "TEXT", runSearch},
         {"film", "ID", runFilm},

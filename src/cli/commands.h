@@ -8,11 +8,16 @@ namespace ravello::cli {
 
 // Standard input through the text normaliser to standard output, bytes in, bytes out.
 int runNormalise(CliContext& context, const Arguments& arguments);
-// The film's CastInformation document, as the Copy button builds it, as Windows-1252 bytes.
+// The film's CastInformation document, as the Copy button builds it, as Windows-1252 bytes;
+// --birth-years fills in the actors' birth years.
 int runCastXml(CliContext& context, const Arguments& arguments);
-// The film's CrewInformation document; --no-photography, --no-sound, --no-art and --no-other
-// leave out the custom credits of a group, as the window's check boxes do.
+// The film's CrewInformation document, mapped by the crew mapping in effect; --no-photography,
+// --no-sound, --no-art and --no-other leave out the custom credits of a group, as the window's
+// check boxes do; --birth-years fills in birth years; --report writes on the error stream how
+// many credits went in and which were left out.
 int runCrewXml(CliContext& context, const Arguments& arguments);
+// The crew mapping in effect, as the mapping file writes its rules; --path: the file's path.
+int runCrewMap(CliContext& context, const Arguments& arguments);
 // Fetches a cast or crew member's photo into the photo cache unless it is there; prints its path.
 int runPhoto(CliContext& context, const Arguments& arguments);
 // Imports DVD Profiler's export into the title index: [EXPORT [INDEX]], by default the

@@ -2,11 +2,19 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "cli/crew_mapping_in_effect.h"
 #include "cli/film_credits.h"
 #include "core/output/crew_information.h"
 
 namespace ravello::cli {
 namespace {
+
+struct CrewXmlOptions
+{
+    output::CrewGroups groups;
+    bool birthYears = false;
+    bool report = false;
+};
 
 struct GroupOption
 {
@@ -21,41 +29,68 @@ constexpr GroupOption kGroupOptions[] = {
     {"--no-other", &output::CrewGroups::other},
 };
 
-// Sets `groups` from the options; false on an option it does not know.
-bool readGroupOption(const std::string& argument, output::CrewGroups& groups)
+struct FeatureOption
+{
+    std::string_view name;
+    bool CrewXmlOptions::*feature;
+};
+
+constexpr FeatureOption kFeatureOptions[] = {
+    {"--birth-years", &CrewXmlOptions::birthYears},
+    {"--report", &CrewXmlOptions::report},
+};
+
+// Sets `options` from the option: a group option unchecks its group, a feature option turns
+// the feature on. False on an option it does not know.
+bool readOption(const std::string& argument, CrewXmlOptions& options)
 {
     for (const GroupOption& option : kGroupOptions) {
         if (argument == option.name) {
-            groups.*option.group = false;
+            options.groups.*option.group = false;
+            return true;
+        }
+    }
+    for (const FeatureOption& option : kFeatureOptions) {
+        if (argument == option.name) {
+            options.*option.feature = true;
             return true;
         }
     }
     return false;
 }
 
+// What went into the document and what did not, for the user to add by hand or to the mapping.
+void writeReport(const CliContext& context, const output::CrewDocument& document)
+{
+    context.err << "crew: " << document.included << " credits in the document, " << document.leftOut
+                << " left out\n";
+    for (const output::CreditPair& pair : document.leftOutPairs)
+        context.err << "left out: " << pair.department << " / " << pair.job << '\n';
+}
+
 } // namespace
 
 int runCrewXml(CliContext& context, const Arguments& arguments)
 {
-    output::CrewGroups groups;
-    std::optional<std::int32_t> filmId;
-    for (const std::string& argument : arguments) {
-        if (argument.starts_with("--")) {
-            if (!readGroupOption(argument, groups))
-                return context.usageError("unknown option " + argument);
-        } else if (filmId) {
-            return context.usageError("crew-xml takes one film identifier");
-        } else if (!(filmId = parseIdentifier(argument))) {
-            return context.usageError("not a film identifier: " + argument);
-        }
-    }
+    CrewXmlOptions options;
+    const auto filmId = filmIdentifierAndOptions(
+        context, "crew-xml", arguments,
+        [&options](const std::string& option) { return readOption(option, options); });
     if (!filmId)
-        return context.usageError("crew-xml needs a film identifier");
+        return kUsageError;
     const auto film = openFilmCredits(context, *filmId);
     if (!film)
         return kFailure;
+    const std::vector<int> years =
+        options.birthYears
+            ? birthYearsOfRows(context, output::PhotoList::Crew, film->lists.crewPhoto)
+            : std::vector<int>{};
+    const output::CrewDocument document = output::buildCrewInformationFromRows(
+        film->title, film->lists.crew, crewMappingInEffect(context), options.groups, years);
+    if (options.report)
+        writeReport(context, document);
     // The document declares its own encoding, so its bytes are written as they are.
-    context.out << output::buildCrewInformationFromRows(film->title, film->lists.crew, groups);
+    context.out << document.text;
     return context.finish();
 }
 

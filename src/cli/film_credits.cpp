@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "core/tmdb/film_cache.h"
+#include "core/tmdb/person_cache.h"
 
 namespace ravello::cli {
 
@@ -23,6 +24,18 @@ std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32
     if (failed || !opening.credits)
         return std::nullopt;
     return FilmCredits{opening.dataPage.title.value_or(""), std::move(*opening.credits)};
+}
+
+std::vector<int> birthYearsOfRows(const CliContext& context, output::PhotoList list,
+                                  const std::vector<std::string>& photoRows)
+{
+    tmdb::PersonCache cache(context.folders, context.endpoint, context.batchFetcher);
+    const std::vector<std::int32_t> people = output::personNumbersOf(list, photoRows);
+    const tmdb::BirthYears found = cache.birthYears(people);
+    if (found.failed > 0)
+        context.err << "ravello-cli: warning: the birth year of " << found.failed << " of "
+                    << found.years.size() << " people could not be had; they are written as 0\n";
+    return found.yearsOf(people);
 }
 
 } // namespace ravello::cli

@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/cli_context.h"
+#include "core/output/photo_cache.h"
 #include "core/tmdb/credit_lists.h"
 
 // A film's title and credit rows for the document commands, opened as the window opens a
@@ -22,5 +24,11 @@ struct FilmCredits
 // Opens the film. A step that could not be done is written on the error stream and gives
 // nothing; a document fetched but not kept in the cache is only warned about.
 std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32_t filmId);
+
+// The birth year of every row of a cast or crew list, found by the person numbers of its photo
+// list's rows: from the person cache, else from TMDb. People whose answer failed get 0, and
+// the error stream says how many.
+std::vector<int> birthYearsOfRows(const CliContext& context, output::PhotoList list,
+                                  const std::vector<std::string>& photoRows);
 
 } // namespace ravello::cli

@@ -70,17 +70,37 @@ std::optional<std::int32_t> parseIdentifier(std::string_view text)
     return value;
 }
 
+std::optional<std::int32_t> filmIdentifierAndOptions(const CliContext& context,
+                                                     std::string_view command,
+                                                     const Arguments& arguments,
+                                                     const OptionReader& readOption)
+{
+    std::optional<std::int32_t> filmId;
+    const std::string name(command);
+    for (const std::string& argument : arguments) {
+        if (argument.starts_with("--")) {
+            if (!readOption(argument)) {
+                context.usageError("unknown option " + argument);
+                return std::nullopt;
+            }
+        } else if (filmId) {
+            context.usageError(name + " takes one film identifier");
+            return std::nullopt;
+        } else if (!(filmId = parseIdentifier(argument))) {
+            context.usageError("not a film identifier: " + argument);
+            return std::nullopt;
+        }
+    }
+    if (!filmId)
+        context.usageError(name + " needs a film identifier");
+    return filmId;
+}
+
 std::optional<std::int32_t> onlyFilmIdentifier(const CliContext& context, std::string_view command,
                                                const Arguments& arguments)
 {
-    if (arguments.size() != 1) {
-        context.usageError(std::string(command) + " takes one film identifier");
-        return std::nullopt;
-    }
-    const auto filmId = parseIdentifier(arguments[0]);
-    if (!filmId)
-        context.usageError("not a film identifier: " + arguments[0]);
-    return filmId;
+    return filmIdentifierAndOptions(context, command, arguments,
+                                    [](const std::string&) { return false; });
 }
 
 int runCli(const Arguments& arguments, std::istream& in, std::ostream& out, std::ostream& err)
@@ -124,7 +144,8 @@ int runCli(const Arguments& arguments, std::istream& in, std::ostream& out, std:
                                    platform::environmentVariable(tmdb::kImageHostVariable));
     const auto endpoint = tmdb::Endpoint::fromSettings(settings, hosts);
     tmdb::Fetcher fetcher;
-    CliContext context{folders, settings, endpoint, fetcher, raw, in, out, err};
+    tmdb::BatchFetcher batchFetcher;
+    CliContext context{folders, settings, endpoint, fetcher, batchFetcher, raw, in, out, err};
     const Arguments commandArguments(arguments.begin() + static_cast<long>(next) + 1,
                                      arguments.end());
     return command->run(context, commandArguments);

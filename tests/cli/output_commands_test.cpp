@@ -5,6 +5,7 @@
 
 #include "cli/cli_context.h"
 #include "core/files/program_folders.h"
+#include "core/output/crew_mapping_text.h"
 #include "core/tmdb/token_lines.h"
 #include "tests/cli/cli_run.h"
 #include "tests/core/output/golden_document.h"
@@ -77,6 +78,43 @@ TEST_F(OutputCommandsTest, CrewXmlHonoursTheGroupOptions)
     testing::expectGolden("cli_crew_603_no_groups.xml", none.out);
 }
 
+TEST_F(OutputCommandsTest, CrewXmlReportsTheCreditsLeftOut)
+{
+    const CliRun result = run({"crew-xml", "603", "--no-other", "--report"});
+    ASSERT_EQ(result.status, kSuccess) << result.err;
+    EXPECT_EQ(result.err, "crew: 7 credits in the document, 2 left out\n"
+                          "left out: Crew / Stunts\n"
+                          "left out: Lighting / \n");
+    EXPECT_EQ(result.out, run({"crew-xml", "603", "--no-other"}).out);
+}
+
+TEST_F(OutputCommandsTest, CrewMapPrintsTheRulesInEffectAndTheFile)
+{
+    const fs::path file = m_folder / "CrewMapping.txt";
+    const CliRun path = run({"crew-map", "--path"});
+    ASSERT_EQ(path.status, kSuccess) << path.err;
+    EXPECT_EQ(fs::path(path.out.substr(0, path.out.size() - 1)), file);
+    const CliRun rules = run({"crew-map"});
+    EXPECT_EQ(rules.out, output::writeCrewMappingRules(output::CrewMapping::builtIn()));
+    EXPECT_TRUE(rules.err.empty()) << rules.err;
+
+    std::string edited = testing::readFileBytes(file);
+    edited.replace(edited.find("\n    group art\n"), 15, "\n    group arts\n");
+    testing::writeFileBytes(file, edited);
+    const CliRun damaged = run({"crew-map"});
+    EXPECT_EQ(damaged.status, kSuccess);
+    EXPECT_EQ(damaged.out, rules.out);
+    const std::string line = std::to_string(
+        std::count(edited.begin(), edited.begin() + edited.find("group arts"), '\n') + 1);
+    EXPECT_NE(damaged.err.find("CrewMapping.txt line " + line + ": unknown \"arts\""),
+              std::string::npos)
+        << damaged.err;
+    const CliRun crew = run({"crew-xml", "603"});
+    EXPECT_EQ(crew.status, kSuccess);
+    EXPECT_NE(crew.err.find("the built-in crew mapping is used"), std::string::npos);
+    EXPECT_EQ(testing::readFileBytes(file), edited);
+}
+
 TEST_F(OutputCommandsTest, FilmThatCannotBeOpenedFails)
 {
     const CliRun result = run({"cast-xml", "604"});
@@ -120,6 +158,9 @@ TEST_F(OutputCommandsTest, BadArgumentsAreUsageErrors)
              Arguments{"crew-xml"},
              Arguments{"crew-xml", "603", "--no-music"},
              Arguments{"crew-xml", "603", "604"},
+             Arguments{"cast-xml", "603", "--birth-year"},
+             Arguments{"crew-map", "--paths"},
+             Arguments{"crew-map", "--path", "x"},
              Arguments{"photo", "cast", "819"},
              Arguments{"photo", "actors", "819", "/abcdefghijklmnop.jpg"},
              Arguments{"photo", "cast", "abc", "/abcdefghijklmnop.jpg"},

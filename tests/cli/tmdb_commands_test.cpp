@@ -119,6 +119,24 @@ TEST_F(TmdbCommands, CreditsWritesTheFourListsInTheirColumns)
               std::string::npos);
 }
 
+TEST_F(TmdbCommands, DocumentsTakeBirthYearsAndAskForEachPersonOnce)
+{
+    const CliRun cast = run({"cast-xml", "4321", "--birth-years"});
+    ASSERT_EQ(cast.status, kSuccess) << cast.err;
+    EXPECT_NE(cast.out.find("LastName=\"Actor\" BirthYear=\"1969\""), std::string::npos);
+    EXPECT_TRUE(cast.err.empty()) << cast.err;
+
+    const CliRun crew = run({"crew-xml", "4321", "--birth-years"});
+    ASSERT_EQ(crew.status, kSuccess) << crew.err;
+    EXPECT_NE(crew.out.find("LastName=\"Writer\" BirthYear=\"1979\""), std::string::npos);
+    EXPECT_NE(crew.out.find("LastName=\"Era\" BirthYear=\"0\""), std::string::npos);
+    EXPECT_NE(crew.err.find("birth year of 1 of 3 people"), std::string::npos) << crew.err;
+
+    const std::size_t asked = m_server.requestCount();
+    EXPECT_EQ(run({"cast-xml", "4321", "--birth-years"}).out, cast.out);
+    EXPECT_EQ(m_server.requestCount(), asked);
+}
+
 TEST_F(TmdbCommands, FilmAndCreditsFailWhenTmdbDoes)
 {
     m_server.queueError(404);

@@ -113,8 +113,10 @@ TEST_F(CacheFaults, ValuesFarLongerThanAnyFieldKeepTheRowsWhole)
     ASSERT_EQ(opening.credits->cast.size(), 2u);
     const std::string cast =
         output::buildCastInformationFromRows(*opening.dataPage.title, opening.credits->cast);
-    const std::string crew = output::buildCrewInformationFromRows(
-        *opening.dataPage.title, opening.credits->crew, output::CrewGroups{});
+    const std::string crew =
+        output::buildCrewInformationFromRows(*opening.dataPage.title, opening.credits->crew,
+                                             output::CrewMapping::builtIn(), output::CrewGroups{})
+            .text;
     EXPECT_NE(cast.find(name.substr(0, 50)), std::string::npos) << cast.substr(0, 400);
     EXPECT_FALSE(crew.empty());
 }

@@ -73,6 +73,9 @@ FakeTmdbServer::FakeTmdbServer(fs::path fixtures, int port)
     m_server->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
         handle(request, response);
     });
+    // The server writes an answer's headers and body apart: without this the body of an
+    // answer on a kept connection waits for the client's delayed acknowledgement (some 40 ms).
+    m_server->set_tcp_nodelay(true);
     m_port = port == 0 ? m_server->bind_to_any_port("127.0.0.1")
                        : (m_server->bind_to_port("127.0.0.1", port) ? port : -1);
     if (m_port <= 0)
@@ -194,6 +197,7 @@ ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) co
 {
     static const std::regex details(R"(/3/movie/(\d+))");
     static const std::regex credits(R"(/3/movie/(\d+)/credits)");
+    static const std::regex person(R"(/3/person/(\d+))");
     static const std::regex image(R"(/t/p/original/(.+))");
     std::smatch match;
     std::optional<std::string> body;
@@ -207,6 +211,8 @@ ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) co
         body = readFixture(m_fixtures / "movie" / (match[1].str() + ".json"));
     } else if (std::regex_match(request.path, match, credits)) {
         body = readFixture(m_fixtures / "movie" / (match[1].str() + "_credits.json"));
+    } else if (std::regex_match(request.path, match, person)) {
+        body = readFixture(m_fixtures / "person" / (match[1].str() + ".json"));
     } else if (std::regex_match(request.path, match, image) && isPlainName(match[1].str())) {
         body = readFixture(m_fixtures / "images" / match[1].str());
         answer.contentType = "image/jpeg";

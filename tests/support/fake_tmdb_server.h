@@ -64,6 +64,7 @@ struct AnswerPacing
 //                             is not a letter or digit turned into '_' (no match: no results)
 //   /3/movie/ID               movie/ID.json
 //   /3/movie/ID/credits       movie/ID_credits.json
+//   /3/person/ID              person/ID.json
 //   /t/p/original/NAME        images/NAME
 // Missing files give TMDb's 404 document. Error statuses answer with errors/<status>.json.
 // Every request is recorded.

@@ -32,6 +32,7 @@ void ProgramFolders::makeTree() const
         filmDataFolder(),
         castPhotosFolder(),
         crewPhotosFolder(),
+        peopleFolder(),
         coversFolder(),
         db() / "DVDP",
     };

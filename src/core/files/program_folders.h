@@ -17,12 +17,14 @@ public:
     const std::filesystem::path& database() const { return m_database; }
     std::filesystem::path db() const { return m_database / "DB"; }
     std::filesystem::path settingsFile() const { return m_database / "Ravello.INI"; }
+    std::filesystem::path crewMappingFile() const { return m_database / "CrewMapping.txt"; }
     std::filesystem::path titleIndexFile() const { return db() / "DVDP" / "DatabaseDVDP.TXT"; }
     std::filesystem::path coversFolder() const { return db() / "Covers"; }
     std::filesystem::path filmDataFolder() const { return db() / "Movie" / "FilmData"; }
     std::filesystem::path filmCreditsFolder() const { return db() / "Movie" / "Actors"; }
     std::filesystem::path castPhotosFolder() const { return db() / "Actors"; }
     std::filesystem::path crewPhotosFolder() const { return db() / "Crew"; }
+    std::filesystem::path peopleFolder() const { return db() / "People"; }
 
     // Makes every folder of the tree, parents first. A folder that cannot be made is skipped:
     // the operations that need it report their own failure later.

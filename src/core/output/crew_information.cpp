@@ -1,28 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "core/output/crew_information.h"
 
-#include "core/output/split_name.h"
+#include <algorithm>
+
+#include "core/output/document_lines.h"
 #include "core/output/xml_value.h"
 
 namespace ravello::output {
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
 // DVD Profiler needs a title; this stands in when the data page has none.
 constexpr std::string_view kTitleWhenEmpty = "Ciao";
 
-std::string nameAttributes(std::string_view name)
-{
-    // The name is split as retrieved; each part is then made fit for the document.
-    const PersonName parts = splitName(name);
-    return "FirstName=\"" + xmlValue(parts.first) + "\" MiddleName=\"" + xmlValue(parts.middle) +
-           "\" LastName=\"" + xmlValue(parts.last) + "\" BirthYear=\"0\"";
-}
-
 // Principal lines close with "/>", custom lines with " />": the two formats differ there.
-std::string creditLine(const tmdb::CrewRow& row, const CrewCredit& credit)
+std::string creditLine(const tmdb::CrewRow& row, const CrewCredit& credit, int birthYear)
 {
-    std::string line = "   <Credit " + nameAttributes(row.name) + " CreditType=\"" +
+    std::string line = "   <Credit " + personAttributes(row.name, birthYear) + " CreditType=\"" +
                        xmlValue(credit.creditType) + "\" CreditSubtype=\"";
     if (credit.disposition == CreditDisposition::Principal)
         return line + xmlValue(credit.job) + "\" CreditedAs=\"\"/>";
@@ -30,42 +23,56 @@ std::string creditLine(const tmdb::CrewRow& row, const CrewCredit& credit)
            xmlValue(credit.job) + "\" />";
 }
 
-void addLine(std::string& document, std::string_view line)
+bool hasLine(const CrewCredit& credit)
 {
-    document += line;
-    document += kLineEnd;
+    return credit.disposition == CreditDisposition::Principal ||
+           credit.disposition == CreditDisposition::Custom;
+}
+
+void countLeftOut(const tmdb::CrewRow& row, CrewDocument& document)
+{
+    ++document.leftOut;
+    CreditPair pair{row.department, row.job};
+    auto& pairs = document.leftOutPairs;
+    if (std::find(pairs.begin(), pairs.end(), pair) == pairs.end())
+        pairs.push_back(std::move(pair));
 }
 
 } // namespace
 
-std::string buildCrewInformation(std::string_view title, const std::vector<tmdb::CrewRow>& rows,
-                                 const CrewGroups& groups)
+CrewDocument buildCrewInformation(std::string_view title, const std::vector<tmdb::CrewRow>& rows,
+                                  const CrewMapping& mapping, const CrewGroups& groups,
+                                  std::span<const int> birthYears)
 {
-    std::string document;
-    addLine(document, R"(<?xml version="1.0" encoding="iso-8859-1"?>)");
-    addLine(document, "<CrewInformation>");
-    addLine(document, "  <Title>" + xmlValue(title.empty() ? kTitleWhenEmpty : title) + "</Title>");
-    addLine(document, "  <Credits>");
-    for (const tmdb::CrewRow& row : rows) {
-        const CrewCredit credit = mapCrewCredit(row.department, row.job, groups);
-        if (credit.disposition == CreditDisposition::Principal ||
-            credit.disposition == CreditDisposition::Custom)
-            addLine(document, creditLine(row, credit));
+    CrewDocument result;
+    DocumentLines document("CrewInformation");
+    document.add("  <Title>" + xmlValue(title.empty() ? kTitleWhenEmpty : title) + "</Title>");
+    document.add("  <Credits>");
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        const tmdb::CrewRow& row = rows[index];
+        const CrewCredit credit = mapping.map(row.department, row.job, groups);
+        if (!hasLine(credit)) {
+            countLeftOut(row, result);
+            continue;
+        }
+        ++result.included;
+        document.add(creditLine(row, credit, birthYearAt(birthYears, index)));
     }
-    addLine(document, "  </Credits>");
-    addLine(document, "</CrewInformation>");
-    return document;
+    document.add("  </Credits>");
+    result.text = document.finish();
+    return result;
 }
 
-std::string buildCrewInformationFromRows(std::string_view title,
-                                         const std::vector<std::string>& rowTexts,
-                                         const CrewGroups& groups)
+CrewDocument buildCrewInformationFromRows(std::string_view title,
+                                          const std::vector<std::string>& rowTexts,
+                                          const CrewMapping& mapping, const CrewGroups& groups,
+                                          std::span<const int> birthYears)
 {
     std::vector<tmdb::CrewRow> rows;
     rows.reserve(rowTexts.size());
     for (const std::string& text : rowTexts)
         rows.push_back(tmdb::readCrewRow(text));
-    return buildCrewInformation(title, rows, groups);
+    return buildCrewInformation(title, rows, mapping, groups, birthYears);
 }
 
 } // namespace ravello::output

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,16 +13,38 @@
 // The CrewInformation document that DVD Profiler pastes from the clipboard.
 namespace ravello::output {
 
+// A department and job as TMDb gave them.
+struct CreditPair
+{
+    std::string department;
+    std::string job;
+
+    bool operator==(const CreditPair&) const = default;
+};
+
+// The document and what went into it: every crew row is either included (a principal or
+// custom credit) or left out (unmapped, or excluded by a group box).
+struct CrewDocument
+{
+    std::string text;
+    std::size_t included = 0;
+    std::size_t leftOut = 0;
+    // Each department and job pair of the left-out rows once, in the order of the rows.
+    std::vector<CreditPair> leftOutPairs;
+};
+
 // Builds the document from the film title (as the data page shows it; an empty title is
-// written as "Ciao") and the crew rows in list order, each mapped by mapCrewCredit: one
-// Credit line per principal or custom credit, nothing for the others. Windows-1252 bytes,
-// every line ending in CR LF.
-std::string buildCrewInformation(std::string_view title, const std::vector<tmdb::CrewRow>& rows,
-                                 const CrewGroups& groups);
+// written as "Ciao") and the crew rows in list order, each mapped by `mapping`: one Credit
+// line per principal or custom credit, carrying the birth year of the same index in
+// `birthYears` (0 where there is none). Windows-1252 bytes, every line ending in CR LF.
+CrewDocument buildCrewInformation(std::string_view title, const std::vector<tmdb::CrewRow>& rows,
+                                  const CrewMapping& mapping, const CrewGroups& groups,
+                                  std::span<const int> birthYears = {});
 
 // The same from the rows' texts as the crew list holds them.
-std::string buildCrewInformationFromRows(std::string_view title,
-                                         const std::vector<std::string>& rowTexts,
-                                         const CrewGroups& groups);
+CrewDocument buildCrewInformationFromRows(std::string_view title,
+                                          const std::vector<std::string>& rowTexts,
+                                          const CrewMapping& mapping, const CrewGroups& groups,
+                                          std::span<const int> birthYears = {});
 
 } // namespace ravello::output

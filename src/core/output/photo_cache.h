@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/files/program_folders.h"
 #include "core/tmdb/endpoint.h"
@@ -30,6 +31,11 @@ struct PhotoRequest
 
 PhotoRequest photoRequestFromCastRow(std::string_view castPhotoRow);
 PhotoRequest photoRequestFromCrewRow(std::string_view crewPhotoRow);
+
+// The person numbers of a photo list's rows, in order (0 for a row without one). The photo
+// list holds the people of the cast or crew list in the same order, so these are the people of
+// that list's rows too.
+std::vector<std::int32_t> personNumbersOf(PhotoList list, const std::vector<std::string>& rows);
 
 // A person without a photo has "null" or a short path; from 15 characters on it is fetched.
 bool hasPhoto(std::string_view photoPath);

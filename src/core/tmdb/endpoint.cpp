@@ -94,6 +94,11 @@ Request Endpoint::creditsRequest(std::int32_t filmId) const
     return apiRequest("/3/movie/" + std::to_string(filmId) + "/credits", "");
 }
 
+Request Endpoint::personRequest(std::int32_t personId) const
+{
+    return apiRequest("/3/person/" + std::to_string(personId), "");
+}
+
 std::string Endpoint::imageUrl(std::string_view path) const
 {
     return m_imageHost + "/t/p/original" + encodePath(path);

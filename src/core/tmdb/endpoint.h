@@ -60,6 +60,8 @@ public:
     Request searchRequest(std::string_view utf8Text) const;
     Request detailsRequest(std::int32_t filmId) const;
     Request creditsRequest(std::int32_t filmId) const;
+    // A person's details, among them the birthday.
+    Request personRequest(std::int32_t personId) const;
     // The image host's URL of the original size of a poster or profile path as TMDb sends it
     // ("/abc.jpg", leading slash included).
     std::string imageUrl(std::string_view path) const;

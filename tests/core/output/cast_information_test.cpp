@@ -38,6 +38,18 @@ TEST(CastInformation, ActorLinesCarryTheSplitNameAndRole)
     testing::expectGolden("cast_names.xml", buildCastInformation("L\xe9on", kCast));
 }
 
+TEST(CastInformation, BirthYearsGoToTheActorsOfTheirRows)
+{
+    const std::vector<int> years = {1996, 0, 1972};
+    const auto document = lines(buildCastInformation("Nikita", kCast, years));
+    ASSERT_EQ(document.size(), kCast.size() + 6);
+    EXPECT_NE(document[4].find("LastName=\"Zendaya\" BirthYear=\"1996\" "), std::string::npos);
+    EXPECT_NE(document[5].find(" BirthYear=\"0\" "), std::string::npos);
+    EXPECT_NE(document[6].find("LastName=\"Dujardin\" BirthYear=\"1972\" "), std::string::npos);
+    // Rows past the end of the years have none.
+    EXPECT_NE(document[8].find(" BirthYear=\"0\" "), std::string::npos);
+}
+
 TEST(CastInformation, EmptyTitleGivesAnEmptyTitleElement)
 {
     EXPECT_EQ(lines(buildCastInformation("", {}))[2], "  <Title></Title>");

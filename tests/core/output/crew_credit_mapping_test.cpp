@@ -39,11 +39,16 @@ const MappingCase kCases[] = {
     {"Directing", "Script Supervisor", kNone, D::Custom, "Direction", "Custom",
      "Script Supervisor"},
     {"Directing", "", kAll, D::Custom, "Direction", "Custom", ""},
-    // Writing: only Novel and Screenplay are kept, and the department must match whole.
-    {"Writing", "Writer", kAll, D::Unmapped, "", "", ""},
-    {"Writing", "Story", kAll, D::Unmapped, "", "", ""},
+    // Writing: the department must match whole; Writer, Story and Characters whole jobs.
     {"Writing", "Novel", kAll, D::Custom, "Writing", "Original Material By", "Novel"},
     {"Writing", "Screenplay", kNone, D::Custom, "Writing", "Screenwriter", "Screenplay"},
+    {"Writing", "Writer", kNone, D::Principal, "Writing", "Writer", ""},
+    {"Writing", "Story", kNone, D::Custom, "Writing", "Story By", "Story"},
+    {"Writing", "Characters", kAll, D::Custom, "Writing", "Original Characters By", "Characters"},
+    {"Writing", "Story Editor", kAll, D::Custom, "Writing", "Custom", "Story Editor"},
+    {"Writing", "Original Story", kAll, D::Custom, "Writing", "Custom", "Original Story"},
+    {"Writing", "Author", kNone, D::Custom, "Writing", "Custom", "Author"},
+    {"Writing", "Writers", kAll, D::Custom, "Writing", "Custom", "Writers"},
     {"Writing", "", kAll, D::Custom, "Writing", "Custom", ""},
     {"Writings", "Novel", kAll, D::Unmapped, "", "", ""},
     // Production.
@@ -102,7 +107,7 @@ const MappingCase kCases[] = {
 TEST(CrewCreditMapping, EveryRuleBlockMapsItsDepartments)
 {
     for (const MappingCase& c : kCases) {
-        const CrewCredit credit = mapCrewCredit(c.department, c.job, c.groups);
+        const CrewCredit credit = CrewMapping::builtIn().map(c.department, c.job, c.groups);
         const std::string label = std::string(c.department) + " / " + std::string(c.job);
         ASSERT_EQ(credit.disposition, c.disposition) << label;
         if (c.disposition == D::Principal) {

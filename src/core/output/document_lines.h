@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+// What the cast and crew documents share: how their lines are written and how a person is
+// named in them.
+namespace ravello::output {
+
+// A document DVD Profiler pastes, built line by line: Windows-1252 bytes, every line ending in
+// CR LF. It opens with the XML declaration and the root element; finish() closes the root.
+class DocumentLines
+{
+public:
+    explicit DocumentLines(std::string_view rootElement);
+
+    void add(std::string_view line);
+    // The whole document, its root element closed.
+    std::string finish();
+
+private:
+    std::string m_root;
+    std::string m_text;
+};
+
+// The FirstName, MiddleName, LastName and BirthYear attributes of a person: the name split by
+// splitName as retrieved, each part then made fit for the document; 0 is an unknown year.
+std::string personAttributes(std::string_view name, int birthYear);
+
+// The birth year of the document's row `index`: 0 where `birthYears` has none.
+int birthYearAt(std::span<const int> birthYears, std::size_t index);
+
+} // namespace ravello::output

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "core/tmdb/endpoint.h"
+#include "core/tmdb/fetch_result.h"
+#include "core/tmdb/fetcher.h"
+
+namespace ravello::tmdb {
+
+// How hard a batch may press the service: TMDb's published ceiling is about 50 requests a
+// second, so a batch stays well below it.
+struct BatchLimits
+{
+    std::size_t maxAtOnce = 8;
+    std::size_t maxPerSecond = 40; // requests started in any one second, retries included
+};
+
+// Called on the caller's thread as each request of a batch ends, with its index in the batch.
+using BatchAnswer = std::function<void(std::size_t index, FetchResult result)>;
+// Called on the caller's thread regularly while a batch runs and after every answer, so that a
+// window can repaint; returning false stops the batch. It must not start another retrieval.
+using BatchProgress = std::function<bool()>;
+
+// Many JSON GETs side by side, with the rules of Fetcher::fetchJson for each (certificate
+// checks, time-outs, size cap, one retry after a 429, no key in a result), within the limits.
+// A fetch blocks until every request has ended or the progress callback stopped it.
+class BatchFetcher
+{
+public:
+    explicit BatchFetcher(FetcherOptions options = {}, BatchLimits limits = {});
+
+    const FetcherOptions& options() const { return m_options; }
+    const BatchLimits& limits() const { return m_limits; }
+
+    // Fetches the requests, telling each answer as it comes. False when the progress callback
+    // stopped the batch: the requests not ended by then get no answer.
+    bool fetchJson(const std::vector<Request>& requests, const BatchAnswer& answer,
+                   const BatchProgress& progress = {});
+
+private:
+    FetcherOptions m_options;
+    BatchLimits m_limits;
+};
+
+} // namespace ravello::tmdb

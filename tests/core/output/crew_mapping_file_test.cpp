@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "core/output/crew_mapping_file.h"
+#include "tests/support/temporary_folder.h"
+
+namespace ravello::output {
+namespace {
+
+TEST(CrewMappingFile, MissingFileIsWrittenWithTheBuiltInRules)
+{
+    testing::TemporaryFolder folder;
+    const auto file = folder / "RAVELLO" / "CrewMapping.txt";
+    const LoadedCrewMapping loaded = loadCrewMapping(file);
+    EXPECT_FALSE(loaded.error);
+    EXPECT_EQ(loaded.mapping, CrewMapping::builtIn());
+    EXPECT_EQ(testing::readFileBytes(file), writeCrewMappingFile(CrewMapping::builtIn()));
+}
+
+TEST(CrewMappingFile, DamagedFileIsLeftAsItIsAndTheBuiltInRulesAreUsed)
+{
+    testing::TemporaryFolder folder;
+    const auto file = folder / "CrewMapping.txt";
+    const std::string damaged = "department begins \"Camera\"\r\n# fine so far\r\n  group lens\r\n";
+    testing::writeFileBytes(file, damaged);
+    const LoadedCrewMapping loaded = loadCrewMapping(file);
+    ASSERT_TRUE(loaded.error);
+    EXPECT_EQ(loaded.error->line, 3);
+    EXPECT_EQ(loaded.mapping, CrewMapping::builtIn());
+    EXPECT_EQ(testing::readFileBytes(file), damaged);
+}
+
+TEST(CrewMappingFile, UnwritableFolderGivesTheBuiltInRulesAndSaysSo)
+{
+    testing::TemporaryFolder folder;
+    testing::writeFileBytes(folder / "plain file", "x");
+    const LoadedCrewMapping loaded = loadCrewMapping(folder / "plain file" / "CrewMapping.txt");
+    ASSERT_TRUE(loaded.error);
+    EXPECT_EQ(loaded.error->line, 0);
+    EXPECT_EQ(loaded.mapping, CrewMapping::builtIn());
+}
+
+} // namespace
+} // namespace ravello::output

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: MIT
+#include "core/output/cast_information.h"
+#include "core/output/crew_information.h"
+#include "core/output/photo_cache.h"
+#include "core/tmdb/credit_lists.h"
+#include "core/tmdb/person_cache.h"
+#include "tests/network/network_test.h"
+#include "tests/support/temporary_folder.h"
+
+namespace ravello::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using output::PhotoList;
+
+// Film 4321: cast 1001 (born 1969), 1002 (birthday null), 1003 (birthday empty); crew 2001
+// (born 1954) twice, 2002 (born 1979) and 2003, whom TMDb does not know.
+class PersonCache : public NetworkTest
+{
+protected:
+    void SetUp() override
+    {
+        NetworkTest::SetUp();
+        m_lists = tmdb::readCreditLists(readFileBytes(fixturePath("tmdb/movie/4321_credits.json")));
+        m_cast = output::personNumbersOf(PhotoList::Cast, m_lists.castPhoto);
+        m_crew = output::personNumbersOf(PhotoList::Crew, m_lists.crewPhoto);
+    }
+
+    TemporaryFolder m_folder;
+    tmdb::Endpoint m_endpoint = endpoint();
+    tmdb::BatchFetcher m_fetcher{quickOptions()};
+    tmdb::PersonCache m_cache{files::ProgramFolders::at(m_folder.path()), m_endpoint, m_fetcher};
+    tmdb::CreditLists m_lists;
+    std::vector<std::int32_t> m_cast;
+    std::vector<std::int32_t> m_crew;
+};
+
+TEST_F(PersonCache, DocumentsCarryTheYearsAndAFailedPersonGivesZero)
+{
+    std::size_t lastDone = 0;
+    std::size_t lastTotal = 0;
+    const tmdb::BirthYears cast =
+        m_cache.birthYears(m_cast, [&](std::size_t done, std::size_t total) {
+            lastDone = done;
+            lastTotal = total;
+            return true;
+        });
+    EXPECT_EQ(cast.yearsOf(m_cast), (std::vector<int>{1969, 0, 0}));
+    EXPECT_EQ(cast.failed, 0u);
+    EXPECT_FALSE(cast.cancelled);
+    EXPECT_EQ(lastDone, 3u);
+    EXPECT_EQ(lastTotal, 3u);
+    EXPECT_NE(
+        output::buildCastInformationFromRows("Sample Film", m_lists.cast, cast.yearsOf(m_cast))
+            .find("FirstName=\"Ann\" MiddleName=\"\" LastName=\"Actor\" BirthYear=\"1969\""),
+        std::string::npos);
+
+    server().reset();
+    const tmdb::BirthYears crew = m_cache.birthYears(m_crew);
+    EXPECT_EQ(crew.yearsOf(m_crew), (std::vector<int>{1954, 1979, 1954, 0}));
+    EXPECT_EQ(crew.failed, 1u);
+    EXPECT_EQ(server().requestCount(), 3u) << "each person is asked once";
+    const std::string document =
+        output::buildCrewInformationFromRows(
+            "Sample Film", m_lists.crew, output::CrewMapping::builtIn(), {}, crew.yearsOf(m_crew))
+            .text;
+    EXPECT_NE(document.find("LastName=\"Director\" BirthYear=\"1954\" CreditType=\"Writing\" "
+                            "CreditSubtype=\"Writer\""),
+              std::string::npos);
+    EXPECT_NE(document.find("LastName=\"Era\" BirthYear=\"0\""), std::string::npos);
+}
+
+TEST_F(PersonCache, KnownPeopleAreNotAskedAgainButFailedOnesAre)
+{
+    m_cache.birthYears(m_crew);
+    EXPECT_EQ(readFileBytes(m_cache.personFile(2001)), "1954\n");
+    EXPECT_TRUE(fs::exists(m_folder / "DB/People/0002/0002002.txt"));
+    EXPECT_FALSE(fs::exists(m_cache.personFile(2003)));
+    m_cache.birthYears(m_cast);
+    EXPECT_EQ(readFileBytes(m_cache.personFile(1002)), "0\n");
+
+    server().reset();
+    EXPECT_EQ(m_cache.birthYears(m_cast).yearsOf(m_cast), (std::vector<int>{1969, 0, 0}));
+    EXPECT_EQ(server().requestCount(), 0u);
+    const tmdb::BirthYears again = m_cache.birthYears(m_crew);
+    EXPECT_EQ(again.failed, 1u);
+    ASSERT_EQ(server().requestCount(), 1u);
+    EXPECT_EQ(server().requests()[0].path, "/3/person/2003");
+}
+
+TEST_F(PersonCache, A429IsAskedOnceMoreAfterItsWait)
+{
+    server().queueError(429, 0);
+    const tmdb::BirthYears cast = m_cache.birthYears(m_cast);
+    EXPECT_EQ(cast.yearsOf(m_cast), (std::vector<int>{1969, 0, 0}));
+    EXPECT_EQ(cast.failed, 0u);
+    EXPECT_EQ(server().requestCount(), 4u);
+}
+
+TEST_F(PersonCache, CancelStopsTheLookupAndKeepsNothingHalfDone)
+{
+    // The answers are held back, so that none has come when the first progress call cancels.
+    server().setDelay(std::chrono::milliseconds(300));
+    const tmdb::BirthYears cast =
+        m_cache.birthYears(m_cast, [](std::size_t, std::size_t) { return false; });
+    EXPECT_TRUE(cast.cancelled);
+    EXPECT_TRUE(cast.years.empty());
+    EXPECT_FALSE(fs::exists(m_folder / "DB/People"));
+}
+
+} // namespace
+} // namespace ravello::testing
