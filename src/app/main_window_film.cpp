@@ -10,6 +10,7 @@
 
 #include "app/busy_scope.h"
 #include "app/credit_list_delegate.h"
+#include "app/fetch_failure_text.h"
 #include "app/main_window.h"
 #include "app/text_conversion.h"
 #include "core/files/path_text.h"
@@ -61,7 +62,10 @@ QString utf8(const std::string& text)
 void TForm1::connectFilmHandlers()
 {
     m_fetcher = std::make_unique<tmdb::Fetcher>();
-    m_fetcher->setProgressCallback(&BusyScope::repaint);
+    m_fetcher->setProgressCallback([](std::chrono::milliseconds) {
+        BusyScope::repaint();
+        return tmdb::WaitChoice::KeepWaiting;
+    });
     auto* results = findChild<QListWidget*>(QStringLiteral("ListaFilmTrovati"));
     results->setFont(resultFont());
     connect(results, &QListWidget::itemDoubleClicked, this, &TForm1::ListaFilmTrovatiDblClick);
@@ -104,7 +108,7 @@ void TForm1::BTN_CercaClick()
         outcome = tmdb::searchFilms(endpoint, *m_fetcher, m_searchEdit->text().toStdString());
     }
     if (!outcome.fetch.ok()) {
-        showError(utf8(tmdb::failureMessage(outcome.fetch)), QStringLiteral("Error"));
+        showError(utf8(ravello::app::fetchFailureText(outcome.fetch)), QStringLiteral("Error"));
         return;
     }
     auto* results = findChild<QListWidget*>(QStringLiteral("ListaFilmTrovati"));
@@ -139,13 +143,14 @@ void TForm1::ListaFilmTrovatiDblClick()
     // The steps are independent, so each failure is told; one box says them all.
     QStringList failures;
     for (const tmdb::OpeningFailure& failure : opening.failures) {
-        const QString text = utf8(tmdb::failureMessage(failure.fetch));
+        const QString text = utf8(ravello::app::fetchFailureText(failure.fetch));
         if (!failures.contains(text))
             failures << text;
     }
     if (!failures.isEmpty()) {
-        showError(failures.join(QStringLiteral("\n\n")),
-                  QString::fromLatin1(tmdb::failureTitle(opening.failures.front().step)));
+        showError(
+            failures.join(QStringLiteral("\n\n")),
+            QString::fromLatin1(ravello::app::fetchFailureTitle(opening.failures.front().step)));
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include "app/busy_scope.h"
 #include "app/credit_list_delegate.h"
+#include "app/fetch_failure_text.h"
 #include "app/main_window.h"
 #include "app/text_conversion.h"
 #include "core/files/path_text.h"
@@ -143,7 +144,7 @@ void TForm1::showPersonPhoto(bool crew)
     }
     const QString noImages = message("MSG_NessunaImmagine");
     if (result.problem == output::PhotoProblem::DownloadFailed) {
-        showError(QString::fromStdString(ravello::tmdb::failureMessage(result.fetch)),
+        showError(QString::fromStdString(ravello::app::fetchFailureText(result.fetch)),
                   message("MSG_Errore"));
         return;
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
+#include "cli/fetch_failure_text.h"
 #include "core/settings/settings_file.h"
 #include "core/tmdb/endpoint.h"
 #include "core/tmdb/fetcher.h"
@@ -18,7 +19,7 @@ int runSearch(CliContext& context, const Arguments& arguments)
     tmdb::Fetcher fetcher;
     const tmdb::SearchOutcome outcome = tmdb::searchFilms(endpoint, fetcher, arguments[0]);
     if (!outcome.fetch.ok())
-        return context.fail("search: " + tmdb::failureDetail(outcome.fetch));
+        return context.fail("search: " + fetchFailureText(outcome.fetch));
     for (const std::string& line : outcome.lines) {
         context.writeText(line);
         context.out << '\n';

@@ -91,14 +91,14 @@ TEST_F(CliFaults, AnswersThatAreNoDocumentFail)
     expectFailure({"film", "4321"}, "too large");
     const std::string body = testing::readFileBytes(testing::fixturePath("tmdb/movie/4321.json"));
     m_server.queueAnswer({200, body, "application/json", {}, 0, true, {}}, {{}, body.size() / 2});
-    expectFailure({"film", "4321"}, "transfer error");
+    expectFailure({"film", "4321"}, "curl error");
 }
 
 TEST_F(CliFaults, ServerThatIsNotThereFails)
 {
     pointAt("http://127.0.0.1:9");
-    expectFailure({"search", "Sample Film"}, "transfer error");
-    expectFailure({"film", "4321"}, "transfer error");
+    expectFailure({"search", "Sample Film"}, "curl error");
+    expectFailure({"film", "4321"}, "curl error");
 }
 
 TEST_F(CliFaults, EchoedKeyIsNotPrinted)

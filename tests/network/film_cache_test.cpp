@@ -96,8 +96,8 @@ TEST_F(FilmCache, KeepsNoPosterOfAThousandBytesOrLess)
 // A failed step is reported, caches nothing and leaves the other steps alone.
 TEST_F(FilmCache, CachesNothingOfAFailedStep)
 {
-    server().queueError(404); // the poster
-    server().queueError(500); // the details
+    server().queueErrorFor("/t/p/original/abc.jpg", 404);
+    server().queueErrorFor("/3/movie/4321", 500);
     const FilmOpening opening = m_cache.open(4321, posterUrl("abc.jpg"));
     ASSERT_EQ(opening.failures.size(), 2u);
     EXPECT_EQ(opening.failures[0].step, OpeningStep::Cover);
@@ -117,7 +117,8 @@ TEST_F(FilmCache, CachesNothingOfAFailedStep)
 
 TEST_F(FilmCache, CachesNothingOfAnAnswerThatIsNotJson)
 {
-    server().queueAnswer({200, "<html>Maintenance</html>", "text/html", {}, 0, false, {}});
+    server().queueAnswerFor("/3/movie/4321",
+                            {200, "<html>Maintenance</html>", "text/html", {}, 0, false, {}});
     const FilmOpening opening = m_cache.open(4321, "");
     ASSERT_EQ(opening.failures.size(), 1u);
     EXPECT_EQ(opening.failures[0].fetch.problem, FetchProblem::NotJson);
@@ -138,8 +139,13 @@ TEST_F(FilmCache, FetchesTheDetailsInTheEndpointsLanguage)
 {
     m_endpoint.setLanguage("it-IT");
     m_cache.open(4321, "");
-    EXPECT_EQ(server().requests().at(0).param("language"), "it-IT");
-    EXPECT_FALSE(server().requests().at(1).params.contains("language"));
+    ASSERT_EQ(server().requestCount(), 2u);
+    for (const RecordedRequest& request : server().requests()) {
+        if (request.path == "/3/movie/4321")
+            EXPECT_EQ(request.param("language"), "it-IT");
+        else
+            EXPECT_FALSE(request.params.contains("language")) << request.path;
+    }
 }
 
 } // namespace

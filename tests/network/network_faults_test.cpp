@@ -29,7 +29,7 @@ protected:
         FetchResult result = fetcher.fetchJson(details());
         EXPECT_LT(steady_clock::now() - start, seconds(8));
         EXPECT_EQ(result.problem, problem) << tmdb::failureDetail(result);
-        EXPECT_FALSE(tmdb::failureMessage(result).empty());
+        EXPECT_FALSE(tmdb::failureDetail(result).empty());
         return result;
     }
 
@@ -138,8 +138,8 @@ TEST_F(NetworkFaults, KeyNeverAppearsInAFailure)
     const FetchResult bearerResult = m_fetcher.fetchJson(bearer);
     for (const FetchResult* failure :
          std::initializer_list<const FetchResult*>{&result, &notFound, &transport, &bearerResult}) {
-        for (const std::string& text :
-             {tmdb::failureMessage(*failure), tmdb::failureDetail(*failure), failure->body}) {
+        for (const std::string& text : {tmdb::failureDetail(*failure), failure->body,
+                                        failure->tmdbStatusMessage, failure->transportError.text}) {
             EXPECT_EQ(text.find(kKey), std::string::npos) << text;
             EXPECT_EQ(text.find("secret"), std::string::npos) << text;
         }
