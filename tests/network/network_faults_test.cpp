@@ -46,6 +46,7 @@ TEST_F(NetworkFaults, ServerThatAcceptsAndNeverAnswersIsGivenUp)
     server().setDelay(seconds(6));
     const FetchResult result = expectFailure(m_fetcher, FetchProblem::Transport);
     EXPECT_NE(result.transportError.code, 0);
+    EXPECT_EQ(result.timeLimit, quickOptions().lowSpeedTime);
 }
 
 // A byte a second is a connection, not a transfer: the low-speed rule ends it.
@@ -190,6 +191,26 @@ TEST_F(NetworkFaults, SelfSignedCertificateIsRefused)
     TemporaryFolder folder;
     EXPECT_FALSE(m_fetcher.downloadToFile({https.url() + "/x.jpg", {}}, folder / "x.jpg").ok());
     EXPECT_TRUE(fs::is_empty(folder.path()));
+}
+
+// Following a redirect from https to plain http would send the key in clear: it is refused,
+// while a redirect to another https address is followed.
+TEST_F(NetworkFaults, HttpsIsNeverRedirectedToPlainHttp)
+{
+    tmdb::FetcherOptions options = quickOptions();
+    options.certificateAuthorities = SelfSignedHttpsServer::certificateFile();
+    tmdb::Fetcher trusting(options);
+    SelfSignedHttpsServer https;
+    SelfSignedHttpsServer toHttps(https.url() + "/3/movie/1");
+    SelfSignedHttpsServer toHttp(server().url() + "/3/movie/4321");
+    ASSERT_TRUE(https.isListening() && toHttps.isListening() && toHttp.isListening());
+
+    EXPECT_TRUE(trusting.fetchJson({toHttps.url() + "/3/movie/1", {}}).ok());
+    const FetchResult result =
+        trusting.fetchJson({toHttp.url() + "/3/movie/1?api_key=" + std::string(kKey), {}});
+    EXPECT_EQ(result.problem, FetchProblem::Transport);
+    EXPECT_EQ(result.transportError.code, 1) << result.transportError.text; // protocol refused
+    EXPECT_EQ(server().requestCount(), 0u);
 }
 
 } // namespace
