@@ -73,6 +73,9 @@ FakeTmdbServer::FakeTmdbServer(fs::path fixtures, int port)
     m_server->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
         handle(request, response);
     });
+    // Answers go out at once, as from TMDb's own servers: otherwise, on a connection the client
+    // keeps, the body waits for the client's delayed acknowledgement of the headers.
+    m_server->set_tcp_nodelay(true);
     m_port = port == 0 ? m_server->bind_to_any_port("127.0.0.1")
                        : (m_server->bind_to_port("127.0.0.1", port) ? port : -1);
     if (m_port <= 0)
