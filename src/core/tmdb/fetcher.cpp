@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/tmdb/fetcher.h"
 
+#include <cassert>
+
 #include "core/tmdb/transfer_batch.h"
 
 namespace ravello::tmdb {
@@ -13,7 +15,13 @@ Fetcher::~Fetcher() = default;
 
 std::vector<FetchResult> Fetcher::fetchAll(std::vector<Retrieval> retrievals)
 {
-    return runBatch(*m_connections, retrievals, m_options, m_progress);
+    // A batch started from the progress callback would take the running batch's messages from
+    // the shared multi handle, and that batch would never end.
+    assert(!m_running);
+    m_running = true;
+    std::vector<FetchResult> results = runBatch(*m_connections, retrievals, m_options, m_progress);
+    m_running = false;
+    return results;
 }
 
 FetchResult Fetcher::fetchJson(const Request& request)

@@ -100,6 +100,7 @@ private:
     FetcherOptions m_options;
     ProgressCallback m_progress;
     std::unique_ptr<Connections> m_connections;
+    bool m_running = false;
 };
 
 } // namespace ravello::tmdb

@@ -65,9 +65,10 @@ public:
     std::filesystem::path filmDataFile(std::int32_t filmId) const;
     std::filesystem::path creditsFile(std::int32_t filmId) const;
 
-    // Opens the film of a result line: its identifier and poster URL come from the line.
+    // Opens the film of a result line: its identifier and poster URL come from the line. The
+    // details come in the endpoint's language; an empty poster URL asks for no cover. Returns
+    // once every request has ended, or when the fetcher's progress callback cancelled the wait.
     FilmOpening open(std::string_view resultLine);
-    // The details come in the endpoint's language.
     FilmOpening open(std::int32_t filmId, std::string_view posterUrl);
     // Opens a film known by its identifier alone: the poster's URL is the details'
     // poster_path on the image host, so when the details are not cached yet the cover is asked

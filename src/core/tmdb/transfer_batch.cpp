@@ -97,8 +97,10 @@ void Batch::start(Slot& slot)
 {
     if (!slot.retrieval->target.empty()) {
         slot.file = std::make_unique<files::AtomicFile>(slot.retrieval->target);
-        if (!slot.file->isOpen())
-            return end(slot, failure(FetchProblem::File));
+        if (!slot.file->isOpen()) {
+            end(slot, failure(FetchProblem::File));
+            return;
+        }
     }
     launch(slot);
 }
@@ -135,8 +137,10 @@ void Batch::attemptEnded(Slot& slot, CURLcode code)
     FetchResult result = slot.transfer->result(code);
     const auto retryAfter = slot.transfer->retryAfter();
     slot.transfer.reset();
-    if (result.problem != FetchProblem::HttpStatus || result.httpStatus != 429 || slot.retried)
-        return end(slot, std::move(result));
+    if (result.problem != FetchProblem::HttpStatus || result.httpStatus != 429 || slot.retried) {
+        end(slot, std::move(result));
+        return;
+    }
     slot.retried = true;
     const milliseconds wait =
         retryAfter ? duration_cast<milliseconds>(*retryAfter) : m_options.defaultRetryWait;
@@ -163,7 +167,8 @@ void Batch::waitForActivity()
         if (slot.retryAt)
             wait = std::min(wait, duration_cast<milliseconds>(*slot.retryAt - now));
     }
-    curl_multi_poll(m_multi, nullptr, 0, static_cast<int>(std::max(wait.count(), 0L)), nullptr);
+    wait = std::max(wait, milliseconds(0));
+    curl_multi_poll(m_multi, nullptr, 0, static_cast<int>(wait.count()), nullptr);
 }
 
 // A download's file replaces its target only when the whole answer arrived; dropping the
