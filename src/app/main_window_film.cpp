@@ -74,7 +74,10 @@ QString utf8(const std::string& text)
 void TForm1::connectFilmHandlers()
 {
     m_fetcher = std::make_unique<tmdb::Fetcher>();
-    m_fetcher->setProgressCallback(&BusyScope::repaint);
+    m_fetcher->setProgressCallback([](std::chrono::milliseconds) {
+        BusyScope::repaint();
+        return tmdb::WaitChoice::KeepWaiting;
+    });
     QListWidget* results = m_programPage->results();
     results->setFont(resultFont());
     connect(results, &QListWidget::itemDoubleClicked, this, &TForm1::ListaFilmTrovatiDblClick);

@@ -19,6 +19,7 @@ const std::vector<Command>& commands()
         {"search", "TEXT", runSearch},
         {"film", "ID", runFilm},
         {"credits", "ID", runCredits},
+        {"open", "ID", runOpen},
     };
     return all;
 }

@@ -30,5 +30,8 @@ int runSearch(CliContext& context, const Arguments& arguments);
 int runFilm(CliContext& context, const Arguments& arguments);
 // Opens a film as the window does: the rows of the four credit lists, each list after a header.
 int runCredits(CliContext& context, const Arguments& arguments);
+// Opens a film as the window does, cover included, and prints the path of each cache file
+// held for it, one a line; the steps that failed go to stderr and make the status 1.
+int runOpen(CliContext& context, const Arguments& arguments);
 
 } // namespace ravello::cli

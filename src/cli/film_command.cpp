@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
+#include "cli/fetch_failure_text.h"
 #include "cli/film_credits.h"
 #include "core/tmdb/film_cache.h"
 
@@ -32,9 +33,7 @@ bool reportFailures(const CliContext& context, const tmdb::FilmOpening& opening)
             continue; // the command shows no cover
         const bool kept = failure.fetch.problem != tmdb::FetchProblem::File;
         context.err << "ravello-cli: " << (kept ? "" : "warning: ")
-                    << (failure.step == tmdb::OpeningStep::Details ? "details" : "credits")
-                    << " of film " << opening.filmId << ": " << tmdb::failureDetail(failure.fetch)
-                    << '\n';
+                    << openingFailureText(opening.filmId, failure) << '\n';
         complete = complete && !kept;
     }
     return complete;

@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "cli/fetch_failure_text.h"
 #include "core/tmdb/film_cache.h"
 #include "core/tmdb/person_cache.h"
 
@@ -17,8 +18,7 @@ std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32
     for (const tmdb::OpeningFailure& failure : opening.failures) {
         const bool kept = failure.fetch.problem != tmdb::FetchProblem::File;
         context.err << "ravello-cli: " << (kept ? "" : "warning: ")
-                    << (failure.step == tmdb::OpeningStep::Details ? "details" : "credits")
-                    << " of film " << filmId << ": " << tmdb::failureDetail(failure.fetch) << '\n';
+                    << openingFailureText(filmId, failure) << '\n';
         failed = failed || kept;
     }
     if (failed || !opening.credits)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
+#include "cli/fetch_failure_text.h"
 #include "cli/film_credits.h"
 #include "core/files/path_text.h"
 #include "core/output/photo_cache.h"
@@ -27,7 +28,7 @@ int report(const CliContext& context, const output::PhotoResult& result)
     case output::PhotoProblem::BadPersonNumber:
         return context.fail("not a person identifier");
     case output::PhotoProblem::DownloadFailed:
-        return context.fail("photo: " + tmdb::failureDetail(result.fetch));
+        return context.fail("photo: " + fetchFailureText(result.fetch));
     case output::PhotoProblem::EmptyDownload:
         return context.fail("photo: the image host sent an empty answer");
     }

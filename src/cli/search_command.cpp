@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
+#include "cli/fetch_failure_text.h"
 #include "core/tmdb/film_search.h"
 
 namespace ravello::cli {
@@ -13,7 +14,7 @@ int runSearch(CliContext& context, const Arguments& arguments)
     const tmdb::SearchOutcome outcome =
         tmdb::searchFilms(context.endpoint, context.fetcher, arguments[0]);
     if (!outcome.fetch.ok())
-        return context.fail("search: " + tmdb::failureDetail(outcome.fetch));
+        return context.fail("search: " + fetchFailureText(outcome.fetch));
     for (const std::string& line : outcome.lines) {
         context.writeText(line);
         context.out << '\n';

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/cli_context.h"
+#include "cli/fetch_failure_text.h"
 #include "core/settings/settings_file.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/fake_tmdb_server.h"
@@ -91,14 +92,34 @@ TEST_F(CliFaults, AnswersThatAreNoDocumentFail)
     expectFailure({"film", "4321"}, "too large");
     const std::string body = testing::readFileBytes(testing::fixturePath("tmdb/movie/4321.json"));
     m_server.queueAnswer({200, body, "application/json", {}, 0, true, {}}, {{}, body.size() / 2});
-    expectFailure({"film", "4321"}, "transfer error");
+    expectFailure({"film", "4321"}, "curl error");
+}
+
+// What happened comes first in words, the library's or TMDb's own detail after it.
+TEST(FetchFailureText, SaysWhatHappenedThenTheDetail)
+{
+    tmdb::FetchResult timedOut;
+    timedOut.problem = tmdb::FetchProblem::Transport;
+    timedOut.transportError = {28, "Operation too slow"};
+    timedOut.timeLimit = seconds(30);
+    EXPECT_EQ(fetchFailureText(timedOut), "The Movie Database did not answer within 30 seconds "
+                                          "(curl error 28: Operation too slow)");
+    timedOut.timeLimit = milliseconds(1500);
+    EXPECT_NE(fetchFailureText(timedOut).find("within 1.5 seconds"), std::string::npos);
+
+    tmdb::FetchResult refused;
+    refused.problem = tmdb::FetchProblem::HttpStatus;
+    refused.httpStatus = 401;
+    refused.tmdbStatusMessage = "Invalid API key: You must be granted a valid key.";
+    EXPECT_EQ(fetchFailureText(refused), "The Movie Database answered with HTTP status 401: "
+                                         "Invalid API key: You must be granted a valid key.");
 }
 
 TEST_F(CliFaults, ServerThatIsNotThereFails)
 {
     pointAt("http://127.0.0.1:9");
-    expectFailure({"search", "Sample Film"}, "transfer error");
-    expectFailure({"film", "4321"}, "transfer error");
+    expectFailure({"search", "Sample Film"}, "curl error");
+    expectFailure({"film", "4321"}, "curl error");
 }
 
 TEST_F(CliFaults, EchoedKeyIsNotPrinted)

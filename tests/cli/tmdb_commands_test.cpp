@@ -147,12 +147,41 @@ TEST_F(TmdbCommands, FilmAndCreditsFailWhenTmdbDoes)
     EXPECT_EQ(run({"credits", "999"}).status, kFailure);
 }
 
+// The cover's address comes from the details, so an uncached film takes the details and credits
+// first, then the cover; a cached one makes no request.
+TEST_F(TmdbCommands, OpenPrintsTheCacheFilesOfTheFilm)
+{
+    const CliRun result = run({"open", "4321"});
+    ASSERT_EQ(result.status, kSuccess) << result.err;
+    const std::filesystem::path db = m_folder / "DB";
+    EXPECT_EQ(result.out, (db / "Covers/0004/0004321.jpg").string() + "\n" +
+                              (db / "Movie/FilmData/0004/data_0004321.txt").string() + "\n" +
+                              (db / "Movie/Actors/0004/data_0004321.txt").string() + "\n");
+    ASSERT_EQ(m_server.requestCount(), 3u);
+    EXPECT_EQ(m_server.requests().back().path, "/t/p/original/abc.jpg");
+    EXPECT_EQ(run({"open", "4321"}).out, result.out);
+    EXPECT_EQ(m_server.requestCount(), 3u);
+}
+
+TEST_F(TmdbCommands, OpenTellsTheFailedPartsAndPrintsWhatItHolds)
+{
+    m_server.queueErrorFor("/3/movie/4321/credits", 500);
+    const CliRun result = run({"open", "4321"});
+    EXPECT_EQ(result.status, kFailure);
+    EXPECT_NE(result.out.find("data_0004321.txt"), std::string::npos);
+    EXPECT_NE(result.out.find("0004321.jpg"), std::string::npos);
+    EXPECT_NE(result.err.find("credits of film 4321: The Movie Database answered with HTTP "
+                              "status 500: Internal error"),
+              std::string::npos)
+        << result.err;
+}
+
 TEST_F(TmdbCommands, RefusesMalformedArguments)
 {
     for (const Arguments& arguments :
          {Arguments{"search"}, Arguments{"search", "a", "b"}, Arguments{"film"},
           Arguments{"film", "12x"}, Arguments{"film", "-4"}, Arguments{"credits", "0"},
-          Arguments{"credits", "1", "2"}})
+          Arguments{"credits", "1", "2"}, Arguments{"open"}, Arguments{"open", "x1"}})
         EXPECT_EQ(run(arguments).status, kUsageError) << arguments[0];
     EXPECT_EQ(m_server.requestCount(), 0u);
 }

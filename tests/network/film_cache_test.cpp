@@ -40,6 +40,13 @@ protected:
     {
         return fakeTmdb().url() + "/t/p/original/" + name;
     }
+
+    // Opens film 4321, poster included, through a fetcher of its own.
+    FilmOpening openWith(tmdb::Fetcher& fetcher)
+    {
+        tmdb::FilmCache cache(files::ProgramFolders::at(m_folder.path()), m_endpoint, fetcher);
+        return cache.open(4321, posterUrl("abc.jpg"));
+    }
 };
 
 TEST_F(FilmCache, FetchesAFilmOnceAndOpensItAgainWithoutARequest)
@@ -59,6 +66,62 @@ TEST_F(FilmCache, FetchesAFilmOnceAndOpensItAgainWithoutARequest)
     EXPECT_EQ(second.dataPage, first.dataPage);
     EXPECT_EQ(second.credits, first.credits);
     EXPECT_EQ(second.coverFile, first.coverFile);
+}
+
+// Each answer waits until the server has seen all three requests: only an opening that sends
+// them side by side gets any.
+TEST_F(FilmCache, SendsItsThreeRequestsBeforeTheFirstAnswer)
+{
+    server().holdAnswersUntil(3);
+    const FilmOpening opening = m_cache.open(4321, posterUrl("abc.jpg"));
+    EXPECT_TRUE(opening.failures.empty());
+    EXPECT_EQ(opening.coverFile, m_cache.coverFile(4321));
+    EXPECT_EQ(opening.dataPage.title, "Sample Film");
+    EXPECT_EQ(filesUnder(m_folder.path()), 3u);
+}
+
+// Three requests that stall cost one time-out together, not one each, and leave nothing.
+TEST_F(FilmCache, StalledOpeningEndsWithinOneTimeOut)
+{
+    tmdb::FetcherOptions options = quickOptions();
+    options.lowSpeedTime = std::chrono::seconds(2);
+    tmdb::Fetcher fetcher(options);
+    server().setDelay(std::chrono::seconds(60));
+    const auto start = std::chrono::steady_clock::now();
+    const FilmOpening opening = openWith(fetcher);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    ASSERT_EQ(opening.failures.size(), 3u);
+    for (const tmdb::OpeningFailure& failure : opening.failures) {
+        EXPECT_EQ(failure.fetch.problem, FetchProblem::Transport);
+        EXPECT_EQ(failure.fetch.timeLimit, options.lowSpeedTime);
+    }
+    EXPECT_EQ(filesUnder(m_folder.path()), 0u);
+}
+
+TEST_F(FilmCache, CancelEndsTheWaitAtOnceAndCachesNothing)
+{
+    tmdb::FetcherOptions options = quickOptions();
+    options.lowSpeedTime = std::chrono::seconds(30);
+    tmdb::Fetcher fetcher(options);
+    std::optional<std::chrono::steady_clock::time_point> cancelled;
+    int callsAfterCancel = 0;
+    fetcher.setProgressCallback([&](std::chrono::milliseconds) {
+        callsAfterCancel += cancelled ? 1 : 0;
+        if (!cancelled && server().requestCount() == 3)
+            cancelled = std::chrono::steady_clock::now();
+        return cancelled ? tmdb::WaitChoice::Cancel : tmdb::WaitChoice::KeepWaiting;
+    });
+    server().setDelay(std::chrono::seconds(60));
+    const FilmOpening opening = openWith(fetcher);
+    ASSERT_TRUE(cancelled);
+    EXPECT_LT(std::chrono::steady_clock::now() - *cancelled, std::chrono::seconds(2));
+    EXPECT_EQ(callsAfterCancel, 0);
+    EXPECT_TRUE(opening.wasCancelled());
+    ASSERT_EQ(opening.failures.size(), 3u);
+    for (const tmdb::OpeningFailure& failure : opening.failures)
+        EXPECT_EQ(failure.fetch.problem, FetchProblem::Cancelled);
+    EXPECT_FALSE(opening.credits);
+    EXPECT_EQ(filesUnder(m_folder.path()), 0u);
 }
 
 // The cache files are the answers' token lines, CR LF after each, bytes as received.
@@ -96,8 +159,8 @@ TEST_F(FilmCache, KeepsNoPosterOfAThousandBytesOrLess)
 // A failed step is reported, caches nothing and leaves the other steps alone.
 TEST_F(FilmCache, CachesNothingOfAFailedStep)
 {
-    server().queueError(404); // the poster
-    server().queueError(500); // the details
+    server().queueErrorFor("/t/p/original/abc.jpg", 404);
+    server().queueErrorFor("/3/movie/4321", 500);
     const FilmOpening opening = m_cache.open(4321, posterUrl("abc.jpg"));
     ASSERT_EQ(opening.failures.size(), 2u);
     EXPECT_EQ(opening.failures[0].step, OpeningStep::Cover);
@@ -117,7 +180,8 @@ TEST_F(FilmCache, CachesNothingOfAFailedStep)
 
 TEST_F(FilmCache, CachesNothingOfAnAnswerThatIsNotJson)
 {
-    server().queueAnswer({200, "<html>Maintenance</html>", "text/html", {}, 0, false, {}});
+    server().queueAnswerFor("/3/movie/4321",
+                            {200, "<html>Maintenance</html>", "text/html", {}, 0, false, {}});
     const FilmOpening opening = m_cache.open(4321, "");
     ASSERT_EQ(opening.failures.size(), 1u);
     EXPECT_EQ(opening.failures[0].fetch.problem, FetchProblem::NotJson);
@@ -138,8 +202,13 @@ TEST_F(FilmCache, FetchesTheDetailsInTheEndpointsLanguage)
 {
     m_endpoint.setLanguage("it-IT");
     m_cache.open(4321, "");
-    EXPECT_EQ(server().requests().at(0).param("language"), "it-IT");
-    EXPECT_FALSE(server().requests().at(1).params.contains("language"));
+    ASSERT_EQ(server().requestCount(), 2u);
+    for (const RecordedRequest& request : server().requests()) {
+        if (request.path == "/3/movie/4321")
+            EXPECT_EQ(request.param("language"), "it-IT");
+        else
+            EXPECT_FALSE(request.params.contains("language")) << request.path;
+    }
 }
 
 } // namespace

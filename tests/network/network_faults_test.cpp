@@ -29,7 +29,7 @@ protected:
         FetchResult result = fetcher.fetchJson(details());
         EXPECT_LT(steady_clock::now() - start, seconds(8));
         EXPECT_EQ(result.problem, problem) << tmdb::failureDetail(result);
-        EXPECT_FALSE(tmdb::failureMessage(result).empty());
+        EXPECT_FALSE(tmdb::failureDetail(result).empty());
         return result;
     }
 
@@ -46,6 +46,7 @@ TEST_F(NetworkFaults, ServerThatAcceptsAndNeverAnswersIsGivenUp)
     server().setDelay(seconds(6));
     const FetchResult result = expectFailure(m_fetcher, FetchProblem::Transport);
     EXPECT_NE(result.transportError.code, 0);
+    EXPECT_EQ(result.timeLimit, quickOptions().lowSpeedTime);
 }
 
 // A byte a second is a connection, not a transfer: the low-speed rule ends it.
@@ -138,8 +139,8 @@ TEST_F(NetworkFaults, KeyNeverAppearsInAFailure)
     const FetchResult bearerResult = m_fetcher.fetchJson(bearer);
     for (const FetchResult* failure :
          std::initializer_list<const FetchResult*>{&result, &notFound, &transport, &bearerResult}) {
-        for (const std::string& text :
-             {tmdb::failureMessage(*failure), tmdb::failureDetail(*failure), failure->body}) {
+        for (const std::string& text : {tmdb::failureDetail(*failure), failure->body,
+                                        failure->tmdbStatusMessage, failure->transportError.text}) {
             EXPECT_EQ(text.find(kKey), std::string::npos) << text;
             EXPECT_EQ(text.find("secret"), std::string::npos) << text;
         }
@@ -190,6 +191,26 @@ TEST_F(NetworkFaults, SelfSignedCertificateIsRefused)
     TemporaryFolder folder;
     EXPECT_FALSE(m_fetcher.downloadToFile({https.url() + "/x.jpg", {}}, folder / "x.jpg").ok());
     EXPECT_TRUE(fs::is_empty(folder.path()));
+}
+
+// Following a redirect from https to plain http would send the key in clear: it is refused,
+// while a redirect to another https address is followed.
+TEST_F(NetworkFaults, HttpsIsNeverRedirectedToPlainHttp)
+{
+    tmdb::FetcherOptions options = quickOptions();
+    options.certificateAuthorities = SelfSignedHttpsServer::certificateFile();
+    tmdb::Fetcher trusting(options);
+    SelfSignedHttpsServer https;
+    SelfSignedHttpsServer toHttps(https.url() + "/3/movie/1");
+    SelfSignedHttpsServer toHttp(server().url() + "/3/movie/4321");
+    ASSERT_TRUE(https.isListening() && toHttps.isListening() && toHttp.isListening());
+
+    EXPECT_TRUE(trusting.fetchJson({toHttps.url() + "/3/movie/1", {}}).ok());
+    const FetchResult result =
+        trusting.fetchJson({toHttp.url() + "/3/movie/1?api_key=" + std::string(kKey), {}});
+    EXPECT_EQ(result.problem, FetchProblem::Transport);
+    EXPECT_EQ(result.transportError.code, 1) << result.transportError.text; // protocol refused
+    EXPECT_EQ(server().requestCount(), 0u);
 }
 
 } // namespace

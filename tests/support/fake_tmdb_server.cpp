@@ -73,8 +73,8 @@ FakeTmdbServer::FakeTmdbServer(fs::path fixtures, int port)
     m_server->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
         handle(request, response);
     });
-    // The server writes an answer's headers and body apart: without this the body of an
-    // answer on a kept connection waits for the client's delayed acknowledgement (some 40 ms).
+    // Answers go out at once, as from TMDb's own servers: otherwise, on a connection the client
+    // keeps, the body waits for the client's delayed acknowledgement of the headers.
     m_server->set_tcp_nodelay(true);
     m_port = port == 0 ? m_server->bind_to_any_port("127.0.0.1")
                        : (m_server->bind_to_port("127.0.0.1", port) ? port : -1);
@@ -111,8 +111,18 @@ std::string FakeTmdbServer::url() const
 
 void FakeTmdbServer::queueAnswer(ScriptedAnswer answer, AnswerPacing pacing)
 {
+    queueAnswerFor({}, std::move(answer), pacing);
+}
+
+void FakeTmdbServer::queueAnswerFor(std::string path, ScriptedAnswer answer, AnswerPacing pacing)
+{
     std::lock_guard lock(m_mutex);
-    m_queue.emplace_back(std::move(answer), pacing);
+    m_queue.push_back({std::move(path), std::move(answer), pacing});
+}
+
+void FakeTmdbServer::queueErrorFor(std::string path, int status)
+{
+    queueAnswerFor(std::move(path), errorAnswer(status));
 }
 
 void FakeTmdbServer::queueError(int status, std::optional<int> retryAfterSeconds)
@@ -129,6 +139,12 @@ void FakeTmdbServer::setDelay(std::chrono::milliseconds delay)
     m_delay = delay;
 }
 
+void FakeTmdbServer::holdAnswersUntil(std::size_t requestCount)
+{
+    std::lock_guard lock(m_mutex);
+    m_heldUntil = requestCount;
+}
+
 void FakeTmdbServer::requireKey(std::string key)
 {
     std::lock_guard lock(m_mutex);
@@ -137,11 +153,16 @@ void FakeTmdbServer::requireKey(std::string key)
 
 void FakeTmdbServer::reset()
 {
-    std::lock_guard lock(m_mutex);
-    m_queue.clear();
-    m_delay = std::chrono::milliseconds(0);
-    m_requiredKey.reset();
-    m_requests.clear();
+    {
+        std::lock_guard lock(m_mutex);
+        m_queue.clear();
+        m_delay = std::chrono::milliseconds(0);
+        m_heldUntil = 0;
+        m_requiredKey.reset();
+        m_requests.clear();
+        ++m_generation;
+    }
+    m_wake.notify_all();
 }
 
 std::vector<RecordedRequest> FakeTmdbServer::requests() const
@@ -164,9 +185,10 @@ void FakeTmdbServer::handle(const httplib::Request& request, httplib::Response& 
         m_requests.push_back(recordOf(request));
         delay = m_delay;
     }
-    if (delay.count() > 0 && !pause(delay))
+    m_wake.notify_all();
+    if (!awaitHeldRequests() || (delay.count() > 0 && !pause(delay)))
         return;
-    if (auto scripted = nextScripted())
+    if (auto scripted = nextScripted(request.path))
         send(std::move(scripted->first), response, scripted->second);
     else if (!isAuthorised(request))
         send(errorAnswer(401), response);
@@ -174,13 +196,17 @@ void FakeTmdbServer::handle(const httplib::Request& request, httplib::Response& 
         send(fixtureAnswer(request), response);
 }
 
-std::optional<std::pair<ScriptedAnswer, AnswerPacing>> FakeTmdbServer::nextScripted()
+std::optional<std::pair<ScriptedAnswer, AnswerPacing>>
+FakeTmdbServer::nextScripted(const std::string& path)
 {
     std::lock_guard lock(m_mutex);
-    if (m_queue.empty())
+    const auto queued = std::find_if(m_queue.begin(), m_queue.end(), [&](const Queued& each) {
+        return each.path.empty() || each.path == path;
+    });
+    if (queued == m_queue.end())
         return std::nullopt;
-    auto answer = std::move(m_queue.front());
-    m_queue.pop_front();
+    std::pair answer{std::move(queued->answer), queued->pacing};
+    m_queue.erase(queued);
     return answer;
 }
 
@@ -282,7 +308,19 @@ void FakeTmdbServer::send(ScriptedAnswer answer, httplib::Response& response, An
 bool FakeTmdbServer::pause(std::chrono::milliseconds duration)
 {
     std::unique_lock lock(m_mutex);
-    return !m_wake.wait_for(lock, duration, [this] { return m_stopping; });
+    const unsigned generation = m_generation;
+    return !m_wake.wait_for(lock, duration,
+                            [&] { return m_stopping || m_generation != generation; });
+}
+
+bool FakeTmdbServer::awaitHeldRequests()
+{
+    std::unique_lock lock(m_mutex);
+    const unsigned generation = m_generation;
+    m_wake.wait(lock, [&] {
+        return m_stopping || m_generation != generation || m_requests.size() >= m_heldUntil;
+    });
+    return !m_stopping && m_generation == generation;
 }
 
 } // namespace ravello::testing

@@ -89,11 +89,19 @@ public:
     // The next request gets TMDb's error document for the status, with a Retry-After header
     // when given.
     void queueError(int status, std::optional<int> retryAfterSeconds = std::nullopt);
+    // As queueAnswer and queueError, for the next request to `path` only: requests that run
+    // side by side arrive in any order.
+    void queueAnswerFor(std::string path, ScriptedAnswer answer, AnswerPacing pacing = {});
+    void queueErrorFor(std::string path, int status);
     // Every answer waits this long before it is sent.
     void setDelay(std::chrono::milliseconds delay);
+    // Every answer waits until this many requests have arrived, so that an answer can only
+    // come once the client has sent them all.
+    void holdAnswersUntil(std::size_t requestCount);
     // Answers 401 to API requests whose api_key or bearer token is not `key`.
     void requireKey(std::string key);
-    // Forgets queued answers, the delay, the required key and the recorded requests.
+    // Forgets queued answers, the delay, the hold, the required key and the recorded
+    // requests, and drops the answers still waiting.
     void reset();
 
     std::vector<RecordedRequest> requests() const;
@@ -101,13 +109,16 @@ public:
 
 private:
     void handle(const httplib::Request& request, httplib::Response& response);
-    std::optional<std::pair<ScriptedAnswer, AnswerPacing>> nextScripted();
+    std::optional<std::pair<ScriptedAnswer, AnswerPacing>> nextScripted(const std::string& path);
     ScriptedAnswer fixtureAnswer(const httplib::Request& request) const;
     ScriptedAnswer errorAnswer(int status) const;
     bool isAuthorised(const httplib::Request& request) const;
     void send(ScriptedAnswer answer, httplib::Response& response, AnswerPacing pacing = {});
-    // Sleeps, waking early when the server stops. False when it stopped.
+    // Sleeps, waking early when the server stops or is reset. False when it did.
     bool pause(std::chrono::milliseconds duration);
+    // Waits for the requests the answers are held for. False when the server stopped or was
+    // reset meanwhile.
+    bool awaitHeldRequests();
 
     std::filesystem::path m_fixtures;
     std::unique_ptr<httplib::Server> m_server;
@@ -117,8 +128,16 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_stopping = false;
-    std::deque<std::pair<ScriptedAnswer, AnswerPacing>> m_queue;
+    struct Queued
+    {
+        std::string path; // empty: any path
+        ScriptedAnswer answer;
+        AnswerPacing pacing;
+    };
+    std::deque<Queued> m_queue;
     std::chrono::milliseconds m_delay{0};
+    std::size_t m_heldUntil = 0;
+    unsigned m_generation = 0; // counts the resets, so that waiting answers see one
     std::optional<std::string> m_requiredKey;
     std::vector<RecordedRequest> m_requests;
 };

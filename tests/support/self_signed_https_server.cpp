@@ -7,15 +7,17 @@
 
 namespace ravello::testing {
 
-SelfSignedHttpsServer::SelfSignedHttpsServer()
+SelfSignedHttpsServer::SelfSignedHttpsServer(std::string redirectTarget)
     : m_server(std::make_unique<httplib::SSLServer>(
-          fixturePath("tls/self_signed_cert.pem").string().c_str(),
-          fixturePath("tls/self_signed_key.pem").string().c_str()))
+          certificateFile().c_str(), fixturePath("tls/self_signed_key.pem").string().c_str()))
 {
     if (!m_server->is_valid())
         return;
-    m_server->Get(".*", [](const httplib::Request&, httplib::Response& response) {
-        response.set_content("{}", "application/json");
+    m_server->Get(".*", [redirectTarget](const httplib::Request&, httplib::Response& response) {
+        if (redirectTarget.empty())
+            response.set_content("{}", "application/json");
+        else
+            response.set_redirect(redirectTarget);
     });
     m_port = m_server->bind_to_any_port("127.0.0.1");
     if (m_port <= 0)
@@ -29,6 +31,11 @@ SelfSignedHttpsServer::~SelfSignedHttpsServer()
     m_server->stop();
     if (m_thread.joinable())
         m_thread.join();
+}
+
+std::string SelfSignedHttpsServer::certificateFile()
+{
+    return fixturePath("tls/self_signed_cert.pem").string();
 }
 
 std::string SelfSignedHttpsServer::url() const

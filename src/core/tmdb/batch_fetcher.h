@@ -26,15 +26,17 @@ using BatchAnswer = std::function<void(std::size_t index, FetchResult result)>;
 // window can repaint; returning false stops the batch. It must not start another retrieval.
 using BatchProgress = std::function<bool()>;
 
-// Many JSON GETs side by side, with the rules of Fetcher::fetchJson for each (certificate
-// checks, time-outs, size cap, one retry after a 429, no key in a result), within the limits.
-// A fetch blocks until every request has ended or the progress callback stopped it.
+// Many JSON GETs side by side on one fetcher's connections, with the rules of
+// Fetcher::fetchJson for each (certificate checks, time-outs, size cap, one retry after a 429,
+// no key in a result), within the limits (a 429's retry is not counted against the
+// per-second ceiling). A fetch blocks until every request has ended or the progress callback
+// stopped it.
 class BatchFetcher
 {
 public:
     explicit BatchFetcher(FetcherOptions options = {}, BatchLimits limits = {});
 
-    const FetcherOptions& options() const { return m_options; }
+    const FetcherOptions& options() const { return m_fetcher.options(); }
     const BatchLimits& limits() const { return m_limits; }
 
     // Fetches the requests, telling each answer as it comes. False when the progress callback
@@ -43,7 +45,7 @@ public:
                    const BatchProgress& progress = {});
 
 private:
-    FetcherOptions m_options;
+    Fetcher m_fetcher;
     BatchLimits m_limits;
 };
 

@@ -14,38 +14,27 @@ std::string statusText(const FetchResult& result)
 
 } // namespace
 
-std::string failureMessage(const FetchResult& result)
+std::string failureDetail(const FetchResult& result)
 {
     switch (result.problem) {
     case FetchProblem::None:
         return {};
     case FetchProblem::Session:
-        return "Connection Failed or Syntax error";
     case FetchProblem::Transport:
-        return "Failed to open URL\nError No:" + std::to_string(result.transportError.code);
+        return "curl error " + std::to_string(result.transportError.code) + ": " +
+               result.transportError.text;
     case FetchProblem::HttpStatus:
-        return "TMDb answered with " + statusText(result);
+        return statusText(result);
     case FetchProblem::NotJson:
-        return "TMDb's answer is not a JSON document (" + statusText(result) + ")";
+        return statusText(result) + ", not a JSON document";
     case FetchProblem::TooLarge:
-        return "TMDb's answer is too large";
+        return "answer over the size cap";
     case FetchProblem::File:
-        return "The answer could not be written to the cache";
+        return "answer not written to its file";
+    case FetchProblem::Cancelled:
+        return "wait cancelled";
     }
     return {};
-}
-
-std::string failureDetail(const FetchResult& result)
-{
-    if (result.problem == FetchProblem::Transport || result.problem == FetchProblem::Session)
-        return "transfer error " + std::to_string(result.transportError.code) + ": " +
-               result.transportError.text;
-    std::string message = failureMessage(result);
-    for (char& c : message) {
-        if (c == '\n')
-            c = ' ';
-    }
-    return message;
 }
 
 } // namespace ravello::tmdb

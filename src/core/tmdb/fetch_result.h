@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <chrono>
 #include <string>
 
 namespace ravello::tmdb {
@@ -10,11 +11,12 @@ enum class FetchProblem
 {
     None,       // a 2xx answer, complete (and JSON where JSON was asked for)
     Session,    // the transfer could not even be set up
-    Transport,  // no answer: connection, TLS, time-out, broken transfer
+    Transport,  // no answer: connection, TLS, time-out, broken transfer, refused redirect
     HttpStatus, // an answer with a status outside 200-299
     NotJson,    // a 2xx answer that should be a JSON document and is not
     TooLarge,   // the answer passed the fetcher's size cap
     File,       // the answer could not be written to its file
+    Cancelled,  // the caller ended the wait before the answer was complete
 };
 
 struct TransportError
@@ -23,9 +25,11 @@ struct TransportError
     std::string text; // its description of the error
 };
 
-// What one retrieval gave. `body` holds the answer of a JSON fetch, or the start of an error
-// answer; `tmdbStatusMessage` is the "status_message" of TMDb's error document when the
-// answer carried one.
+// What one retrieval gave: the facts only, so that each interface words them its own way.
+// `body` holds the answer of a JSON fetch, or the start of an error answer;
+// `tmdbStatusMessage` is the "status_message" of TMDb's error document when the answer
+// carried one; `timeLimit` is, for a transfer given up for taking too long, the limit it
+// passed (the connect, low-speed or total time-out), and zero otherwise.
 struct FetchResult
 {
     FetchProblem problem = FetchProblem::None;
@@ -33,17 +37,14 @@ struct FetchResult
     std::string body;
     std::string tmdbStatusMessage;
     TransportError transportError;
+    std::chrono::milliseconds timeLimit{0};
 
     bool ok() const { return problem == FetchProblem::None; }
+    bool timedOut() const { return timeLimit.count() > 0; }
 };
 
-// The text of the message box for a failed retrieval (fixed English texts, as every network
-// message of the program): "Connection Failed or Syntax error", "Failed to open URL\nError
-// No:<code>", or the HTTP status with TMDb's status message.
-std::string failureMessage(const FetchResult& result);
-
-// One line of technical detail for logs and the command line: the problem, the library's
-// error text, the status and TMDb's message.
+// One line of technical detail for logs and diagnostics, never shown as a message: the
+// library's error code and text, or the status and TMDb's message, or the problem's name.
 std::string failureDetail(const FetchResult& result);
 
 } // namespace ravello::tmdb

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "core/tmdb/endpoint.h"
 #include "core/tmdb/fetch_result.h"
@@ -33,23 +35,57 @@ struct FetcherOptions
     std::size_t maxDownloadBytes = kMaxDownloadBytes;
     // How often the progress callback runs while a retrieval waits or transfers.
     std::chrono::milliseconds progressInterval{50};
+    // A file of the certificate authorities to trust instead of the system's; empty for the
+    // system's.
+    std::filesystem::path certificateAuthorities;
 };
 
-// Called regularly while a retrieval runs, on the caller's thread, so that a window can
-// repaint. It must not start another retrieval.
-using ProgressCallback = std::function<void()>;
+// What the progress callback answers: go on waiting, or end the wait at once.
+enum class WaitChoice
+{
+    KeepWaiting,
+    Cancel
+};
+
+// Called regularly while a wait lasts, on the caller's thread, with the time it has lasted so
+// far, so that a window can repaint, tell how long it waits and offer a way out. It must not
+// start another retrieval.
+using ProgressCallback = std::function<WaitChoice(std::chrono::milliseconds waited)>;
+
+// One retrieval of a batch: a JSON document, or, with a target, a download to that file.
+struct Retrieval
+{
+    Request request;
+    std::filesystem::path target;
+    // Called on the caller's thread as soon as this retrieval has ended, while the others of
+    // its batch may still run, so that its answer can be stored at once. It may change the
+    // result, as when the answer could not be stored.
+    std::function<void(FetchResult&)> ended;
+};
+
+class Connections;
 
 // HTTPS GETs with certificate checks, time-outs, one retry after a 429, and a size cap. Each
-// call blocks until its retrieval has ended; no connection is kept between calls. The key or
-// token of the request never appears in a result: where a server or the transfer library
-// echoes it, it is replaced by "***".
+// call blocks until its retrievals have ended or the progress callback cancelled the wait;
+// the connections stay open between calls, so the next request to a host reuses them. An
+// https request follows redirects to https only. The key or token of the request never
+// appears in a failed result: where a server or the transfer library echoes it, it is replaced
+// by "***".
 class Fetcher
 {
 public:
     explicit Fetcher(FetcherOptions options = {});
+    ~Fetcher();
+    Fetcher(const Fetcher&) = delete;
+    Fetcher& operator=(const Fetcher&) = delete;
 
     void setProgressCallback(ProgressCallback callback) { m_progress = std::move(callback); }
     const FetcherOptions& options() const { return m_options; }
+
+    // Runs the retrievals side by side and returns their results, in the same order, when all
+    // have ended: the wait lasts as long as the slowest, within one time-out. A cancelled wait
+    // ends every retrieval still running with FetchProblem::Cancelled and keeps nothing of it.
+    std::vector<FetchResult> fetchAll(std::vector<Retrieval> retrievals);
 
     // Fetches a JSON document. ok() only for a complete 2xx answer that parses as JSON; the
     // body then holds the answer's bytes exactly as received.
@@ -63,6 +99,8 @@ public:
 private:
     FetcherOptions m_options;
     ProgressCallback m_progress;
+    std::unique_ptr<Connections> m_connections;
+    bool m_running = false;
 };
 
 } // namespace ravello::tmdb

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/tmdb/film_cache.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
@@ -49,11 +50,60 @@ std::optional<std::string> cachedDocument(const fs::path& file)
     return document;
 }
 
+// The poster's URL from the details' poster_path, as a search result line holds it.
+std::string posterUrlOf(std::string_view details, const Endpoint& endpoint)
+{
+    const auto document = json::parse(details);
+    const auto path = document ? json::textOf(*document, "poster_path") : std::nullopt;
+    return path && !path->empty() ? endpoint.imageUrl(*path) : std::string();
+}
+
+// Stores a details or credits answer as soon as it arrived. Only a document of the film itself
+// is kept: anything else would be trusted for ever.
+void storeDocument(const fs::path& file, FetchResult& result)
+{
+    if (!result.ok())
+        return;
+    const auto document = json::parse(result.body);
+    if (!document || !json::isFilmDocument(*document))
+        return;
+    if (!files::writeFileAtomically(file, tokenFileBytes(splitTokens(result.body))))
+        result.problem = FetchProblem::File;
+}
+
+// A cover that is no picture is not kept, so that the next opening tries again.
+void dropNonPicture(const fs::path& file, const FetchResult& result)
+{
+    if (!result.ok())
+        return;
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (error || size <= kLargestNonPicture)
+        fs::remove(file, error);
+}
+
+void showDocument(FilmOpening& opening, OpeningStep step, const std::string& document)
+{
+    if (step == OpeningStep::Details)
+        opening.dataPage = readFilmDataPage(opening.filmId, document);
+    else
+        opening.credits = readCreditLists(document);
+}
+
 } // namespace
 
-const char* failureTitle(OpeningStep step)
+// A part of an opening that the cache lacked.
+struct FilmCache::Part
 {
-    return step == OpeningStep::Cover ? "Error" : "Errore";
+    OpeningStep step;
+    Retrieval retrieval;
+};
+
+bool FilmOpening::wasCancelled() const
+{
+    return std::any_of(failures.begin(), failures.end(), [](const OpeningFailure& failure) {
+        return failure.fetch.problem == FetchProblem::Cancelled;
+    });
 }
 
 FilmCache::FilmCache(files::ProgramFolders folders, const Endpoint& endpoint, Fetcher& fetcher)
@@ -84,6 +134,11 @@ fs::path FilmCache::creditsFile(std::int32_t filmId) const
            ("data_" + sevenDigits(filmId) + ".txt");
 }
 
+fs::path FilmCache::documentFile(std::int32_t filmId, OpeningStep step) const
+{
+    return step == OpeningStep::Details ? filmDataFile(filmId) : creditsFile(filmId);
+}
+
 FilmOpening FilmCache::open(std::string_view resultLine)
 {
     const ResultLine line = readResultLine(resultLine);
@@ -94,70 +149,78 @@ FilmOpening FilmCache::open(std::int32_t filmId, std::string_view posterUrl)
 {
     FilmOpening opening;
     opening.filmId = filmId;
-    opening.coverFile = openCover(filmId, posterUrl, opening);
     opening.dataPage.filmId = std::to_string(filmId);
-    if (const auto details = openDocument(filmId, FilmFileKind::Details, opening))
-        opening.dataPage = readFilmDataPage(filmId, *details);
-    if (const auto credits = openDocument(filmId, FilmFileKind::Credits, opening))
-        opening.credits = readCreditLists(*credits);
+    std::vector<Part> parts;
+    const fs::path cover = withFolder(coverFile(filmId));
+    if (isReadable(cover))
+        opening.coverFile = cover;
+    else if (!posterUrl.empty())
+        parts.push_back(coverPart(filmId, posterUrl));
+    for (const OpeningStep step : {OpeningStep::Details, OpeningStep::Credits}) {
+        if (const auto document = cachedDocument(withFolder(documentFile(filmId, step))))
+            showDocument(opening, step, *document);
+        else
+            parts.push_back(documentPart(filmId, step));
+    }
+    fetchParts(std::move(parts), opening);
     return opening;
 }
 
-std::optional<fs::path> FilmCache::openCover(std::int32_t filmId, std::string_view posterUrl,
-                                             FilmOpening& opening)
+FilmOpening FilmCache::openByIdentifier(std::int32_t filmId)
 {
-    const fs::path file = withFolder(coverFile(filmId));
-    if (isReadable(file))
-        return file;
-    if (posterUrl.empty())
-        return std::nullopt;
-    FetchResult result = m_fetcher.downloadToFile({std::string(posterUrl), {}}, file);
-    if (!result.ok()) {
-        opening.failures.push_back({OpeningStep::Cover, std::move(result)});
-        return std::nullopt;
+    if (const auto details = cachedDocument(filmDataFile(filmId)))
+        return open(filmId, posterUrlOf(*details, m_endpoint));
+    FilmOpening opening = open(filmId, "");
+    const auto details = cachedDocument(filmDataFile(filmId));
+    if (opening.coverFile || opening.wasCancelled() || !details)
+        return opening;
+    const std::string posterUrl = posterUrlOf(*details, m_endpoint);
+    if (!posterUrl.empty()) {
+        std::vector<Part> parts;
+        parts.push_back(coverPart(filmId, posterUrl));
+        fetchParts(std::move(parts), opening);
     }
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(file, error);
-    if (error || size <= kLargestNonPicture) {
-        fs::remove(file, error);
-        return std::nullopt;
-    }
-    return file;
+    return opening;
 }
 
-std::optional<std::string> FilmCache::openDocument(std::int32_t filmId, FilmFileKind kind,
-                                                   FilmOpening& opening)
+FilmCache::Part FilmCache::coverPart(std::int32_t filmId, std::string_view posterUrl) const
 {
-    const bool details = kind == FilmFileKind::Details;
-    const fs::path file = withFolder(details ? filmDataFile(filmId) : creditsFile(filmId));
-    if (auto document = cachedDocument(file))
-        return document;
-    FetchResult result = fetchFilmFile(filmId, file, kind);
-    // A document that arrived but could not be stored is shown all the same.
-    const bool arrived = result.ok() || result.problem == FetchProblem::File;
-    std::optional<std::string> document;
-    if (arrived)
-        document = std::move(result.body);
-    if (!result.ok())
-        opening.failures.push_back(
-            {details ? OpeningStep::Details : OpeningStep::Credits, std::move(result)});
-    return document;
+    const fs::path file = coverFile(filmId);
+    return {OpeningStep::Cover,
+            {{std::string(posterUrl), {}}, file, [file](const FetchResult& result) {
+                 dropNonPicture(file, result);
+             }}};
 }
 
-FetchResult FilmCache::fetchFilmFile(std::int32_t filmId, const fs::path& file, FilmFileKind kind)
+FilmCache::Part FilmCache::documentPart(std::int32_t filmId, OpeningStep step) const
 {
-    const Request request = kind == FilmFileKind::Details ? m_endpoint.detailsRequest(filmId)
-                                                          : m_endpoint.creditsRequest(filmId);
-    FetchResult result = m_fetcher.fetchJson(request);
-    if (!result.ok())
-        return result;
-    // Only a document of the film itself is kept: anything else would be trusted for ever.
-    const auto document = json::parse(result.body);
-    if (!document || !json::isFilmDocument(*document))
-        return result;
-    if (!files::writeFileAtomically(file, tokenFileBytes(splitTokens(result.body))))
-        result.problem = FetchProblem::File;
-    return result;
+    const fs::path file = documentFile(filmId, step);
+    return {step,
+            {step == OpeningStep::Details ? m_endpoint.detailsRequest(filmId)
+                                          : m_endpoint.creditsRequest(filmId),
+             {},
+             [file](FetchResult& result) { storeDocument(file, result); }}};
+}
+
+void FilmCache::fetchParts(std::vector<Part> parts, FilmOpening& opening)
+{
+    if (parts.empty())
+        return;
+    std::vector<Retrieval> retrievals;
+    for (Part& part : parts)
+        retrievals.push_back(std::move(part.retrieval));
+    std::vector<FetchResult> results = m_fetcher.fetchAll(std::move(retrievals));
+    for (std::size_t index = 0; index < parts.size(); ++index) {
+        const OpeningStep step = parts[index].step;
+        FetchResult& result = results[index];
+        if (step == OpeningStep::Cover && result.ok() && isReadable(coverFile(opening.filmId)))
+            opening.coverFile = coverFile(opening.filmId);
+        // A document that arrived but could not be stored is shown all the same.
+        if (step != OpeningStep::Cover && (result.ok() || result.problem == FetchProblem::File))
+            showDocument(opening, step, result.body);
+        if (!result.ok())
+            opening.failures.push_back({step, std::move(result)});
+    }
 }
 
 void FilmCache::forgetCover(std::int32_t filmId) const

@@ -17,11 +17,6 @@
 
 namespace ravello::tmdb {
 
-enum class FilmFileKind
-{
-    Details = 1,
-    Credits = 2
-};
 enum class OpeningStep
 {
     Cover,
@@ -35,10 +30,6 @@ struct OpeningFailure
     FetchResult fetch;
 };
 
-// The title of the message box for a failed step: "Error" for the cover, "Errore" for the
-// details and the credits.
-const char* failureTitle(OpeningStep step);
-
 // Everything the window shows after opening a film.
 struct FilmOpening
 {
@@ -51,14 +42,19 @@ struct FilmOpening
     std::optional<CreditLists> credits;
     // The steps that failed, in order, each to be told in a message box.
     std::vector<OpeningFailure> failures;
+
+    // True when the wait was cancelled: the opening then counts as failed, and there is
+    // nothing to tell.
+    bool wasCancelled() const;
 };
 
 // A film's poster, details and credits, each fetched once and kept for ever under the program
 // database folder, in buckets of identifier / 1000:
 //   DB/Covers/%04d/%07d.jpg, DB/Movie/FilmData/%04d/data_%07d.txt,
 //   DB/Movie/Actors/%04d/data_%07d.txt
-// The two text files hold the token lines of TMDb's answers. Opening a film whose three files
-// are cached makes no request.
+// The two text files hold the token lines of TMDb's answers. What an opening lacks of the three
+// is requested side by side, each file stored as soon as its answer is complete; nothing that
+// failed is stored, and opening a film whose three files are cached makes no request.
 class FilmCache
 {
 public:
@@ -69,25 +65,27 @@ public:
     std::filesystem::path filmDataFile(std::int32_t filmId) const;
     std::filesystem::path creditsFile(std::int32_t filmId) const;
 
-    // Opens the film of a result line: its identifier and poster URL come from the line.
+    // Opens the film of a result line: its identifier and poster URL come from the line. The
+    // details come in the endpoint's language; an empty poster URL asks for no cover. Returns
+    // once every request has ended, or when the fetcher's progress callback cancelled the wait.
     FilmOpening open(std::string_view resultLine);
     FilmOpening open(std::int32_t filmId, std::string_view posterUrl);
-
-    // Fetches the film's details (in the endpoint's language) or credits and, when the answer
-    // is a complete JSON document, stores its token lines at `file`, whole or not at all.
-    // On success the result's body holds the document.
-    FetchResult fetchFilmFile(std::int32_t filmId, const std::filesystem::path& file,
-                              FilmFileKind kind);
+    // Opens a film known by its identifier alone: the poster's URL is the details'
+    // poster_path on the image host, so when the details are not cached yet the cover is asked
+    // for once they have arrived.
+    FilmOpening openByIdentifier(std::int32_t filmId);
 
     // Removes a cached cover that turned out not to be a picture, so that the next opening
     // fetches it again.
     void forgetCover(std::int32_t filmId) const;
 
 private:
-    std::optional<std::filesystem::path> openCover(std::int32_t filmId, std::string_view posterUrl,
-                                                   FilmOpening& opening);
-    std::optional<std::string> openDocument(std::int32_t filmId, FilmFileKind kind,
-                                            FilmOpening& opening);
+    struct Part;
+
+    std::filesystem::path documentFile(std::int32_t filmId, OpeningStep step) const;
+    Part coverPart(std::int32_t filmId, std::string_view posterUrl) const;
+    Part documentPart(std::int32_t filmId, OpeningStep step) const;
+    void fetchParts(std::vector<Part> parts, FilmOpening& opening);
 
     files::ProgramFolders m_folders;
     const Endpoint& m_endpoint;

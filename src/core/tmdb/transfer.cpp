@@ -2,9 +2,9 @@
 #include "core/tmdb/transfer.h"
 
 #include <algorithm>
+#include <cctype>
 #include <nlohmann/json.hpp>
 #include <string_view>
-#include <vector>
 
 namespace ravello::tmdb {
 namespace {
@@ -41,6 +41,18 @@ std::size_t receive(char* data, std::size_t size, std::size_t count, void* user)
     return bytes;
 }
 
+// A redirect from https to plain http would send the key or token in clear: an https request
+// may only be redirected to https.
+const char* redirectProtocols(const std::string& url)
+{
+    constexpr std::string_view kSecure = "https://";
+    const bool secure = url.size() >= kSecure.size() &&
+                        std::equal(kSecure.begin(), kSecure.end(), url.begin(), [](char a, char b) {
+                            return a == std::tolower(static_cast<unsigned char>(b));
+                        });
+    return secure ? "https" : "http,https";
+}
+
 std::string statusMessageOf(const std::string& body)
 {
     const auto document = nlohmann::json::parse(body, nullptr, false);
@@ -50,86 +62,82 @@ std::string statusMessageOf(const std::string& body)
     return message != document.end() && message->is_string() ? message->get<std::string>() : "";
 }
 
-// The secrets a request carries: its bearer token and the value of its api_key parameter.
-std::vector<std::string> secretsOf(const Request& request)
-{
-    std::vector<std::string> secrets;
-    if (!request.bearerToken.empty())
-        secrets.push_back(request.bearerToken);
-    constexpr std::string_view kKeyParameter = "api_key=";
-    const std::size_t query = request.url.find('?');
-    const std::size_t key =
-        query == std::string::npos ? query : request.url.find(kKeyParameter, query);
-    if (key == std::string::npos)
-        return secrets;
-    const std::size_t start = key + kKeyParameter.size();
-    const std::size_t end = request.url.find_first_of("&#", start);
-    if (end != start)
-        secrets.push_back(request.url.substr(start, end - start));
-    return secrets;
-}
-
-void redact(std::string& text, const std::string& secret)
-{
-    for (std::size_t at = text.find(secret); at != std::string::npos;
-         at = text.find(secret, at + 3))
-        text.replace(at, secret.size(), "***");
-}
-
 } // namespace
 
-void initialiseTransfers()
+Transfer::Transfer(CURLM* multi, const Request& request, const FetcherOptions& options,
+                   files::AtomicFile* file)
+    : m_multi(multi), m_easy(curl_easy_init()), m_options(options)
 {
-    static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
-    (void)initialised;
-}
-
-Transfer::Transfer(const Request& request, const FetcherOptions& options, Sink& sink,
-                   bool wantsJson)
-    : m_easy(curl_easy_init())
-{
-    if (!isReady())
+    if (!m_easy)
         return;
-    if (wantsJson)
+    m_sink.handle = m_easy;
+    m_sink.file = file;
+    m_sink.limit = file ? options.maxDownloadBytes : options.maxJsonBytes;
+    if (!file)
         m_headers = curl_slist_append(m_headers, "Accept: application/json");
     if (!request.bearerToken.empty())
         m_headers =
             curl_slist_append(m_headers, ("Authorization: Bearer " + request.bearerToken).c_str());
-    sink.handle = m_easy;
-    configure(request, options, sink);
+    configure(request);
+    m_added = curl_multi_add_handle(m_multi, m_easy) == CURLM_OK;
 }
 
 Transfer::~Transfer()
 {
+    if (m_added)
+        curl_multi_remove_handle(m_multi, m_easy);
     if (m_easy)
         curl_easy_cleanup(m_easy);
     curl_slist_free_all(m_headers);
 }
 
-void Transfer::configure(const Request& request, const FetcherOptions& options, Sink& sink)
+void Transfer::configure(const Request& request)
 {
     curl_easy_setopt(m_easy, CURLOPT_URL, request.url.c_str());
     curl_easy_setopt(m_easy, CURLOPT_HTTPGET, 1L);
     curl_easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(m_easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(m_easy, CURLOPT_REDIR_PROTOCOLS_STR, redirectProtocols(request.url));
     curl_easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(m_easy, CURLOPT_MAXREDIRS, 5L);
     curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!m_options.certificateAuthorities.empty())
+        curl_easy_setopt(m_easy, CURLOPT_CAINFO, m_options.certificateAuthorities.string().c_str());
     curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT_MS,
-                     static_cast<long>(options.connectTimeout.count()));
-    curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_LIMIT, options.lowSpeedBytes);
+                     static_cast<long>(m_options.connectTimeout.count()));
+    curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_LIMIT, m_options.lowSpeedBytes);
     curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_TIME,
-                     static_cast<long>(options.lowSpeedTime.count()));
-    curl_easy_setopt(m_easy, CURLOPT_TIMEOUT_MS, static_cast<long>(options.totalTimeout.count()));
-    curl_easy_setopt(m_easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sink.limit));
+                     static_cast<long>(m_options.lowSpeedTime.count()));
+    curl_easy_setopt(m_easy, CURLOPT_TIMEOUT_MS, static_cast<long>(m_options.totalTimeout.count()));
+    curl_easy_setopt(m_easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(m_sink.limit));
     curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(m_easy, CURLOPT_USERAGENT, kUserAgent);
     curl_easy_setopt(m_easy, CURLOPT_ACCEPT_ENCODING, "");
     curl_easy_setopt(m_easy, CURLOPT_HTTPHEADER, m_headers);
     curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_error);
     curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, receive);
-    curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, &sink);
+    curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, &m_sink);
+}
+
+FetchResult Transfer::result(CURLcode code)
+{
+    FetchResult result;
+    result.httpStatus = status();
+    result.body = std::move(m_sink.body);
+    if (m_sink.tooLarge || code == CURLE_FILESIZE_EXCEEDED) {
+        result.problem = FetchProblem::TooLarge;
+    } else if (m_sink.fileFailed) {
+        result.problem = FetchProblem::File;
+    } else if (code != CURLE_OK) {
+        result.problem = FetchProblem::Transport;
+        result.transportError = {static_cast<int>(code), errorText(code)};
+        if (code == CURLE_OPERATION_TIMEDOUT)
+            result.timeLimit = limitPassed();
+    } else if (!isSuccess(result.httpStatus)) {
+        result.problem = FetchProblem::HttpStatus;
+        result.tmdbStatusMessage = statusMessageOf(result.body);
+    }
+    return result;
 }
 
 long Transfer::status() const
@@ -157,23 +165,19 @@ std::string Transfer::errorText(CURLcode code) const
     return m_error[0] ? std::string(m_error) : std::string(curl_easy_strerror(code));
 }
 
-FetchResult resultOf(const Transfer& transfer, CURLcode code, Sink& sink)
+// Which of the three limits ended the attempt: the total one when it lasted that long, the
+// connect one when it never got as far as sending the request, the low-speed one otherwise.
+milliseconds Transfer::limitPassed() const
 {
-    FetchResult result;
-    result.httpStatus = transfer.status();
-    result.body = std::move(sink.body);
-    if (sink.tooLarge || code == CURLE_FILESIZE_EXCEEDED) {
-        result.problem = FetchProblem::TooLarge;
-    } else if (sink.fileFailed) {
-        result.problem = FetchProblem::File;
-    } else if (code != CURLE_OK) {
-        result.problem = FetchProblem::Transport;
-        result.transportError = {static_cast<int>(code), transfer.errorText(code)};
-    } else if (!isSuccess(result.httpStatus)) {
-        result.problem = FetchProblem::HttpStatus;
-        result.tmdbStatusMessage = statusMessageOf(result.body);
-    }
-    return result;
+    curl_off_t total = 0;
+    curl_off_t pretransfer = 0;
+    curl_easy_getinfo(m_easy, CURLINFO_TOTAL_TIME_T, &total);
+    curl_easy_getinfo(m_easy, CURLINFO_PRETRANSFER_TIME_T, &pretransfer);
+    if (microseconds(total) >= m_options.totalTimeout)
+        return m_options.totalTimeout;
+    if (pretransfer == 0)
+        return m_options.connectTimeout;
+    return m_options.lowSpeedTime;
 }
 
 FetchResult sessionFailure()
@@ -182,38 +186,6 @@ FetchResult sessionFailure()
     result.problem = FetchProblem::Session;
     result.transportError = {static_cast<int>(CURLE_FAILED_INIT),
                              curl_easy_strerror(CURLE_FAILED_INIT)};
-    return result;
-}
-
-bool asksForRetry(const FetchResult& result)
-{
-    return result.httpStatus == 429 && result.problem == FetchProblem::HttpStatus;
-}
-
-milliseconds retryWait(const Transfer& transfer, const FetcherOptions& options)
-{
-    const std::optional<seconds> asked = transfer.retryAfter();
-    const milliseconds wait =
-        asked ? duration_cast<milliseconds>(*asked) : options.defaultRetryWait;
-    return std::min(wait, options.maxRetryWait);
-}
-
-FetchResult finishJson(FetchResult result, const Request& request)
-{
-    if (result.ok() && !nlohmann::json::accept(result.body))
-        result.problem = FetchProblem::NotJson;
-    if (!result.ok())
-        return withoutSecrets(std::move(result), request);
-    return result;
-}
-
-FetchResult withoutSecrets(FetchResult result, const Request& request)
-{
-    for (const std::string& secret : secretsOf(request)) {
-        redact(result.body, secret);
-        redact(result.tmdbStatusMessage, secret);
-        redact(result.transportError.text, secret);
-    }
     return result;
 }
 

@@ -1,26 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// For the fetcher's own files only: this header brings in libcurl.
 #include <chrono>
-#include <cstddef>
 #include <curl/curl.h>
 #include <optional>
 #include <string>
 
 #include "core/files/atomic_file.h"
-#include "core/tmdb/endpoint.h"
-#include "core/tmdb/fetch_result.h"
 #include "core/tmdb/fetcher.h"
 
-// One GET on a libcurl easy handle, as the fetchers make it: for fetcher.cpp and
-// batch_fetcher.cpp, which with this file are the only ones that include curl.
 namespace ravello::tmdb {
 
-// Sets the transfer library up once for the whole program.
-void initialiseTransfers();
-
 // Where the bytes of one attempt go: a 2xx answer to the file when there is one, otherwise
-// (and any error answer) to the body. It must stay where it is while its transfer runs.
+// (and any error answer) to the body.
 struct Sink
 {
     CURL* handle = nullptr;
@@ -32,47 +25,42 @@ struct Sink
     bool fileFailed = false;
 };
 
-// An easy handle set up for a request: certificate checks, time-outs, size cap, the bearer
-// token as a header; the handle and its headers are released with the object, which must be
-// out of any multi handle by then.
+// One attempt of one retrieval: a GET on its own easy handle, added to a multi handle for as
+// long as the object lives. The multi handle runs it; once it reported the attempt's end code,
+// result() reads what the attempt gave.
 class Transfer
 {
 public:
-    Transfer(const Request& request, const FetcherOptions& options, Sink& sink, bool wantsJson);
+    Transfer(CURLM* multi, const Request& request, const FetcherOptions& options,
+             files::AtomicFile* file);
     ~Transfer();
     Transfer(const Transfer&) = delete;
     Transfer& operator=(const Transfer&) = delete;
 
-    bool isReady() const { return m_easy != nullptr; }
+    // False when the handle could not be made or added: the attempt never runs.
+    bool isRunning() const { return m_added; }
     CURL* handle() const { return m_easy; }
-    long status() const;
+
+    FetchResult result(CURLcode code);
+    // The delay-seconds form of the answer's Retry-After header, when it has one.
     std::optional<std::chrono::seconds> retryAfter() const;
-    std::string errorText(CURLcode code) const;
 
 private:
-    void configure(const Request& request, const FetcherOptions& options, Sink& sink);
+    void configure(const Request& request);
+    long status() const;
+    std::string errorText(CURLcode code) const;
+    std::chrono::milliseconds limitPassed() const;
 
+    CURLM* m_multi = nullptr;
     CURL* m_easy = nullptr;
     curl_slist* m_headers = nullptr;
+    const FetcherOptions& m_options;
+    Sink m_sink;
+    bool m_added = false;
     char m_error[CURL_ERROR_SIZE] = {};
 };
 
-// The result of one attempt from the transfer's end code, status and sink.
-FetchResult resultOf(const Transfer& transfer, CURLcode code, Sink& sink);
-
-// The result of a transfer that could not even be set up.
+// The result of an attempt that could not even be set up.
 FetchResult sessionFailure();
-
-// TMDb's 429 rule: such an answer is tried once more, after the wait it asks for (at most
-// maxRetryWait; defaultRetryWait when it names none).
-bool asksForRetry(const FetchResult& result);
-std::chrono::milliseconds retryWait(const Transfer& transfer, const FetcherOptions& options);
-
-// A JSON fetch's result as the caller gets it: a 2xx answer that is no JSON is NotJson, and
-// the key or token of the request appears nowhere in a failed one.
-FetchResult finishJson(FetchResult result, const Request& request);
-
-// Keeps the key out of every text of the result, which end up in message boxes and logs.
-FetchResult withoutSecrets(FetchResult result, const Request& request);
 
 } // namespace ravello::tmdb

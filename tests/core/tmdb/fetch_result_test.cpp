@@ -6,34 +6,35 @@
 namespace ravello::tmdb {
 namespace {
 
-TEST(FetchResult, TellsEachProblemInItsMessage)
+TEST(FetchResult, DetailTellsTheTechnicalFactsOfEachProblem)
 {
     FetchResult transport;
     transport.problem = FetchProblem::Transport;
     transport.transportError = {7, "Failed to connect to 127.0.0.1 port 9"};
-    EXPECT_EQ(failureMessage(transport), "Failed to open URL\nError No:7");
-    EXPECT_EQ(failureDetail(transport), "transfer error 7: Failed to connect to 127.0.0.1 port 9");
-
-    FetchResult session;
-    session.problem = FetchProblem::Session;
-    EXPECT_EQ(failureMessage(session), "Connection Failed or Syntax error");
+    EXPECT_EQ(failureDetail(transport), "curl error 7: Failed to connect to 127.0.0.1 port 9");
+    EXPECT_FALSE(transport.timedOut());
 
     FetchResult status;
     status.problem = FetchProblem::HttpStatus;
     status.httpStatus = 401;
     status.tmdbStatusMessage = "Invalid API key: You must be granted a valid key.";
-    EXPECT_EQ(failureMessage(status),
-              "TMDb answered with HTTP status 401: Invalid API key: You must be granted a valid "
-              "key.");
+    EXPECT_EQ(failureDetail(status),
+              "HTTP status 401: Invalid API key: You must be granted a valid key.");
     status.tmdbStatusMessage.clear();
     status.httpStatus = 502;
-    EXPECT_EQ(failureMessage(status), "TMDb answered with HTTP status 502");
+    EXPECT_EQ(failureDetail(status), "HTTP status 502");
 
     FetchResult notJson;
     notJson.problem = FetchProblem::NotJson;
     notJson.httpStatus = 200;
-    EXPECT_NE(failureMessage(notJson).find("not a JSON document"), std::string::npos);
-    EXPECT_TRUE(failureMessage(FetchResult{}).empty());
+    EXPECT_NE(failureDetail(notJson).find("not a JSON document"), std::string::npos);
+    for (const FetchProblem problem : {FetchProblem::Session, FetchProblem::TooLarge,
+                                       FetchProblem::File, FetchProblem::Cancelled}) {
+        FetchResult other;
+        other.problem = problem;
+        EXPECT_FALSE(failureDetail(other).empty());
+    }
+    EXPECT_TRUE(failureDetail(FetchResult{}).empty());
 }
 
 } // namespace

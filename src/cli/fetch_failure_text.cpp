@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include "cli/fetch_failure_text.h"
+
+namespace ravello::cli {
+namespace {
+
+constexpr const char* kService = "The Movie Database";
+
+// "30", or "1.5" for a limit that is no whole number of seconds.
+std::string secondsText(std::chrono::milliseconds duration)
+{
+    const auto tenths = (duration.count() + 50) / 100;
+    std::string text = std::to_string(tenths / 10);
+    if (tenths % 10 != 0)
+        text += "." + std::to_string(tenths % 10);
+    return text;
+}
+
+std::string transportText(const tmdb::FetchResult& result)
+{
+    if (result.timedOut())
+        return std::string(kService) + " did not answer within " + secondsText(result.timeLimit) +
+               " seconds";
+    return std::string("No complete answer from ") + kService;
+}
+
+const char* stepName(tmdb::OpeningStep step)
+{
+    switch (step) {
+    case tmdb::OpeningStep::Cover:
+        return "cover";
+    case tmdb::OpeningStep::Details:
+        return "details";
+    case tmdb::OpeningStep::Credits:
+        return "credits";
+    }
+    return "";
+}
+
+} // namespace
+
+std::string fetchFailureText(const tmdb::FetchResult& result)
+{
+    using tmdb::FetchProblem;
+    const std::string detail = " (" + tmdb::failureDetail(result) + ")";
+    switch (result.problem) {
+    case FetchProblem::None:
+        return {};
+    case FetchProblem::Session:
+        return "The transfer could not be set up" + detail;
+    case FetchProblem::Transport:
+        return transportText(result) + detail;
+    case FetchProblem::HttpStatus:
+        return std::string(kService) + " answered with " + tmdb::failureDetail(result);
+    case FetchProblem::NotJson:
+        return std::string(kService) + "'s answer is not a JSON document (HTTP status " +
+               std::to_string(result.httpStatus) + ")";
+    case FetchProblem::TooLarge:
+        return std::string(kService) + "'s answer is too large";
+    case FetchProblem::File:
+        return "The answer could not be written to the cache";
+    case FetchProblem::Cancelled:
+        return "The wait was cancelled";
+    }
+    return {};
+}
+
+std::string openingFailureText(std::int32_t filmId, const tmdb::OpeningFailure& failure)
+{
+    return std::string(stepName(failure.step)) + " of film " + std::to_string(filmId) + ": " +
+           fetchFailureText(failure.fetch);
+}
+
+} // namespace ravello::cli
