@@ -149,6 +149,27 @@ TEST_F(FilmCache, MakesNoRequestForAFilmWithoutPoster)
     EXPECT_EQ(opening.dataPage.year, "");
 }
 
+// A film without an overview in the user's language shows the English one, asked for once.
+TEST_F(FilmCache, FillsAnUntranslatedOverviewFromEnglishOnce)
+{
+    m_endpoint.setLanguage("it-IT");
+    const FilmOpening first = m_cache.open(4325, "");
+    EXPECT_TRUE(first.failures.empty());
+    EXPECT_EQ(first.dataPage.title, "Campione non tradotto");
+    EXPECT_EQ(first.dataPage.overview,
+              "A film nobody has translated yet: this is its English overview.");
+    EXPECT_TRUE(first.dataPage.overviewInEnglish);
+    ASSERT_EQ(server().requestCount(), 3u);
+    EXPECT_EQ(server().requests().back().param("language"), "en-US");
+
+    EXPECT_EQ(m_cache.open(4325, "").dataPage, first.dataPage);
+    EXPECT_EQ(server().requestCount(), 3u) << "the English overview is kept in the cache";
+
+    m_endpoint.setLanguage("en-GB");
+    EXPECT_FALSE(m_cache.open(4322, "").dataPage.overviewInEnglish);
+    EXPECT_EQ(server().requestCount(), 5u) << "nothing more is asked in English";
+}
+
 TEST_F(FilmCache, KeepsNoPosterOfAThousandBytesOrLess)
 {
     EXPECT_FALSE(m_cache.open(9001, posterUrl("tiny1000.jpg")).coverFile);

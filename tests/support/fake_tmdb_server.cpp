@@ -234,7 +234,12 @@ ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) co
         if (!body)
             body = kNoResults;
     } else if (std::regex_match(request.path, match, details)) {
-        body = readFixture(m_fixtures / "movie" / (match[1].str() + ".json"));
+        // A film may have its answer in a language of its own, as a translation on TMDb.
+        const std::string language = request.get_param_value("language");
+        if (!language.empty())
+            body = readFixture(m_fixtures / "movie" / (match[1].str() + "." + language + ".json"));
+        if (!body)
+            body = readFixture(m_fixtures / "movie" / (match[1].str() + ".json"));
     } else if (std::regex_match(request.path, match, credits)) {
         body = readFixture(m_fixtures / "movie" / (match[1].str() + "_credits.json"));
     } else if (std::regex_match(request.path, match, person)) {

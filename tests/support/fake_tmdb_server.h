@@ -62,7 +62,7 @@ struct AnswerPacing
 // TMDb's API and image host on 127.0.0.1, answering from fixture files:
 //   /3/search/movie?query=Q   search/<q>.json, q being Q in lower case with every byte that
 //                             is not a letter or digit turned into '_' (no match: no results)
-//   /3/movie/ID               movie/ID.json
+//   /3/movie/ID               movie/ID.LANGUAGE.json when there is one, else movie/ID.json
 //   /3/movie/ID/credits       movie/ID_credits.json
 //   /3/person/ID              person/ID.json
 //   /t/p/original/NAME        images/NAME

@@ -85,8 +85,17 @@ Request Endpoint::searchRequest(std::string_view utf8Text) const
 
 Request Endpoint::detailsRequest(std::int32_t filmId) const
 {
-    return apiRequest("/3/movie/" + std::to_string(filmId),
-                      "language=" + percentEncode(m_language));
+    return detailsRequest(filmId, m_language);
+}
+
+Request Endpoint::detailsRequest(std::int32_t filmId, std::string_view language) const
+{
+    return apiRequest("/3/movie/" + std::to_string(filmId), "language=" + percentEncode(language));
+}
+
+bool Endpoint::asksInEnglish() const
+{
+    return m_language == "en" || m_language.starts_with("en-");
 }
 
 Request Endpoint::creditsRequest(std::int32_t filmId) const

@@ -134,6 +134,12 @@ fs::path FilmCache::creditsFile(std::int32_t filmId) const
            ("data_" + sevenDigits(filmId) + ".txt");
 }
 
+fs::path FilmCache::englishDetailsFile(std::int32_t filmId) const
+{
+    return m_folders.filmDataFolder() / bucketName(filmId) /
+           ("data_" + sevenDigits(filmId) + "_en.txt");
+}
+
 fs::path FilmCache::documentFile(std::int32_t filmId, OpeningStep step) const
 {
     return step == OpeningStep::Details ? filmDataFile(filmId) : creditsFile(filmId);
@@ -163,7 +169,35 @@ FilmOpening FilmCache::open(std::int32_t filmId, std::string_view posterUrl)
             parts.push_back(documentPart(filmId, step));
     }
     fetchParts(std::move(parts), opening);
+    fillEnglishOverview(opening);
     return opening;
+}
+
+// TMDb answers a film nobody translated into the chosen language with an empty overview; the
+// English one takes its place, asked for once and then kept beside the details. An English
+// answer that cannot be had leaves the overview empty: the film itself is whole.
+void FilmCache::fillEnglishOverview(FilmOpening& opening)
+{
+    const auto& overview = opening.dataPage.overview;
+    if (m_endpoint.asksInEnglish() || !overview || !overview->empty() || opening.wasCancelled())
+        return;
+    const fs::path file = englishDetailsFile(opening.filmId);
+    std::optional<std::string> document = cachedDocument(file);
+    if (!document) {
+        std::vector<Retrieval> english;
+        english.push_back({m_endpoint.detailsRequest(opening.filmId, "en-US"),
+                           {},
+                           [file](FetchResult& result) { storeDocument(file, result); }});
+        FetchResult result = std::move(m_fetcher.fetchAll(std::move(english)).front());
+        if (result.ok() || result.problem == FetchProblem::File)
+            document = std::move(result.body);
+    }
+    const auto englishOverview =
+        document ? readFilmDataPage(opening.filmId, *document).overview : std::nullopt;
+    if (englishOverview && !englishOverview->empty()) {
+        opening.dataPage.overview = englishOverview;
+        opening.dataPage.overviewInEnglish = true;
+    }
 }
 
 FilmOpening FilmCache::openByIdentifier(std::int32_t filmId)

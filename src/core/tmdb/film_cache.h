@@ -52,6 +52,8 @@ struct FilmOpening
 // database folder, in buckets of identifier / 1000:
 //   DB/Covers/%04d/%07d.jpg, DB/Movie/FilmData/%04d/data_%07d.txt,
 //   DB/Movie/Actors/%04d/data_%07d.txt
+// and, for a film without an overview in the chosen language, its English details in
+//   DB/Movie/FilmData/%04d/data_%07d_en.txt
 // The two text files hold the token lines of TMDb's answers. What an opening lacks of the three
 // is requested side by side, each file stored as soon as its answer is complete; nothing that
 // failed is stored, and opening a film whose three files are cached makes no request.
@@ -64,6 +66,7 @@ public:
     std::filesystem::path coverFile(std::int32_t filmId) const;
     std::filesystem::path filmDataFile(std::int32_t filmId) const;
     std::filesystem::path creditsFile(std::int32_t filmId) const;
+    std::filesystem::path englishDetailsFile(std::int32_t filmId) const;
 
     // Opens the film of a result line: its identifier and poster URL come from the line. The
     // details come in the endpoint's language; an empty poster URL asks for no cover. Returns
@@ -86,6 +89,7 @@ private:
     Part coverPart(std::int32_t filmId, std::string_view posterUrl) const;
     Part documentPart(std::int32_t filmId, OpeningStep step) const;
     void fetchParts(std::vector<Part> parts, FilmOpening& opening);
+    void fillEnglishOverview(FilmOpening& opening);
 
     files::ProgramFolders m_folders;
     const Endpoint& m_endpoint;

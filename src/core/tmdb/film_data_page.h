@@ -20,6 +20,8 @@ struct FilmDataPage
                                               // "null" for a null date
     std::optional<std::string> runningTime;   // EDT_DurataMDB: minutes, 0 when null
     std::optional<std::string> overview;      // EDT_SinossiMDB: the whole text as sent
+    // The overview is TMDb's English one: the film has none in the chosen language.
+    bool overviewInEnglish = false;
 
     bool operator==(const FilmDataPage&) const = default;
 };
