@@ -14,6 +14,7 @@ const std::vector<Command>& commands()
         {"crew-xml", "ID [--no-photography] [--no-sound] [--no-art] [--no-other]", runCrewXml},
         {"photo", "cast|crew PERSON_ID PHOTO_PATH", runPhoto},
         {"search", "TEXT", runSearch},
+        {"match", "TITLE [--year YEAR] [--original-title TEXT]", runMatch},
         {"film", "ID", runFilm},
         {"credits", "ID", runCredits},
     };
