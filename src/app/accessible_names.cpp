@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "app/interface_translations.h"
 #include "app/named_controls.h"
 
 namespace ravello::app {
@@ -57,6 +58,19 @@ void nameControl(QWidget& control, const QString& name)
 
 } // namespace
 
+const char* accessibleName(const AccessibleNameRow& row, int languageIndex)
+{
+    if (languageIndex == kItalian)
+        return row.italian;
+    const char* translation = translationOf(row.english, languageIndex);
+    return translation ? translation : row.english;
+}
+
+std::span<const AccessibleNameRow> accessibleNameRows()
+{
+    return kAccessibleNames;
+}
+
 QString withoutMnemonics(const QString& text)
 {
     QString plain;
@@ -78,8 +92,7 @@ void applyAccessibleNames(const QWidget& window, const NamedControls& controls, 
     }
     for (const AccessibleNameRow& row : kAccessibleNames) {
         if (QWidget* control = controls.control(row.control)) {
-            const char* name = languageIndex == kItalian ? row.italian : row.english;
-            nameControl(*control, QString::fromUtf8(name));
+            nameControl(*control, QString::fromUtf8(accessibleName(row, languageIndex)));
         }
     }
 }

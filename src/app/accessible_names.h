@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <span>
+
 #include <QString>
 
 class QWidget;
@@ -10,14 +12,20 @@ namespace ravello::app {
 class NamedControls;
 
 // A caption for assistive tools, for a control that has no label of its own or shares its
-// caption with another control: its Italian and English texts. Spanish, German and French take
-// the English text, as the interface texts do.
+// caption with another control: its Italian and English texts. Spanish, German and French
+// translate the English text, as the interface texts do.
 struct AccessibleNameRow
 {
     const char* control;
     const char* italian;
     const char* english;
 };
+
+// The row's name in the language (0..4), as UTF-8.
+const char* accessibleName(const AccessibleNameRow& row, int languageIndex);
+
+// Every row of the name table.
+std::span<const AccessibleNameRow> accessibleNameRows();
 
 // The label's text as a screen reader says it: mnemonic markers dropped, "&&" read as "&".
 QString withoutMnemonics(const QString& text);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/interface_texts.h"
 
+#include "app/interface_translations.h"
+
 namespace ravello::app {
 namespace {
 
@@ -214,7 +216,10 @@ QString MessageTable::text(int row, int languageIndex) const
     if (!m_filled || row < 0 || row >= kInterfaceTextRows)
         return {};
     const InterfaceTextRow& entry = kRows[static_cast<std::size_t>(row)];
-    return QString::fromUtf8(languageIndex == kItalian ? entry.italian : entry.english);
+    if (languageIndex == kItalian)
+        return QString::fromUtf8(entry.italian);
+    const char* translation = translationOf(entry.english, languageIndex);
+    return QString::fromUtf8(translation ? translation : entry.english);
 }
 
 QString MessageTable::text(std::string_view key, int languageIndex) const

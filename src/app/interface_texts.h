@@ -9,7 +9,8 @@
 namespace ravello::app {
 
 // One row of the interface texts: the control it captions (or the message key), and its
-// Italian and English texts. Spanish, German and French show the English text.
+// Italian and English texts. Spanish, German and French translate the English text
+// (interface_translations.h).
 struct InterfaceTextRow
 {
     const char* key;

@@ -135,7 +135,7 @@ void TForm1::BTN_CercaClick()
     }
     QListWidget* results = m_programPage->results();
     results->clear();
-    m_resultLines = outcome.lines;
+    m_resultLines = outcome.lines();
     for (const std::string& line : m_resultLines) {
         auto* item =
             new QListWidgetItem(fromWindows1252(tmdb::readResultLine(line).displayText).trimmed());

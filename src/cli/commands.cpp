@@ -17,6 +17,7 @@ const std::vector<Command>& commands()
         {"crew-map", "[--path]", runCrewMap},
         {"photo", "cast|crew PERSON_ID PHOTO_PATH", runPhoto},
         {"search", "TEXT", runSearch},
+        {"match", "TITLE [--year YEAR] [--original-title TEXT]", runMatch},
         {"film", "ID", runFilm},
         {"credits", "ID", runCredits},
         {"open", "ID", runOpen},

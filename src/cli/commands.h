@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "cli/cli_context.h"
+#include "core/tmdb/result_ranking.h"
 
 // One function per command, each in a file of its own.
 namespace ravello::cli {
@@ -26,6 +30,12 @@ int runImport(CliContext& context, const Arguments& arguments);
 
 // TMDb's movie search for the text in the settings' language: the result lines, one a line.
 int runSearch(CliContext& context, const Arguments& arguments);
+// TITLE [--year YEAR] [--original-title TEXT]: the search for the title, its result lines
+// best first for the film so described.
+int runMatch(CliContext& context, const Arguments& arguments);
+// Searches for the UTF-8 text and writes the result lines, ranked for `wanted` when given.
+int writeSearch(CliContext& context, const std::string& utf8Text,
+                const std::optional<tmdb::WantedFilm>& wanted);
 // Opens a film as the window does: title, original title, year, running time and overview.
 int runFilm(CliContext& context, const Arguments& arguments);
 // Opens a film as the window does: the rows of the four credit lists, each list after a header.

@@ -160,8 +160,9 @@ private slots:
         QCOMPARE(nameOf(child(*m_window, "Copy")), QStringLiteral("Copia cast"));
         QVERIFY(walkWindow().unnamed.isEmpty());
         qobject_cast<QAbstractButton*>(child(*m_window, "BTN_Tedesco"))->click();
-        QCOMPARE(nameOf(child(*m_window, "EDT_CercaManuale")), QStringLiteral("Films to search"));
-        QCOMPARE(nameOf(child(*m_window, "Copy")), QStringLiteral("Copy cast"));
+        QCOMPARE(nameOf(child(*m_window, "EDT_CercaManuale")), QStringLiteral("Gesuchter Film"));
+        QCOMPARE(nameOf(child(*m_window, "Copy")), QStringLiteral("Besetzung kopieren"));
+        QVERIFY(walkWindow().unnamed.isEmpty());
     }
 
     void mnemonicsAreNotRead()

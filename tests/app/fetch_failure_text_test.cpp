@@ -45,22 +45,30 @@ private slots:
         QTest::addColumn<int>("httpStatus");
         QTest::addColumn<QString>("statusMessage");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("germanText");
         const auto row = [](const char* name, FetchProblem problem, int status,
-                            const char* statusMessage, const char* text) {
+                            const char* statusMessage, const char* text, const char* german) {
             QTest::newRow(name) << static_cast<int>(problem) << status
-                                << QString::fromUtf8(statusMessage) << QString::fromUtf8(text);
+                                << QString::fromUtf8(statusMessage) << QString::fromUtf8(text)
+                                << QString::fromUtf8(german);
         };
-        row("none", FetchProblem::None, 200, "", "");
-        row("session", FetchProblem::Session, 0, "", "Connection Failed or Syntax error");
-        row("transport", FetchProblem::Transport, 0, "", "Failed to open URL\nError No:7");
+        row("none", FetchProblem::None, 200, "", "", "");
+        row("session", FetchProblem::Session, 0, "", "Connection Failed or Syntax error",
+            "Verbindung fehlgeschlagen oder Syntaxfehler");
+        row("transport", FetchProblem::Transport, 0, "", "Failed to open URL\nError No:7",
+            "Die URL konnte nicht geöffnet werden\nFehler Nr. 7");
         row("status with TMDb's message", FetchProblem::HttpStatus, 401, "Invalid API key",
-            "TMDb answered with HTTP status 401: Invalid API key");
-        row("status alone", FetchProblem::HttpStatus, 502, "",
-            "TMDb answered with HTTP status 502");
+            "TMDb answered with HTTP status 401: Invalid API key",
+            "TMDb antwortete mit HTTP-Status 401: Invalid API key");
+        row("status alone", FetchProblem::HttpStatus, 502, "", "TMDb answered with HTTP status 502",
+            "TMDb antwortete mit HTTP-Status 502");
         row("not JSON", FetchProblem::NotJson, 200, "",
-            "TMDb's answer is not a JSON document (HTTP status 200)");
-        row("too large", FetchProblem::TooLarge, 200, "", "TMDb's answer is too large");
-        row("file", FetchProblem::File, 200, "", "The answer could not be written to the cache");
+            "TMDb's answer is not a JSON document (HTTP status 200)",
+            "Die Antwort von TMDb ist kein JSON-Dokument (HTTP-Status 200)");
+        row("too large", FetchProblem::TooLarge, 200, "", "TMDb's answer is too large",
+            "Die Antwort von TMDb ist zu groß");
+        row("file", FetchProblem::File, 200, "", "The answer could not be written to the cache",
+            "Die Antwort konnte nicht im Cache gespeichert werden");
     }
 
     void eachProblemHasItsText()
@@ -69,10 +77,11 @@ private slots:
         QFETCH(int, httpStatus);
         QFETCH(QString, statusMessage);
         QFETCH(QString, text);
+        QFETCH(QString, germanText);
         const FetchResult result = failed(static_cast<FetchProblem>(problem), httpStatus,
                                           statusMessage.toUtf8().constData());
         QCOMPARE(fetchFailureText(result, m_messages, kEnglish), text);
-        QCOMPARE(fetchFailureText(result, m_messages, kGerman), text);
+        QCOMPARE(fetchFailureText(result, m_messages, kGerman), germanText);
     }
 
     void italianTextsKeepTheDetail()

@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(child<QAbstractButton>(*window, "BTN_Esci")->text(), QStringLiteral("Esci"));
         QCOMPARE(child<QLabel>(*window, "LBL_Cerca1")->text(), QStringLiteral("Film da cercare"));
         child<QAbstractButton>(*window, "BTN_Tedesco")->click();
-        QCOMPARE(child<QAbstractButton>(*window, "BTN_Esci")->text(), QStringLiteral("Exit"));
+        QCOMPARE(child<QAbstractButton>(*window, "BTN_Esci")->text(), QStringLiteral("Beenden"));
         QCOMPARE(child<QAbstractButton>(*window, "BTN_Spagnolo")->text(),
                  QString::fromUtf8("Español"));
         QCOMPARE(window->languageIndex(), 3);

@@ -20,6 +20,9 @@ using namespace std::chrono;
 using testing::ScriptedAnswer;
 
 constexpr const char* kKey = "c0ffee0123456789abcdef0123456789";
+// The film the failing commands open: its details request gets the scripted answers, since
+// the details and the credits are asked for side by side and arrive in any order.
+constexpr const char* kFilmDetails = "/3/movie/4321";
 
 void setVariable(const char* name, const std::string& value)
 {
@@ -75,7 +78,7 @@ TEST_F(CliFaults, ErrorStatusesFailWithTheStatus)
     for (const int status : {401, 404, 500, 503}) {
         m_server.queueError(status);
         expectFailure({"search", "Sample Film"}, "HTTP status " + std::to_string(status));
-        m_server.queueError(status);
+        m_server.queueErrorFor(kFilmDetails, status);
         expectFailure({"film", "4321"}, "HTTP status " + std::to_string(status));
     }
 }
@@ -86,12 +89,13 @@ TEST_F(CliFaults, AnswersThatAreNoDocumentFail)
         200, "<html><body>Down for maintenance</body></html>", "text/html", {}, 0, false, {}};
     m_server.queueAnswer(html);
     expectFailure({"search", "Sample Film"}, "not a JSON document");
-    m_server.queueAnswer(html);
+    m_server.queueAnswerFor(kFilmDetails, html);
     expectFailure({"film", "4321"}, "not a JSON document");
-    m_server.queueAnswer({200, "", "application/json", {}, 50u << 20, false, {}});
+    m_server.queueAnswerFor(kFilmDetails, {200, "", "application/json", {}, 50u << 20, false, {}});
     expectFailure({"film", "4321"}, "too large");
     const std::string body = testing::readFileBytes(testing::fixturePath("tmdb/movie/4321.json"));
-    m_server.queueAnswer({200, body, "application/json", {}, 0, true, {}}, {{}, body.size() / 2});
+    m_server.queueAnswerFor(kFilmDetails, {200, body, "application/json", {}, 0, true, {}},
+                            {{}, body.size() / 2});
     expectFailure({"film", "4321"}, "curl error");
 }
 
@@ -128,7 +132,7 @@ TEST_F(CliFaults, EchoedKeyIsNotPrinted)
         std::string(R"({"status_code":7,"status_message":"Invalid API key: )") + kKey + "\"}";
     m_server.queueAnswer({401, echo, "application/json", {}, 0, false, {}});
     expectFailure({"search", "Sample Film"}, "Invalid API key: ***");
-    m_server.queueAnswer({401, echo, "application/json", {}, 0, false, {}});
+    m_server.queueAnswerFor(kFilmDetails, {401, echo, "application/json", {}, 0, false, {}});
     expectFailure({"film", "4321"}, "Invalid API key: ***");
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -77,6 +78,23 @@ TEST_F(TmdbCommands, SearchFailsWithTmdbsMessage)
     EXPECT_TRUE(result.out.empty());
     EXPECT_NE(result.err.find("401"), std::string::npos);
     EXPECT_NE(result.err.find("Invalid API key"), std::string::npos);
+}
+
+TEST_F(TmdbCommands, MatchWritesTheResultLinesBestFirst)
+{
+    const std::string poster = m_server.url() + "/t/p/original/";
+    const CliRun house = run({"match", "House", "--year", "1977"});
+    ASSERT_EQ(house.status, kSuccess) << house.err;
+    EXPECT_EQ(house.out.substr(0, house.out.find('\n', house.out.find('\n') + 1) + 1),
+              "0025623 House (1977) " + poster + "p25623.jpg\n" + "0011415 House (1986) " + poster +
+                  "p11415.jpg\n");
+    EXPECT_EQ(std::count(house.out.begin(), house.out.end(), '\n'), 20);
+
+    const CliRun starWars = run({"match", "--original-title", "Star Wars", "Star Wars"});
+    ASSERT_EQ(starWars.status, kSuccess) << starWars.err;
+    EXPECT_TRUE(starWars.out.starts_with("0000011 La Guerre des \xC3\xA9toiles (1977) "))
+        << starWars.out;
+    EXPECT_EQ(m_server.requests().at(1).param("query"), "Star Wars");
 }
 
 TEST_F(TmdbCommands, FilmWritesTheDataPageOnFiveLines)
@@ -181,7 +199,11 @@ TEST_F(TmdbCommands, RefusesMalformedArguments)
     for (const Arguments& arguments :
          {Arguments{"search"}, Arguments{"search", "a", "b"}, Arguments{"film"},
           Arguments{"film", "12x"}, Arguments{"film", "-4"}, Arguments{"credits", "0"},
-          Arguments{"credits", "1", "2"}, Arguments{"open"}, Arguments{"open", "x1"}})
+          Arguments{"credits", "1", "2"}, Arguments{"open"}, Arguments{"open", "x1"},
+          Arguments{"match"}, Arguments{"match", "--year", "1977"},
+          Arguments{"match", "House", "--year"}, Arguments{"match", "House", "--year", "0"},
+          Arguments{"match", "House", "--year", "19x"}, Arguments{"match", "House", "Party"},
+          Arguments{"match", "House", "--colour", "red"}})
         EXPECT_EQ(run(arguments).status, kUsageError) << arguments[0];
     EXPECT_EQ(m_server.requestCount(), 0u);
 }

@@ -18,8 +18,8 @@ TEST_F(FilmSearch, ListsTheResultsWithPostersOnTheImageHost)
 {
     const tmdb::SearchOutcome outcome = searchFilms(endpoint(), m_fetcher, "Sample Film");
     ASSERT_TRUE(outcome.fetch.ok());
-    ASSERT_EQ(outcome.lines.size(), 4u);
-    EXPECT_EQ(outcome.lines[0],
+    ASSERT_EQ(outcome.lines().size(), 4u);
+    EXPECT_EQ(outcome.lines()[0],
               "0004321 Sample Film (2004) " + server().url() + "/t/p/original/abc.jpg");
     const RecordedRequest request = server().requests().at(0);
     EXPECT_EQ(request.path, "/3/search/movie");
@@ -31,12 +31,12 @@ TEST_F(FilmSearch, SearchesForExactlyTheTextTyped)
 {
     const tmdb::SearchOutcome outcome = searchFilms(endpoint(), m_fetcher, "Tom & Jerry #1");
     ASSERT_TRUE(outcome.fetch.ok());
-    ASSERT_EQ(outcome.lines.size(), 1u);
+    ASSERT_EQ(outcome.lines().size(), 1u);
     const RecordedRequest request = server().requests().at(0);
     EXPECT_EQ(request.param("query"), "Tom & Jerry #1");
     EXPECT_NE(request.target.find("query=Tom%20%26%20Jerry%20%231"), std::string::npos);
 
-    ASSERT_EQ(searchFilms(endpoint(), m_fetcher, "Am\xC3\xA9lie").lines.size(), 1u);
+    ASSERT_EQ(searchFilms(endpoint(), m_fetcher, "Am\xC3\xA9lie").lines().size(), 1u);
     EXPECT_EQ(server().requests().at(1).param("query"), "Am\xC3\xA9lie");
 }
 
@@ -57,14 +57,14 @@ TEST_F(FilmSearch, ReportsAnInvalidKeyAndGivesNoLines)
     EXPECT_EQ(outcome.fetch.problem, FetchProblem::HttpStatus);
     EXPECT_EQ(outcome.fetch.httpStatus, 401);
     EXPECT_EQ(outcome.fetch.tmdbStatusMessage, "Invalid API key: You must be granted a valid key.");
-    EXPECT_TRUE(outcome.lines.empty());
+    EXPECT_TRUE(outcome.lines().empty());
 }
 
 TEST_F(FilmSearch, FindsNothingForAnUnknownTitle)
 {
     const tmdb::SearchOutcome outcome = searchFilms(endpoint(), m_fetcher, "No Such Film At All");
     EXPECT_TRUE(outcome.fetch.ok());
-    EXPECT_TRUE(outcome.lines.empty());
+    EXPECT_TRUE(outcome.lines().empty());
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/tmdb/film_search.h"
 
-#include "core/tmdb/result_line.h"
-
 namespace ravello::tmdb {
 
 SearchOutcome searchFilms(const Endpoint& endpoint, Fetcher& fetcher, std::string_view utf8Text)
@@ -10,7 +8,7 @@ SearchOutcome searchFilms(const Endpoint& endpoint, Fetcher& fetcher, std::strin
     SearchOutcome outcome;
     outcome.fetch = fetcher.fetchJson(endpoint.searchRequest(utf8Text));
     if (outcome.fetch.ok())
-        outcome.lines = resultLinesOf(outcome.fetch.body, endpoint);
+        outcome.films = foundFilmsOf(outcome.fetch.body, endpoint);
     return outcome;
 }
 

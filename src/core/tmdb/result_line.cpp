@@ -27,6 +27,26 @@ std::string posterUrlOf(const json::Document& result, const Endpoint& endpoint)
     return endpoint.imageUrl(path->get_ref<const std::string&>());
 }
 
+std::string normalised(std::string text)
+{
+    text::normaliseText(text);
+    return text;
+}
+
+FoundFilm foundFilmOf(const json::Document& result, const Endpoint& endpoint)
+{
+    // The line normalises the title as TMDb sent it: normalising a normalised text again
+    // could read its Windows-1252 bytes as UTF-8 or as entities.
+    const std::string title = json::textOf(result, "title").value_or("");
+    FoundFilm film;
+    film.year = yearOf(result);
+    film.line = formatResultLine(json::integerOf(result, "id"), title, film.year,
+                                 posterUrlOf(result, endpoint));
+    film.title = normalised(title);
+    film.originalTitle = normalised(json::textOf(result, "original_title").value_or(""));
+    return film;
+}
+
 } // namespace
 
 std::string formatResultLine(std::int32_t filmId, std::string_view title, int year,
@@ -54,23 +74,34 @@ ResultLine readResultLine(std::string_view line)
     return result;
 }
 
-std::vector<std::string> resultLinesOf(std::string_view answer, const Endpoint& endpoint)
+std::vector<FoundFilm> foundFilmsOf(std::string_view answer, const Endpoint& endpoint)
 {
-    std::vector<std::string> lines;
+    std::vector<FoundFilm> films;
     const auto document = json::parse(answer);
     if (!document || !document->is_object() || !document->contains("results"))
-        return lines;
+        return films;
     const json::Document& results = (*document)["results"];
     if (!results.is_array())
-        return lines;
+        return films;
     for (const json::Document& result : results) {
-        if (!result.is_object() || !result.contains("release_date"))
-            continue;
-        lines.push_back(formatResultLine(json::integerOf(result, "id"),
-                                         json::textOf(result, "title").value_or(""), yearOf(result),
-                                         posterUrlOf(result, endpoint)));
+        if (result.is_object() && result.contains("release_date"))
+            films.push_back(foundFilmOf(result, endpoint));
     }
+    return films;
+}
+
+std::vector<std::string> linesOf(const std::vector<FoundFilm>& films)
+{
+    std::vector<std::string> lines;
+    lines.reserve(films.size());
+    for (const FoundFilm& film : films)
+        lines.push_back(film.line);
     return lines;
+}
+
+std::vector<std::string> resultLinesOf(std::string_view answer, const Endpoint& endpoint)
+{
+    return linesOf(foundFilmsOf(answer, endpoint));
 }
 
 } // namespace ravello::tmdb

@@ -29,9 +29,25 @@ std::string formatResultLine(std::int32_t filmId, std::string_view title, int ye
 // last space, so a title holding ") h" keeps both its text and its poster.
 ResultLine readResultLine(std::string_view line);
 
-// One line per element of the search answer's "results" that has a "release_date" key, in
-// the order of the answer, each from its own element's "id", "title", "release_date" and
-// "poster_path". An answer that is not JSON, or has no results, gives no line.
+// A film of the search answer: its result line and, normalised as the line is, what the
+// ranking compares.
+struct FoundFilm
+{
+    std::string line;
+    std::string title;
+    std::string originalTitle; // empty when TMDb sent none
+    int year = 0;              // 0 when the release date is empty or null
+};
+
+// One film per element of the search answer's "results" that has a "release_date" key, in
+// the order of the answer, each from its own element's "id", "title", "original_title",
+// "release_date" and "poster_path". An answer that is not JSON, or has no results, gives none.
+std::vector<FoundFilm> foundFilmsOf(std::string_view answer, const Endpoint& endpoint);
+
+// The lines of the films, in their order.
+std::vector<std::string> linesOf(const std::vector<FoundFilm>& films);
+
+// The lines of foundFilmsOf(answer, endpoint).
 std::vector<std::string> resultLinesOf(std::string_view answer, const Endpoint& endpoint);
 
 } // namespace ravello::tmdb

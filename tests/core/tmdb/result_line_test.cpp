@@ -67,6 +67,19 @@ TEST(ResultLine, ListsTodaysKeyOrderOneLinePerDatedResult)
                "0004324 Sample (Part 1) here (1999) https://img.example/t/p/original/part.jpg"}));
 }
 
+TEST(ResultLine, KeepsTheNormalisedTitlesAndYearBesideEachLine)
+{
+    const auto films = foundFilmsOf(
+        testing::readFileBytes(testing::fixturePath("tmdb/search/sample_film.json")), kEndpoint);
+    ASSERT_EQ(films.size(), 4u);
+    EXPECT_EQ(linesOf(films), linesOf("tmdb/search/sample_film.json"));
+    EXPECT_EQ(films[2].title, "Am\xE9lie's Sample");
+    EXPECT_EQ(films[2].originalTitle, "Le Fabuleux \xC9"
+                                      "chantillon");
+    EXPECT_EQ(films[2].year, 2001);
+    EXPECT_EQ(films[1].year, 0);
+}
+
 TEST(ResultLine, ListsTheOldKeyOrderWithEscapedSlashes)
 {
     EXPECT_EQ(linesOf("tmdb/search/crouching_tiger.json"),
