@@ -199,6 +199,10 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
     // The boxes of a film's details and credits have always been titled in Italian.
     {"MSG_ErroreDatiFilm", "Errore",
      "Errore"}, // 94
+    {"MSG_FilmCorrispondente", "Il film cercato: stesso titolo",
+     "The film searched for: same title"}, // 95
+    {"MSG_SinossiInglese", "Sinossi in inglese: TMDb non ne ha una nella lingua scelta",
+     "English overview: TMDb has none in the chosen language"}, // 96
 }};
 // clang-format on
 

@@ -11,7 +11,7 @@ namespace {
 // stay as they are; menu commands of DVD Profiler stay as its English menus show them.
 // Captions keep "&&" where the English has it, messages keep "%1" and their line breaks.
 // clang-format off
-constexpr std::array<InterfaceTranslation, 109> kTranslations = {{
+constexpr std::array<InterfaceTranslation, 111> kTranslations = {{
     {"Ravello",
      "Ravello",
      "Ravello",
@@ -448,6 +448,14 @@ constexpr std::array<InterfaceTranslation, 109> kTranslations = {{
      "Progreso de la importación",
      "Importfortschritt",
      "Progression de l'importation"},
+    {"The film searched for: same title",
+     "La película buscada: mismo título",
+     "Der gesuchte Film: gleicher Titel",
+     "Le film recherché : même titre"},
+    {"English overview: TMDb has none in the chosen language",
+     "Sinopsis en inglés: TMDb no tiene ninguna en el idioma elegido",
+     "Englische Inhaltsangabe: TMDb hat keine in der gewählten Sprache",
+     "Synopsis en anglais : TMDb n'en a aucun dans la langue choisie"},
 }};
 // clang-format on
 

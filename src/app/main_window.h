@@ -16,6 +16,8 @@
 #include "core/files/program_folders.h"
 #include "core/settings/settings.h"
 #include "core/tmdb/endpoint.h"
+#include "core/tmdb/film_search.h"
+#include "core/tmdb/result_ranking.h"
 #include "core/tmdb/shown_film.h"
 
 class QListWidget;
@@ -152,6 +154,9 @@ private:
     void connectFilmHandlers();
     void connectOutputHandlers();
     ravello::tmdb::Endpoint currentEndpoint() const;
+    ravello::tmdb::WantedFilm wantedFilm() const;
+    void showResults(const ravello::tmdb::SearchOutcome& outcome,
+                     const ravello::tmdb::WantedFilm& wanted);
     void showFilmOpening(const ravello::tmdb::FilmOpening& opening);
     void showFilmCover(const ravello::tmdb::FilmOpening& opening);
     void showDataFields(const ravello::tmdb::FilmDataPage& page);
@@ -186,6 +191,9 @@ private:
     // The film the pages show, and the result lines ListaFilmTrovati lists, row by row.
     ravello::tmdb::ShownFilm m_shownFilm;
     std::vector<std::string> m_resultLines;
+    // The profile whose title was last written into the search box: a search for that text
+    // ranks its results by the profile's titles and year.
+    std::optional<ravello::tmdb::WantedFilm> m_pickedFilm;
 
     QTabWidget* m_pagine = nullptr;
     ravello::app::ProgramPage* m_programPage = nullptr;

@@ -29,6 +29,7 @@
 #include "core/collection/title_list.h"
 #include "core/files/path_text.h"
 #include "core/platform/user_folders.h"
+#include "core/text/text_fields.h"
 
 namespace collection = ravello::collection;
 using ravello::app::fromWindows1252;
@@ -177,6 +178,10 @@ void TForm1::showTitleChoice(const collection::TitleChoice& choice)
     if (choice.searchText) {
         writeSearchText(*choice.searchText);
         showTitleList(choice.list);
+        if (choice.view)
+            m_pickedFilm = ravello::tmdb::WantedFilm{
+                *choice.searchText, choice.view->originalTitle.value_or(std::string()),
+                ravello::text::toLong(choice.view->productionYear)};
     }
     if (choice.view)
         showTitleView(*choice.view);

@@ -36,6 +36,7 @@ namespace tmdb = ravello::tmdb;
 using ravello::app::BusyScope;
 using ravello::app::CreditListDelegate;
 using ravello::app::fromWindows1252;
+using ravello::app::toWindows1252;
 using ravello::output::CreditList;
 
 namespace {
@@ -133,18 +134,41 @@ void TForm1::BTN_CercaClick()
                   message("MSG_Errore"));
         return;
     }
+    const tmdb::WantedFilm wanted = wantedFilm();
+    outcome.films = tmdb::rankFoundFilms(std::move(outcome.films), wanted);
+    showResults(outcome, wanted);
+}
+
+tmdb::WantedFilm TForm1::wantedFilm() const
+{
+    const std::string typed = toWindows1252(m_search->searchEdit()->text());
+    if (m_pickedFilm && m_pickedFilm->title == typed)
+        return *m_pickedFilm;
+    return {typed, {}, 0};
+}
+
+// The results best first; the first is selected, so that Enter opens it, and marked when its
+// title is the one searched for.
+void TForm1::showResults(const tmdb::SearchOutcome& outcome, const tmdb::WantedFilm& wanted)
+{
     QListWidget* results = m_programPage->results();
     results->clear();
     m_resultLines = outcome.lines();
-    for (const std::string& line : m_resultLines) {
-        auto* item =
-            new QListWidgetItem(fromWindows1252(tmdb::readResultLine(line).displayText).trimmed());
+    for (const tmdb::FoundFilm& film : outcome.films) {
+        auto* item = new QListWidgetItem(
+            fromWindows1252(tmdb::readResultLine(film.line).displayText).trimmed());
         item->setSizeHint(QSize(0, kResultItemHeight));
         // The item carries its own font: a style sheet's repolish on a style change gives the
         // list back the font it had when first polished.
-        item->setFont(resultFont());
+        QFont font = resultFont();
+        const bool match = results->count() == 0 && tmdb::hasWantedTitle(film, wanted);
+        font.setBold(match);
+        item->setFont(font);
+        if (match)
+            item->setToolTip(message("MSG_FilmCorrispondente"));
         results->addItem(item);
     }
+    results->setCurrentRow(results->count() > 0 ? 0 : -1);
 }
 
 void TForm1::ListaFilmTrovatiDblClick()
@@ -198,8 +222,12 @@ void TForm1::showDataFields(const tmdb::FilmDataPage& page)
         if (*value)
             edit->setText(fromWindows1252(**value));
     }
-    if (page.overview)
+    if (page.overview) {
         fields.overview->setPlainText(fromWindows1252(*page.overview));
+        const QString note = page.overviewInEnglish ? message("MSG_SinossiInglese") : QString();
+        fields.overview->setToolTip(note);
+        fields.overview->setAccessibleDescription(note);
+    }
 }
 
 void TForm1::showFilmCover(const tmdb::FilmOpening& opening)

@@ -77,6 +77,10 @@ private slots:
         QCOMPARE(results->count(), 4); // one result has no release date
         QCOMPARE(results->item(0)->text(), QStringLiteral("Sample Film (2004)"));
         QVERIFY(m_errors.isEmpty());
+        // The film with the searched title comes first, selected and marked as the match.
+        QCOMPARE(results->currentRow(), 0);
+        QVERIFY(results->item(0)->font().bold());
+        QVERIFY(!results->item(1)->font().bold());
     }
 
     void searchWithoutAKeyAsksForOne()

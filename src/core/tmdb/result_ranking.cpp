@@ -104,6 +104,16 @@ Standing standingOf(const FoundFilm& film, const std::vector<std::string>& wante
     return standing;
 }
 
+std::vector<std::string> comparableTitlesOf(const WantedFilm& wanted)
+{
+    std::vector<std::string> titles;
+    for (const std::string* title : {&wanted.title, &wanted.originalTitle}) {
+        if (std::string comparable = comparableTitle(*title); !comparable.empty())
+            titles.push_back(std::move(comparable));
+    }
+    return titles;
+}
+
 } // namespace
 
 std::string comparableTitle(std::string_view windows1252Title)
@@ -126,11 +136,7 @@ std::string comparableTitle(std::string_view windows1252Title)
 
 std::vector<FoundFilm> rankFoundFilms(std::vector<FoundFilm> films, const WantedFilm& wanted)
 {
-    std::vector<std::string> wantedTitles;
-    for (const std::string* title : {&wanted.title, &wanted.originalTitle}) {
-        if (std::string comparable = comparableTitle(*title); !comparable.empty())
-            wantedTitles.push_back(std::move(comparable));
-    }
+    const std::vector<std::string> wantedTitles = comparableTitlesOf(wanted);
     std::vector<Standing> standings;
     standings.reserve(films.size());
     for (const FoundFilm& film : films)
@@ -151,6 +157,11 @@ std::vector<FoundFilm> rankFoundFilms(std::vector<FoundFilm> films, const Wanted
     for (const std::size_t position : order)
         ranked.push_back(std::move(films[position]));
     return ranked;
+}
+
+bool hasWantedTitle(const FoundFilm& film, const WantedFilm& wanted)
+{
+    return standingOf(film, comparableTitlesOf(wanted), 0).sameTitle;
 }
 
 } // namespace ravello::tmdb

@@ -29,4 +29,8 @@ std::string comparableTitle(std::string_view windows1252Title);
 // wanted year when it is known (an unknown release year is the farthest), then TMDb's order.
 std::vector<FoundFilm> rankFoundFilms(std::vector<FoundFilm> films, const WantedFilm& wanted);
 
+// True when the film's title or original title equals the wanted title or original title, as
+// the ranking compares them: the film is the match, not only the best of the list.
+bool hasWantedTitle(const FoundFilm& film, const WantedFilm& wanted);
+
 } // namespace ravello::tmdb

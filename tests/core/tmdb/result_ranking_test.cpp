@@ -90,5 +90,14 @@ TEST(ResultRanking, KeepsEveryFilm)
     EXPECT_TRUE(rankFoundFilms({}, {"House", "", 1977}).empty());
 }
 
+TEST(ResultRanking, TellsAMatchFromTheBestOfTheRest)
+{
+    const FoundFilm house{"", "House", "Hausu", 1977};
+    EXPECT_TRUE(hasWantedTitle(house, {"house", "", 0}));
+    EXPECT_TRUE(hasWantedTitle(house, {"Casa", "Hausu", 1980}));
+    EXPECT_FALSE(hasWantedTitle(house, {"The Fun House", "", 1977}));
+    EXPECT_FALSE(hasWantedTitle(house, {"", "", 1977}));
+}
+
 } // namespace
 } // namespace ravello::tmdb
