@@ -8,14 +8,19 @@ namespace ravello::cli {
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> all = {
-        {"normalise", "", runNormalise},
-        {"import", "[EXPORT [INDEX]]", runImport},
-        {"cast-xml", "ID", runCastXml},
-        {"crew-xml", "ID [--no-photography] [--no-sound] [--no-art] [--no-other]", runCrewXml},
-        {"photo", "cast|crew PERSON_ID PHOTO_PATH", runPhoto},
-        {"search", "TEXT", runSearch},
-        {"film", "ID", runFilm},
-        {"credits", "ID", runCredits},
+        {"normalise", "", "normalise standard input's text as the lists show TMDb's texts",
+         runNormalise},
+        {"import", "[EXPORT [INDEX]]", "import DVD Profiler's export into the title index",
+         runImport},
+        {"cast-xml", "ID", "write the film's cast document for DVD Profiler", runCastXml},
+        {"crew-xml", "ID [--no-photography] [--no-sound] [--no-art] [--no-other]",
+         "write the film's crew document, leaving out the groups named", runCrewXml},
+        {"photo", "cast|crew PERSON_ID PHOTO_PATH",
+         "fetch a person's photo into the cache and print its file", runPhoto},
+        {"search", "TEXT", "search TMDb for films and print one result line each", runSearch},
+        {"film", "ID", "print the film's data page: title, original title, year, length, overview",
+         runFilm},
+        {"credits", "ID", "print the film's four credit lists", runCredits},
     };
     return all;
 }

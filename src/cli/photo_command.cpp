@@ -48,6 +48,10 @@ int runPhoto(CliContext& context, const Arguments& arguments)
         return context.usageError("not a person identifier: " + arguments[1]);
 
     const output::PhotoCache cache(context.folders, context.endpoint, context.fetcher);
+    // A person without a photo needs no request, and neither does a cached photo.
+    if (output::hasPhoto(arguments[2]) &&
+        !context.canAskTmdb({cache.pathFor(*list, *personNumber)}))
+        return kFailure;
     return report(context, cache.photo(*list, {*personNumber, arguments[2]}));
 }
 

@@ -8,8 +8,8 @@ int runSearch(CliContext& context, const Arguments& arguments)
 {
     if (arguments.size() != 1 || arguments[0].empty())
         return context.usageError("search takes one text (quote it when it holds spaces)");
-    if (!context.endpoint.hasUsableKey())
-        return context.fail("no TMDb key: enter a valid key in the program's configuration");
+    if (!context.canAskTmdb())
+        return kFailure;
     const tmdb::SearchOutcome outcome =
         tmdb::searchFilms(context.endpoint, context.fetcher, arguments[0]);
     if (!outcome.fetch.ok())
