@@ -172,8 +172,8 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "Import of the film number"}, // 81
     {"MSG_DatabaseNonTrovato", "Database DVDProfiler non trovato",
      "DVDProfiler database not found"}, // 82
-    {"MSG_ChiaveNonDefinita", "Chiave TDMB non definita.\r\nPer poter procedere è necessario inserire una chiave TDMB valida.\r\nPer inserire la chiave andare in configurazione programma",
-     "Undefined TDMB key. \r\nTo be able to proceed you must enter a valid TDMB key. \r\nTo enter the key go to the program configuration"}, // 83
+    {"MSG_ChiaveNonDefinita", "Chiave TMDb non definita.\r\nPer poter procedere è necessario inserire una chiave TMDb valida.\r\nPer inserire la chiave andare in configurazione programma",
+     "Undefined TMDb key. \r\nTo be able to proceed you must enter a valid TMDb key. \r\nTo enter the key go to the program configuration"}, // 83
     {"MSG_TuttiIFiles", "Tutti i files",
      "All files"}, // 84
     {"MSG_NessunaImmagine", "Non risultano immagini per questo profilo",
@@ -197,6 +197,22 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
     // The boxes of a film's details and credits have always been titled in Italian.
     {"MSG_ErroreDatiFilm", "Errore",
      "Errore"}, // 94
+    {"MSG_RicercaFallita", "Ricerca non riuscita: nessun risultato mostrato",
+     "The search failed: no results are shown"}, // 95
+    {"MSG_ImportazioneRiuscita", "%1 titoli importati, %2 profili saltati (%3 senza numero di collezione)",
+     "%1 titles imported, %2 profiles skipped (%3 without a collection number)"}, // 96
+    {"MSG_ArchivioIlleggibile", "Impossibile leggere l'archivio esportato da DVD Profiler; nessun titolo è stato importato.\r\n%1",
+     "The DVD Profiler export could not be read; no titles were imported.\r\n%1"}, // 97
+    {"MSG_IndiceNonScritto", "Impossibile scrivere l'indice dei titoli; resta quello di prima.\r\n%1",
+     "The title index could not be written; the previous one stays.\r\n%1"}, // 98
+    {"MSG_ScegliArchivio", "Scegli l'archivio esportato da DVD Profiler nella pagina Configurazione",
+     "Choose your DVD Profiler export on the Settings page"}, // 99
+    {"MSG_InserisciChiave", "Inserisci la tua chiave TMDb nella pagina Configurazione",
+     "Enter your TMDb key on the Settings page"}, // 100
+    {"MSG_ScegliArchivioEChiave", "Scegli l'archivio esportato da DVD Profiler e inserisci la tua chiave TMDb nella pagina Configurazione",
+     "Choose your DVD Profiler export and enter your TMDb key on the Settings page"}, // 101
+    {"MSG_AvvioFallito", "Ravello non può partire:\r\n%1",
+     "Ravello could not start:\r\n%1"}, // 102
 }};
 // clang-format on
 

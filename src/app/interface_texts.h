@@ -17,8 +17,8 @@ struct InterfaceTextRow
     const char* english;
 };
 
-inline constexpr int kInterfaceTextRows = 95;
-// Rows 0-74 caption the window and its controls; rows 75-94 are messages other code shows.
+inline constexpr int kInterfaceTextRows = 103;
+// Rows 0-74 caption the window and its controls; rows 75-102 are messages other code shows.
 inline constexpr int kCaptionRows = 75;
 
 const std::array<InterfaceTextRow, kInterfaceTextRows>& interfaceTextRows();

@@ -152,6 +152,9 @@ private:
     void connectFilmHandlers();
     void connectOutputHandlers();
     ravello::tmdb::Endpoint currentEndpoint() const;
+    // True when the user has given a TMDb key; otherwise says so, takes the user to the key
+    // field and returns false.
+    bool hasTmdbKey();
     void showFilmOpening(const ravello::tmdb::FilmOpening& opening);
     void showFilmCover(const ravello::tmdb::FilmOpening& opening);
     void showDataFields(const ravello::tmdb::FilmDataPage& page);
@@ -161,6 +164,8 @@ private:
     void showPersonPhoto(bool crew);
     void copyPhoto(const QImage& photo);
     void showError(const QString& text, const QString& title);
+    // Shows a lasting line in the status bar, which screen readers read as its description.
+    void setStatusText(const QString& text);
 
     ravello::files::ProgramFolders m_folders;
     std::filesystem::path m_userDataFolder;

@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
 
 #include "app/archive_page.h"
 #include "app/busy_scope.h"
@@ -22,7 +24,9 @@
 #include "app/main_window.h"
 #include "app/photo_page.h"
 #include "app/program_page.h"
+#include "app/row_activation.h"
 #include "app/search_panel.h"
+#include "app/settings_pages.h"
 #include "app/text_conversion.h"
 #include "core/files/path_text.h"
 #include "core/output/credit_line_text.h"
@@ -36,6 +40,7 @@ namespace tmdb = ravello::tmdb;
 using ravello::app::BusyScope;
 using ravello::app::CreditListDelegate;
 using ravello::app::fromWindows1252;
+using ravello::app::RowActivation;
 using ravello::output::CreditList;
 
 namespace {
@@ -77,8 +82,10 @@ void TForm1::connectFilmHandlers()
     m_fetcher->setProgressCallback(&BusyScope::repaint);
     QListWidget* results = m_programPage->results();
     results->setFont(resultFont());
-    connect(results, &QListWidget::itemDoubleClicked, this, &TForm1::ListaFilmTrovatiDblClick);
+    RowActivation::attach(results, [this] { ListaFilmTrovatiDblClick(); });
     connect(m_search->searchButton(), &QPushButton::clicked, this, &TForm1::BTN_CercaClick);
+    // Enter in the search text searches, as the button does.
+    connect(m_search->searchEdit(), &QLineEdit::returnPressed, this, &TForm1::BTN_CercaClick);
     const QPixmap marker = m_filmPages->photoMarker();
     const std::array<QListWidget*, 4> lists = creditLists();
     for (std::size_t index = 0; index < lists.size(); ++index) {
@@ -112,26 +119,47 @@ void TForm1::showError(const QString& text, const QString& title)
         QMessageBox::critical(this, title, text);
 }
 
+bool TForm1::hasTmdbKey()
+{
+    if (currentEndpoint().hasUsableKey())
+        return true;
+    // Nothing is sent without a key of the user's: the message says so and the key field is
+    // where it is entered.
+    showError(message("MSG_ChiaveNonDefinita"), message("MSG_Errore"));
+    m_pagine->setCurrentWidget(m_settingsPages);
+    m_settingsPages->tabs()->setCurrentWidget(m_archive);
+    m_archive->keyEdit()->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void TForm1::setStatusText(const QString& text)
+{
+    statusBar()->showMessage(text);
+    // Setting the description tells assistive technology that the bar changed.
+    statusBar()->setAccessibleDescription(text);
+}
+
 void TForm1::BTN_CercaClick()
 {
-    const tmdb::Endpoint endpoint = currentEndpoint();
-    if (!endpoint.hasUsableKey()) {
-        showError(message("MSG_ChiaveNonDefinita"), message("MSG_Errore"));
+    if (!hasTmdbKey())
         return;
-    }
+    const tmdb::Endpoint endpoint = currentEndpoint();
     tmdb::SearchOutcome outcome;
     {
         const BusyScope busy(m_busy);
         outcome =
             tmdb::searchFilms(endpoint, *m_fetcher, m_search->searchEdit()->text().toStdString());
     }
+    QListWidget* results = m_programPage->results();
+    results->clear();
+    m_resultLines.clear();
     if (!outcome.fetch.ok()) {
+        // No old results stay under the new search text.
+        setStatusText(message("MSG_RicercaFallita"));
         showError(ravello::app::fetchFailureText(outcome.fetch, m_messages, m_languageIndex),
                   message("MSG_Errore"));
         return;
     }
-    QListWidget* results = m_programPage->results();
-    results->clear();
     m_resultLines = outcome.lines;
     for (const std::string& line : m_resultLines) {
         auto* item =
@@ -142,12 +170,19 @@ void TForm1::BTN_CercaClick()
         item->setFont(resultFont());
         results->addItem(item);
     }
+    // The first result is selected and the list takes the focus, so that Enter opens it.
+    if (results->count() > 0) {
+        results->setCurrentRow(0);
+        results->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void TForm1::ListaFilmTrovatiDblClick()
 {
     const int row = m_programPage->results()->currentRow();
     if (row < 0 || static_cast<std::size_t>(row) >= m_resultLines.size())
+        return;
+    if (!hasTmdbKey())
         return;
     const tmdb::Endpoint endpoint = currentEndpoint();
     tmdb::FilmCache cache(m_folders, endpoint, *m_fetcher);
@@ -174,29 +209,30 @@ void TForm1::ListaFilmTrovatiDblClick()
 
 void TForm1::showFilmOpening(const tmdb::FilmOpening& opening)
 {
-    m_shownFilm.take(opening);
+    // An opening that failed at its details or credits changes no page: the pages and the copy
+    // buttons go on with the film they had, whole.
+    if (!m_shownFilm.take(opening))
+        return;
     showFilmCover(opening);
-    showDataFields(opening.dataPage);
-    if (opening.credits)
-        fillCreditLists();
+    showDataFields(m_shownFilm.dataPage);
+    fillCreditLists();
+    m_filmPages->castPhotos()->clearPhoto();
+    m_filmPages->crewPhotos()->clearPhoto();
 }
 
 void TForm1::showDataFields(const tmdb::FilmDataPage& page)
 {
     const ravello::app::FilmFields& fields = m_filmPages->data()->tmdb();
     fields.id->setText(utf8(page.filmId));
-    // A field the opening did not bring keeps what its box shows.
     const std::pair<QLineEdit*, const std::optional<std::string>*> edits[] = {
         {fields.title, &page.title},
         {fields.originalTitle, &page.originalTitle},
         {fields.year, &page.year},
         {fields.runningTime, &page.runningTime}};
-    for (const auto& [edit, value] : edits) {
-        if (*value)
-            edit->setText(fromWindows1252(**value));
-    }
-    if (page.overview)
-        fields.overview->setPlainText(fromWindows1252(*page.overview));
+    // Every field is the shown film's: one its document lacks is emptied.
+    for (const auto& [edit, value] : edits)
+        edit->setText(fromWindows1252(value->value_or("")));
+    fields.overview->setPlainText(fromWindows1252(page.overview.value_or("")));
 }
 
 void TForm1::showFilmCover(const tmdb::FilmOpening& opening)
