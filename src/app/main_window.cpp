@@ -29,11 +29,23 @@
 namespace settings = ravello::settings;
 using ravello::files::ProgramFolders;
 
+namespace {
+
+// The folder the program was started from, where a not-found picture of the user's may lie;
+// nothing when that folder no longer exists (the picture built into the program is used).
+std::filesystem::path workingFolder()
+{
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? std::filesystem::path() : folder;
+}
+
+} // namespace
+
 TForm1::TForm1(const std::filesystem::path& userDataFolder, ravello::tmdb::Hosts hosts,
                QWidget* parent)
     : QMainWindow(parent), m_folders(ProgramFolders::under(userDataFolder)),
-      m_userDataFolder(userDataFolder), m_startupFolder(std::filesystem::current_path()),
-      m_hosts(std::move(hosts))
+      m_userDataFolder(userDataFolder), m_startupFolder(workingFolder()), m_hosts(std::move(hosts))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ravello"));
@@ -101,12 +113,14 @@ void TForm1::FormActivate()
 {
     if (!m_firstActivation || (m_splash && !m_splashDone))
         return;
+    // Cleared on entry: the question box and the import's repaints deliver activations of
+    // their own, which must not ask again or start a second import.
+    m_firstActivation = false;
     m_messages.fill();
     applyCaptions();
     setWindowTitle(message("MSG_Titolo") + QStringLiteral(" - Version ") +
                    QLatin1String(RAVELLO_VERSION_TEXT));
     askToImportChangedExport();
-    m_firstActivation = false;
     m_pagine->setCurrentWidget(m_programPage);
     m_filmPages->tabs()->setCurrentIndex(0);
     m_settingsPages->tabs()->setCurrentIndex(1);

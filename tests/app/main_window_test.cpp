@@ -121,6 +121,21 @@ private slots:
         QCOMPARE(child<QLineEdit>(*reopened, "EDT_Key")->text(), QStringLiteral("abc.def"));
     }
 
+    void aWorkingFolderThatNoLongerExistsStillStarts()
+    {
+        const std::filesystem::path before = std::filesystem::current_path();
+        {
+            TemporaryFolder gone;
+            std::filesystem::current_path(gone.path());
+        }
+        {
+            auto window = makeWindow();
+            window->FormActivate();
+            QCOMPARE(child<QAbstractButton>(*window, "BTN_Esci")->text(), QStringLiteral("Exit"));
+        }
+        std::filesystem::current_path(before);
+    }
+
     void absurdStoredGeometryStaysOnTheScreen()
     {
         writeFileBytes(settingsFile(), "[Posizione]\nTop=99999999999\nLeft=-5000000\n"
