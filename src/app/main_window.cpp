@@ -50,12 +50,16 @@ TForm1::TForm1(const std::filesystem::path& userDataFolder, ravello::tmdb::Hosts
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ravello"));
     buildWindow();
-    m_programPage->dataFolder()->setText(
-        QString::fromStdString(ravello::files::utf8FromPath(userDataFolder)));
+    const QString dataFolder = QString::fromStdString(ravello::files::utf8FromPath(userDataFolder));
+    m_programPage->dataFolder()->setText(dataFolder);
+    m_programPage->dataFolder()->parentWidget()->setToolTip(dataFolder);
     m_folders.makeTree();
     m_archive->hidden()->programFolderEdit()->setText(
         QString::fromStdString(ravello::files::utf8FromPath(m_folders.database())));
+    // The texts are there from the first frame, the import's lines too.
+    m_messages.fill();
     loadSettings();
+    applyCaptions();
     m_pagine->setCurrentWidget(m_programPage);
     m_settingsPages->tabs()->setCurrentIndex(1);
     m_dvdProfilerFolderAtStart = m_archive->dvdProfilerFolderEdit()->text();
@@ -66,6 +70,19 @@ TForm1::TForm1(const std::filesystem::path& userDataFolder, ravello::tmdb::Hosts
     connectFilmHandlers();
     connectOutputHandlers();
     applyGeometry();
+    showNextStep();
+}
+
+void TForm1::showNextStep()
+{
+    std::error_code error;
+    const bool hasExport = std::filesystem::is_regular_file(exportFile(), error);
+    const bool hasKey = currentEndpoint().hasUsableKey();
+    if (!hasExport || !hasKey) {
+        setStatusText(message(!hasExport && !hasKey ? "MSG_ScegliArchivioEChiave"
+                              : !hasExport          ? "MSG_ScegliArchivio"
+                                                    : "MSG_InserisciChiave"));
+    }
 }
 
 TForm1::~TForm1() = default;
@@ -116,7 +133,6 @@ void TForm1::FormActivate()
     // Cleared on entry: the question box and the import's repaints deliver activations of
     // their own, which must not ask again or start a second import.
     m_firstActivation = false;
-    m_messages.fill();
     applyCaptions();
     setWindowTitle(message("MSG_Titolo") + QStringLiteral(" - Version ") +
                    QLatin1String(RAVELLO_VERSION_TEXT));

@@ -164,6 +164,8 @@ private:
     void showPersonPhoto(bool crew);
     void copyPhoto(const QImage& photo);
     void showError(const QString& text, const QString& title);
+    // With no export or no key, the status bar says what to do on the Settings page.
+    void showNextStep();
     // Shows a lasting line in the status bar, which screen readers read as its description.
     void setStatusText(const QString& text);
 

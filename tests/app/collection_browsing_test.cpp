@@ -152,6 +152,9 @@ private slots:
         QVERIFY(child<QStatusBar>(window, "STB_Status")
                     ->currentMessage()
                     .contains(QStringLiteral("4 titles imported")));
+        QVERIFY(child<QStatusBar>(window, "STB_Status")
+                    ->currentMessage()
+                    .endsWith(QStringLiteral("without a collection number)")));
 
         // A re-import keeps the collection number the user is at.
         auto* number = child<QSpinBox>(window, "SPN_Numero");

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -45,8 +46,14 @@ private slots:
         for (const char* folder : {"Movie", "Movie/Actors", "Movie/Checks", "Movie/FilmData",
                                    "Actors", "Crew", "Covers", "DVDP"})
             QVERIFY2(std::filesystem::is_directory(db / folder), folder);
-        QCOMPARE(child<QLabel>(*window, "Label1")->text(),
+        // The data folder is a tooltip; captions and the next step show from the first frame.
+        QVERIFY(child<QLabel>(*window, "Label1")->isHidden());
+        QCOMPARE(child<QWidget>(*window, "PAN_PannelloTitoliTrovatiTop")->toolTip(),
                  QString::fromStdString(m_base->path().string()));
+        QCOMPARE(child<QAbstractButton>(*window, "BTN_Esci")->text(), QStringLiteral("Exit"));
+        QCOMPARE(child<QStatusBar>(*window, "STB_Status")->currentMessage(),
+                 QStringLiteral("Choose your DVD Profiler export and enter your TMDb key on the "
+                                "Settings page"));
         QVERIFY(!std::filesystem::exists(settingsFile()));
     }
 
