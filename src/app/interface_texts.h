@@ -17,8 +17,9 @@ struct InterfaceTextRow
     const char* english;
 };
 
-inline constexpr int kInterfaceTextRows = 103;
-// Rows 0-74 caption the window and its controls; rows 75-102 are messages other code shows.
+inline constexpr int kInterfaceTextRows = 106;
+// Rows 0-74 caption the window and its controls; rows 75-103 are messages other code shows
+// (their keys start with MSG_); rows from 104 on caption controls added later.
 inline constexpr int kCaptionRows = 75;
 
 const std::array<InterfaceTextRow, kInterfaceTextRows>& interfaceTextRows();

@@ -68,7 +68,8 @@ public:
     // Asks a yes-or-no question (text, title) and answers true for Yes. Tests replace it.
     using QuestionAsker = std::function<bool(const QString& text, const QString& title)>;
     void setQuestionAsker(QuestionAsker asker) { m_askQuestion = std::move(asker); }
-    // Shows an error message (text, title). Tests replace it.
+    // Shows an error message (text, title), and in tests an informative one too. Tests replace
+    // it.
     using ErrorShower = std::function<void(const QString& text, const QString& title)>;
     void setErrorShower(ErrorShower shower) { m_showError = std::move(shower); }
 
@@ -164,6 +165,8 @@ private:
     void showPersonPhoto(bool crew);
     void copyPhoto(const QImage& photo);
     void showError(const QString& text, const QString& title);
+    // Shows a message that tells, without an error's icon; the error shower stands in for it.
+    void showInformation(const QString& text, const QString& title);
     // With no export or no key, the status bar says what to do on the Settings page.
     void showNextStep();
     // Shows a lasting line in the status bar, which screen readers read as its description.

@@ -132,6 +132,14 @@ bool TForm1::hasTmdbKey()
     return false;
 }
 
+void TForm1::showInformation(const QString& text, const QString& title)
+{
+    if (m_showError)
+        m_showError(text, title);
+    else
+        QMessageBox::information(this, title, text);
+}
+
 void TForm1::setStatusText(const QString& text)
 {
     statusBar()->showMessage(text);
@@ -162,8 +170,7 @@ void TForm1::BTN_CercaClick()
     }
     m_resultLines = outcome.lines;
     for (const std::string& line : m_resultLines) {
-        auto* item =
-            new QListWidgetItem(fromWindows1252(tmdb::readResultLine(line).displayText).trimmed());
+        auto* item = new QListWidgetItem(fromWindows1252(tmdb::shownResultText(line)));
         item->setSizeHint(QSize(0, kResultItemHeight));
         // The item carries its own font: a style sheet's repolish on a style change gives the
         // list back the font it had when first polished.

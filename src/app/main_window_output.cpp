@@ -131,7 +131,8 @@ void TForm1::showPersonPhoto(bool crew)
         output::PhotoCache::discard(result.file);
     }
     if (photo.isNull()) {
-        showError(message("MSG_NessunaImmagine"), message("MSG_Errore"));
+        // TMDb simply has no photo of this person: information, not an error.
+        showInformation(message("MSG_NessunaImmagine"), message("MSG_Informazione"));
         return;
     }
     page.showPhoto(photo);

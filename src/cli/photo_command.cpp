@@ -23,7 +23,7 @@ int report(const CliContext& context, const output::PhotoResult& result)
         context.out << files::utf8FromPath(result.file) << '\n';
         return context.finish();
     case output::PhotoProblem::NoPhoto:
-        return context.fail("There are no images for this profile");
+        return context.fail("TMDb has no photo of this person");
     case output::PhotoProblem::BadPersonNumber:
         return context.fail("not a person identifier");
     case output::PhotoProblem::DownloadFailed:

@@ -104,6 +104,7 @@ private slots:
         auto* results = child<QListWidget>(*m_window, "ListaFilmTrovati");
         QCOMPARE(results->count(), 4); // one result has no release date
         QCOMPARE(results->item(0)->text(), QStringLiteral("Sample Film (2004)"));
+        QCOMPARE(results->item(1)->text(), QStringLiteral("Sample Film, Part Two")); // no "(0)"
         QVERIFY(m_errors.isEmpty());
     }
 
@@ -279,7 +280,7 @@ private slots:
 
         child<QListWidget>(*m_window, "LST_CastMDB2")->setCurrentRow(1); // a person without a photo
         m_window->LST_CastMDB2DblClick();
-        QCOMPARE(m_errors, QStringList{QStringLiteral("There are no images for this profile")});
+        QCOMPARE(m_errors, QStringList{QStringLiteral("TMDb has no photo of this person")});
     }
 
     void aClickOnADataFieldCopiesItsWholeText()

@@ -84,6 +84,9 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Ravello"));
         QCOMPARE(child<QAbstractButton>(*window, "BTN_Esci")->text(), QStringLiteral("Esci"));
         QCOMPARE(child<QLabel>(*window, "LBL_Cerca1")->text(), QStringLiteral("Film da cercare"));
+        auto* filmPages = child<QTabWidget>(*window, "PAG_Pagine");
+        QCOMPARE(filmPages->tabText(2), QStringLiteral("Cast e staff"));
+        QCOMPARE(filmPages->tabText(3), QStringLiteral("Foto del cast"));
         child<QAbstractButton>(*window, "BTN_Tedesco")->click();
         QCOMPARE(child<QAbstractButton>(*window, "BTN_Esci")->text(), QStringLiteral("Exit"));
         QCOMPARE(child<QAbstractButton>(*window, "BTN_Spagnolo")->text(),

@@ -124,7 +124,7 @@ TEST_F(OutputCommandsTest, PhotoOfAPersonWithoutPhotoFails)
 {
     const CliRun result = run({"photo", "cast", "2975", "null"});
     EXPECT_EQ(result.status, kFailure);
-    EXPECT_NE(result.err.find("There are no images for this profile"), std::string::npos);
+    EXPECT_NE(result.err.find("TMDb has no photo of this person"), std::string::npos);
 }
 
 TEST_F(OutputCommandsTest, FailedPhotoDownloadFailsAndLeavesNoFile)
