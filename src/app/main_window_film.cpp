@@ -93,6 +93,8 @@ void TForm1::connectFilmHandlers()
         lists[index]->setItemDelegate(new CreditListDelegate(
             part.kind, m_shownFilm.credits.*part.rows, marker, lists[index]));
         lists[index]->setFont(CreditListDelegate::rowFont());
+        // Each row is measured: one sample row's width would cut the longer ones.
+        lists[index]->setUniformItemSizes(false);
     }
 }
 

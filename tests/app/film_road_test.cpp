@@ -244,6 +244,17 @@ private slots:
         QCOMPARE(child<QListWidget>(*m_window, "LST_CastMDB")->count(),
                  child<QListWidget>(*m_window, "LST_CastMDB2")->count());
         QVERIFY(child<QListWidget>(*m_window, "LST_CrewMDB")->count() > 0);
+        // Every credit row is as wide as its text and as tall as its letters.
+        for (const char* name : {"LST_CastMDB", "LST_CrewMDB", "LST_CastMDB2", "LST_CrewMDB2"}) {
+            auto* list = child<QListWidget>(*m_window, name);
+            list->doItemsLayout();
+            const QFontMetrics metrics(list->font());
+            for (int row = 0; row < list->count(); ++row) {
+                const QRect rect = list->visualItemRect(list->item(row));
+                QVERIFY2(rect.width() >= metrics.horizontalAdvance(list->item(row)->text()), name);
+                QVERIFY2(rect.height() >= metrics.height(), name);
+            }
+        }
 
         const std::size_t requests = m_server->requestCount();
         openResult(0);
