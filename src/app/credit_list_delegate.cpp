@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "app/credit_list_delegate.h"
 
+#include <algorithm>
+
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "app/text_conversion.h"
 
 namespace ravello::app {
+namespace {
+
+// Room after a row's last letter.
+constexpr int kRightMargin = 4;
+
+} // namespace
 
 CreditListDelegate::CreditListDelegate(output::CreditList list,
                                        const std::vector<std::string>& rows, QPixmap marker,
@@ -52,7 +61,16 @@ void CreditListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 QSize CreditListDelegate::sizeHint(const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const
 {
-    return {QStyledItemDelegate::sizeHint(option, index).width(), m_layout.itemHeight};
+    // The row is as wide as its own text, so that a long row gets a scroll bar, and tall enough
+    // for the font's descenders below the layout's text line.
+    const auto row = static_cast<std::size_t>(index.row());
+    const output::PaintedRow painted = output::paintCreditRow(
+        m_list, row < m_rows.size() ? std::string_view(m_rows[row]) : std::string_view());
+    const QFontMetrics metrics(rowFont());
+    const int width =
+        m_layout.textX + metrics.horizontalAdvance(fromWindows1252(painted.text)) + kRightMargin;
+    const int height = std::max(m_layout.itemHeight, m_layout.textY + metrics.height());
+    return {std::max(width, QStyledItemDelegate::sizeHint(option, index).width()), height};
 }
 
 } // namespace ravello::app

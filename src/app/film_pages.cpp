@@ -30,12 +30,12 @@ FilmPages::FilmPages(QWidget* parent) : QFrame(parent)
     // The marker is kept as a hidden picture of the page, where earlier versions had it.
     m_photoMarker = QPixmap(QStringLiteral(":/pictures/photo_marker.png"));
     makeHiddenWidget<QLabel>(m_castPhotos, "IMG_Attore")->setPixmap(m_photoMarker);
-    m_tabs->addTab(m_castPhotos, QStringLiteral("Cast Photo"));
+    m_tabs->addTab(m_castPhotos, QString());
     m_crewPhotos = new PhotoPage(
         {"PAG_Crew_Photo", "LBL_Crew2", "LST_CrewMDB2", "IMG_Crew", "BTN_CopiaPhoto2"});
     // The interface texts caption every label but this one; it reads as the crew list's does.
     m_crewPhotos->caption()->setText(QStringLiteral("Staff:"));
-    m_tabs->addTab(m_crewPhotos, QStringLiteral("Crew Photo"));
+    m_tabs->addTab(m_crewPhotos, QString());
     layout->addWidget(m_tabs);
 }
 

@@ -18,8 +18,9 @@ struct InterfaceTextRow
     const char* english;
 };
 
-inline constexpr int kInterfaceTextRows = 97;
-// Rows 0-74 caption the window and its controls; rows 75-96 are messages other code shows.
+inline constexpr int kInterfaceTextRows = 108;
+// Rows 0-74 caption the window and its controls; rows 75-103 and from 106 on are messages
+// other code shows (their keys start with MSG_); rows 104 and 105 caption controls added later.
 inline constexpr int kCaptionRows = 75;
 
 const std::array<InterfaceTextRow, kInterfaceTextRows>& interfaceTextRows();

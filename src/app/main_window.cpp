@@ -29,21 +29,37 @@
 namespace settings = ravello::settings;
 using ravello::files::ProgramFolders;
 
+namespace {
+
+// The folder the program was started from, where a not-found picture of the user's may lie;
+// nothing when that folder no longer exists (the picture built into the program is used).
+std::filesystem::path workingFolder()
+{
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? std::filesystem::path() : folder;
+}
+
+} // namespace
+
 TForm1::TForm1(const std::filesystem::path& userDataFolder, ravello::tmdb::Hosts hosts,
                QWidget* parent)
     : QMainWindow(parent), m_folders(ProgramFolders::under(userDataFolder)),
-      m_userDataFolder(userDataFolder), m_startupFolder(std::filesystem::current_path()),
-      m_hosts(std::move(hosts))
+      m_userDataFolder(userDataFolder), m_startupFolder(workingFolder()), m_hosts(std::move(hosts))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ravello"));
     buildWindow();
-    m_programPage->dataFolder()->setText(
-        QString::fromStdString(ravello::files::utf8FromPath(userDataFolder)));
+    const QString dataFolder = QString::fromStdString(ravello::files::utf8FromPath(userDataFolder));
+    m_programPage->dataFolder()->setText(dataFolder);
+    m_programPage->dataFolder()->parentWidget()->setToolTip(dataFolder);
     m_folders.makeTree();
     m_archive->hidden()->programFolderEdit()->setText(
         QString::fromStdString(ravello::files::utf8FromPath(m_folders.database())));
+    // The texts are there from the first frame, the import's lines too.
+    m_messages.fill();
     loadSettings();
+    applyCaptions();
     m_pagine->setCurrentWidget(m_programPage);
     m_settingsPages->tabs()->setCurrentIndex(1);
     m_dvdProfilerFolderAtStart = m_archive->dvdProfilerFolderEdit()->text();
@@ -54,6 +70,19 @@ TForm1::TForm1(const std::filesystem::path& userDataFolder, ravello::tmdb::Hosts
     connectFilmHandlers();
     connectOutputHandlers();
     applyGeometry();
+    showNextStep();
+}
+
+void TForm1::showNextStep()
+{
+    std::error_code error;
+    const bool hasExport = std::filesystem::is_regular_file(exportFile(), error);
+    const bool hasKey = currentEndpoint().hasUsableKey();
+    if (!hasExport || !hasKey) {
+        setStatusText(message(!hasExport && !hasKey ? "MSG_ScegliArchivioEChiave"
+                              : !hasExport          ? "MSG_ScegliArchivio"
+                                                    : "MSG_InserisciChiave"));
+    }
 }
 
 TForm1::~TForm1() = default;
@@ -101,12 +130,13 @@ void TForm1::FormActivate()
 {
     if (!m_firstActivation || (m_splash && !m_splashDone))
         return;
-    m_messages.fill();
+    // Cleared on entry: the question box and the import's repaints deliver activations of
+    // their own, which must not ask again or start a second import.
+    m_firstActivation = false;
     applyCaptions();
     setWindowTitle(message("MSG_Titolo") + QStringLiteral(" - Version ") +
                    QLatin1String(RAVELLO_VERSION_TEXT));
     askToImportChangedExport();
-    m_firstActivation = false;
     m_pagine->setCurrentWidget(m_programPage);
     m_filmPages->tabs()->setCurrentIndex(0);
     m_settingsPages->tabs()->setCurrentIndex(1);

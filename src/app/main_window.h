@@ -70,7 +70,8 @@ public:
     // Asks a yes-or-no question (text, title) and answers true for Yes. Tests replace it.
     using QuestionAsker = std::function<bool(const QString& text, const QString& title)>;
     void setQuestionAsker(QuestionAsker asker) { m_askQuestion = std::move(asker); }
-    // Shows an error message (text, title). Tests replace it.
+    // Shows an error message (text, title), and in tests an informative one too. Tests replace
+    // it.
     using ErrorShower = std::function<void(const QString& text, const QString& title)>;
     void setErrorShower(ErrorShower shower) { m_showError = std::move(shower); }
 
@@ -157,6 +158,9 @@ private:
     ravello::tmdb::WantedFilm wantedFilm() const;
     void showResults(const ravello::tmdb::SearchOutcome& outcome,
                      const ravello::tmdb::WantedFilm& wanted);
+    // True when the user has given a TMDb key; otherwise says so, takes the user to the key
+    // field and returns false.
+    bool hasTmdbKey();
     void showFilmOpening(const ravello::tmdb::FilmOpening& opening);
     void showFilmCover(const ravello::tmdb::FilmOpening& opening);
     void showDataFields(const ravello::tmdb::FilmDataPage& page);
@@ -166,6 +170,12 @@ private:
     void showPersonPhoto(bool crew);
     void copyPhoto(const QImage& photo);
     void showError(const QString& text, const QString& title);
+    // Shows a message that tells, without an error's icon; the error shower stands in for it.
+    void showInformation(const QString& text, const QString& title);
+    // With no export or no key, the status bar says what to do on the Settings page.
+    void showNextStep();
+    // Shows a lasting line in the status bar, which screen readers read as its description.
+    void setStatusText(const QString& text);
 
     ravello::files::ProgramFolders m_folders;
     std::filesystem::path m_userDataFolder;

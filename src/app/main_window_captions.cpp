@@ -13,6 +13,7 @@
 
 using ravello::app::interfaceTextRows;
 using ravello::app::kCaptionRows;
+using ravello::app::kInterfaceTextRows;
 
 namespace {
 
@@ -58,8 +59,10 @@ void TForm1::applyCaptions()
 {
     QPlainTextEdit* apiInstructions = m_archive->apiInstructions();
     apiInstructions->clear();
-    for (int row = 0; row < kCaptionRows; ++row) {
+    for (int row = 0; row < kInterfaceTextRows; ++row) {
         const char* key = interfaceTextRows()[static_cast<std::size_t>(row)].key;
+        if (row >= kCaptionRows && std::strncmp(key, "MSG_", 4) == 0)
+            continue; // a message, shown by the code that needs it
         const QString caption = m_messages.text(row, m_languageIndex);
         if (std::strcmp(key, kWindowCaptionKey) == 0)
             setWindowTitle(caption);

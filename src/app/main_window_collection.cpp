@@ -92,15 +92,29 @@ void TForm1::runImport()
                 sinceRepaint.restart();
             }
         });
-    showProgress(last);
     if (result.exportStamp)
         m_exportStamp = *result.exportStamp;
-    if (result.status == collection::ImportStatus::Imported) {
-        statusBar()->showMessage(QStringLiteral("%1 titles imported, %2 profiles skipped")
-                                     .arg(result.records)
-                                     .arg(result.skipped));
-    }
     m_importProgress->setVisible(false);
+    switch (result.status) {
+    case collection::ImportStatus::Imported:
+        setStatusText(message("MSG_ImportazioneRiuscita")
+                          .arg(result.records)
+                          .arg(result.skipped)
+                          .arg(result.unnumbered));
+        break;
+    case collection::ImportStatus::ExportUnreadable:
+    case collection::ImportStatus::IndexNotWritten: {
+        const bool unreadable = result.status == collection::ImportStatus::ExportUnreadable;
+        const QString text =
+            message(unreadable ? "MSG_ArchivioIlleggibile" : "MSG_IndiceNonScritto")
+                .arg(QString::fromStdString(result.detail));
+        setStatusText(text.section(QLatin1Char('\r'), 0, 0));
+        // A missing export on a first start is told by the status bar's next step alone.
+        if (!unreadable || std::filesystem::exists(exportFile()))
+            showError(text, message("MSG_Errore"));
+        break;
+    }
+    }
 }
 
 void TForm1::reloadTitleIndex()

@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
 
 #include "app/archive_page.h"
 #include "app/busy_scope.h"
@@ -22,7 +24,9 @@
 #include "app/main_window.h"
 #include "app/photo_page.h"
 #include "app/program_page.h"
+#include "app/row_activation.h"
 #include "app/search_panel.h"
+#include "app/settings_pages.h"
 #include "app/text_conversion.h"
 #include "core/files/path_text.h"
 #include "core/output/credit_line_text.h"
@@ -36,6 +40,7 @@ namespace tmdb = ravello::tmdb;
 using ravello::app::BusyScope;
 using ravello::app::CreditListDelegate;
 using ravello::app::fromWindows1252;
+using ravello::app::RowActivation;
 using ravello::app::toWindows1252;
 using ravello::output::CreditList;
 
@@ -81,8 +86,10 @@ void TForm1::connectFilmHandlers()
     });
     QListWidget* results = m_programPage->results();
     results->setFont(resultFont());
-    connect(results, &QListWidget::itemDoubleClicked, this, &TForm1::ListaFilmTrovatiDblClick);
+    RowActivation::attach(results, [this] { ListaFilmTrovatiDblClick(); });
     connect(m_search->searchButton(), &QPushButton::clicked, this, &TForm1::BTN_CercaClick);
+    // Enter in the search text searches, as the button does.
+    connect(m_search->searchEdit(), &QLineEdit::returnPressed, this, &TForm1::BTN_CercaClick);
     const QPixmap marker = m_filmPages->photoMarker();
     const std::array<QListWidget*, 4> lists = creditLists();
     for (std::size_t index = 0; index < lists.size(); ++index) {
@@ -90,6 +97,8 @@ void TForm1::connectFilmHandlers()
         lists[index]->setItemDelegate(new CreditListDelegate(
             part.kind, m_shownFilm.credits.*part.rows, marker, lists[index]));
         lists[index]->setFont(CreditListDelegate::rowFont());
+        // Each row is measured: one sample row's width would cut the longer ones.
+        lists[index]->setUniformItemSizes(false);
     }
 }
 
@@ -116,20 +125,51 @@ void TForm1::showError(const QString& text, const QString& title)
         QMessageBox::critical(this, title, text);
 }
 
+bool TForm1::hasTmdbKey()
+{
+    if (currentEndpoint().hasUsableKey())
+        return true;
+    // Nothing is sent without a key of the user's: the message says so and the key field is
+    // where it is entered.
+    showError(message("MSG_ChiaveNonDefinita"), message("MSG_Errore"));
+    m_pagine->setCurrentWidget(m_settingsPages);
+    m_settingsPages->tabs()->setCurrentWidget(m_archive);
+    m_archive->keyEdit()->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void TForm1::showInformation(const QString& text, const QString& title)
+{
+    if (m_showError)
+        m_showError(text, title);
+    else
+        QMessageBox::information(this, title, text);
+}
+
+void TForm1::setStatusText(const QString& text)
+{
+    statusBar()->showMessage(text);
+    // Setting the description tells assistive technology that the bar changed.
+    statusBar()->setAccessibleDescription(text);
+}
+
 void TForm1::BTN_CercaClick()
 {
-    const tmdb::Endpoint endpoint = currentEndpoint();
-    if (!endpoint.hasUsableKey()) {
-        showError(message("MSG_ChiaveNonDefinita"), message("MSG_Errore"));
+    if (!hasTmdbKey())
         return;
-    }
+    const tmdb::Endpoint endpoint = currentEndpoint();
     tmdb::SearchOutcome outcome;
     {
         const BusyScope busy(m_busy);
         outcome =
             tmdb::searchFilms(endpoint, *m_fetcher, m_search->searchEdit()->text().toStdString());
     }
+    QListWidget* results = m_programPage->results();
+    results->clear();
+    m_resultLines.clear();
     if (!outcome.fetch.ok()) {
+        // No old results stay under the new search text.
+        setStatusText(message("MSG_RicercaFallita"));
         showError(ravello::app::fetchFailureText(outcome.fetch, m_messages, m_languageIndex),
                   message("MSG_Errore"));
         return;
@@ -155,8 +195,7 @@ void TForm1::showResults(const tmdb::SearchOutcome& outcome, const tmdb::WantedF
     results->clear();
     m_resultLines = outcome.lines();
     for (const tmdb::FoundFilm& film : outcome.films) {
-        auto* item = new QListWidgetItem(
-            fromWindows1252(tmdb::readResultLine(film.line).displayText).trimmed());
+        auto* item = new QListWidgetItem(fromWindows1252(tmdb::shownResultText(film.line)));
         item->setSizeHint(QSize(0, kResultItemHeight));
         // The item carries its own font: a style sheet's repolish on a style change gives the
         // list back the font it had when first polished.
@@ -168,13 +207,19 @@ void TForm1::showResults(const tmdb::SearchOutcome& outcome, const tmdb::WantedF
             item->setToolTip(message("MSG_FilmCorrispondente"));
         results->addItem(item);
     }
-    results->setCurrentRow(results->count() > 0 ? 0 : -1);
+    // The first result is selected and the list takes the focus, so that Enter opens it.
+    if (results->count() > 0) {
+        results->setCurrentRow(0);
+        results->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void TForm1::ListaFilmTrovatiDblClick()
 {
     const int row = m_programPage->results()->currentRow();
     if (row < 0 || static_cast<std::size_t>(row) >= m_resultLines.size())
+        return;
+    if (!hasTmdbKey())
         return;
     const tmdb::Endpoint endpoint = currentEndpoint();
     tmdb::FilmCache cache(m_folders, endpoint, *m_fetcher);
@@ -201,33 +246,33 @@ void TForm1::ListaFilmTrovatiDblClick()
 
 void TForm1::showFilmOpening(const tmdb::FilmOpening& opening)
 {
-    m_shownFilm.take(opening);
+    // An opening that failed at its details or credits changes no page: the pages and the copy
+    // buttons go on with the film they had, whole.
+    if (!m_shownFilm.take(opening))
+        return;
     showFilmCover(opening);
-    showDataFields(opening.dataPage);
-    if (opening.credits)
-        fillCreditLists();
+    showDataFields(m_shownFilm.dataPage);
+    fillCreditLists();
+    m_filmPages->castPhotos()->clearPhoto();
+    m_filmPages->crewPhotos()->clearPhoto();
 }
 
 void TForm1::showDataFields(const tmdb::FilmDataPage& page)
 {
     const ravello::app::FilmFields& fields = m_filmPages->data()->tmdb();
     fields.id->setText(utf8(page.filmId));
-    // A field the opening did not bring keeps what its box shows.
     const std::pair<QLineEdit*, const std::optional<std::string>*> edits[] = {
         {fields.title, &page.title},
         {fields.originalTitle, &page.originalTitle},
         {fields.year, &page.year},
         {fields.runningTime, &page.runningTime}};
-    for (const auto& [edit, value] : edits) {
-        if (*value)
-            edit->setText(fromWindows1252(**value));
-    }
-    if (page.overview) {
-        fields.overview->setPlainText(fromWindows1252(*page.overview));
-        const QString note = page.overviewInEnglish ? message("MSG_SinossiInglese") : QString();
-        fields.overview->setToolTip(note);
-        fields.overview->setAccessibleDescription(note);
-    }
+    // Every field is the shown film's: one its document lacks is emptied.
+    for (const auto& [edit, value] : edits)
+        edit->setText(fromWindows1252(value->value_or("")));
+    fields.overview->setPlainText(fromWindows1252(page.overview.value_or("")));
+    const QString note = page.overviewInEnglish ? message("MSG_SinossiInglese") : QString();
+    fields.overview->setToolTip(note);
+    fields.overview->setAccessibleDescription(note);
 }
 
 void TForm1::showFilmCover(const tmdb::FilmOpening& opening)

@@ -12,6 +12,7 @@
 #include "app/language_page.h"
 #include "app/main_window.h"
 #include "app/program_page.h"
+#include "app/row_activation.h"
 #include "app/settings_pages.h"
 #include "app/style_page.h"
 #include "app/widget_factory.h"
@@ -74,6 +75,6 @@ void TForm1::connectSettingsHandlers()
     const auto& buttons = m_settingsPages->language()->buttons();
     for (std::size_t language = 0; language < buttons.size(); ++language)
         connect(buttons[language], &QPushButton::clicked, this, languageHandlers[language]);
-    connect(m_settingsPages->style()->styleList(), &QListWidget::itemDoubleClicked, this,
-            &TForm1::CONF_PROG_LIS_Lista_StiliDblClick);
+    ravello::app::RowActivation::attach(m_settingsPages->style()->styleList(),
+                                        [this] { CONF_PROG_LIS_Lista_StiliDblClick(); });
 }

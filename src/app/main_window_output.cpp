@@ -16,6 +16,7 @@
 #include "app/film_pages.h"
 #include "app/main_window.h"
 #include "app/photo_page.h"
+#include "app/row_activation.h"
 #include "app/text_conversion.h"
 #include "core/files/path_text.h"
 #include "core/output/cast_information.h"
@@ -40,10 +41,8 @@ void TForm1::connectOutputHandlers()
         {crewPhotos.copyButton(), &TForm1::BTN_CopiaPhoto2Click}};
     for (const auto& [button, handler] : buttons)
         connect(button, &QPushButton::clicked, this, handler);
-    connect(castPhotos.list(), &QListWidget::itemDoubleClicked, this,
-            &TForm1::LST_CastMDB2DblClick);
-    connect(crewPhotos.list(), &QListWidget::itemDoubleClicked, this,
-            &TForm1::LST_CrewMDB2DblClick);
+    ravello::app::RowActivation::attach(castPhotos.list(), [this] { LST_CastMDB2DblClick(); });
+    ravello::app::RowActivation::attach(crewPhotos.list(), [this] { LST_CrewMDB2DblClick(); });
     for (QWidget* field : m_filmPages->data()->copiedFields()) {
         // A plain text edit receives its mouse events on its viewport.
         if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
@@ -133,7 +132,8 @@ void TForm1::showPersonPhoto(bool crew)
         output::PhotoCache::discard(result.file);
     }
     if (photo.isNull()) {
-        showError(message("MSG_NessunaImmagine"), message("MSG_Errore"));
+        // TMDb simply has no photo of this person: information, not an error.
+        showInformation(message("MSG_NessunaImmagine"), message("MSG_Informazione"));
         return;
     }
     page.showPhoto(photo);

@@ -33,4 +33,10 @@ void PhotoPage::showPhoto(const QImage& photo)
                                                         Qt::SmoothTransformation));
 }
 
+void PhotoPage::clearPhoto()
+{
+    m_photo = QImage();
+    m_image->clear();
+}
+
 } // namespace ravello::app

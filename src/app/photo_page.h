@@ -33,6 +33,8 @@ public:
 
     // Shows the photo, scaled into its box, and keeps it whole for the copy button.
     void showPhoto(const QImage& photo);
+    // Shows no photo: the copy button then copies nothing.
+    void clearPhoto();
     // The photo shown; a null image before the first.
     const QImage& photo() const { return m_photo; }
 

@@ -41,7 +41,9 @@ QWidget* ProgramPage::buildResultsPanel(QWidget* parent)
     auto* topLayout = new QVBoxLayout(top);
     topLayout->setContentsMargins(0, 0, 0, 0);
     auto* caption = makeWidget<QLabel>(top, "LBL_Cerca4");
-    m_dataFolder = makeWidget<QLabel>(top, "Label1");
+    // The data folder's path is of use only to whoever looks for it: it is the tooltip of the
+    // results' caption, and the label that showed it on every start stays hidden.
+    m_dataFolder = makeHiddenWidget<QLabel>(top, "Label1");
     m_dataFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     topLayout->addWidget(caption);
     topLayout->addWidget(m_dataFolder);

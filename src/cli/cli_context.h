@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -42,6 +44,10 @@ struct CliContext
     void writeText(std::string_view windows1252Text) const;
     // Writes a failure message on the error stream and returns kFailure.
     int fail(std::string_view message) const;
+    // True when the settings hold a key of the user's, or when every file in `cached` exists
+    // (then nothing needs to be asked). Otherwise writes that a key is needed and returns
+    // false; the command then returns kFailure.
+    bool canAskTmdb(std::initializer_list<std::filesystem::path> cached = {}) const;
     // Writes a usage message on the error stream and returns kUsageError.
     int usageError(std::string_view message) const;
     // The status of a command that wrote its output: kSuccess, or kFailure with a message when
@@ -71,7 +77,8 @@ std::optional<std::int32_t> onlyFilmIdentifier(const CliContext& context, std::s
 struct Command
 {
     const char* name;
-    const char* usage; // the arguments, as --help shows them
+    const char* usage;   // the arguments, as --help shows them
+    const char* summary; // what the command does, in a few words
     int (*run)(CliContext& context, const Arguments& arguments);
 };
 

@@ -8,19 +8,28 @@ namespace ravello::cli {
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> all = {
-        {"normalise", "", runNormalise},
-        {"import", "[EXPORT [INDEX]]", runImport},
-        {"cast-xml", "ID [--birth-years]", runCastXml},
+        {"normalise", "", "normalise standard input's text as the lists show TMDb's texts",
+         runNormalise},
+        {"import", "[EXPORT [INDEX]]", "import DVD Profiler's export into the title index",
+         runImport},
+        {"cast-xml", "ID [--birth-years]",
+         "write the film's cast document for DVD Profiler, with birth years if asked", runCastXml},
         {"crew-xml",
          "ID [--no-photography] [--no-sound] [--no-art] [--no-other] [--birth-years] [--report]",
+         "write the film's crew document, leaving out the groups named; --report tells what "
+         "the mapping left out",
          runCrewXml},
-        {"crew-map", "[--path]", runCrewMap},
-        {"photo", "cast|crew PERSON_ID PHOTO_PATH", runPhoto},
-        {"search", "TEXT", runSearch},
-        {"match", "TITLE [--year YEAR] [--original-title TEXT]", runMatch},
-        {"film", "ID", runFilm},
-        {"credits", "ID", runCredits},
-        {"open", "ID", runOpen},
+        {"crew-map", "[--path]", "print the crew mapping in effect, or its file's path",
+         runCrewMap},
+        {"photo", "cast|crew PERSON_ID PHOTO_PATH",
+         "fetch a person's photo into the cache and print its file", runPhoto},
+        {"search", "TEXT", "search TMDb for films and print one result line each", runSearch},
+        {"match", "TITLE [--year YEAR] [--original-title TEXT]",
+         "search TMDb and print the result lines, the likeliest film first", runMatch},
+        {"film", "ID", "print the film's data page: title, original title, year, length, overview",
+         runFilm},
+        {"credits", "ID", "print the film's four credit lists", runCredits},
+        {"open", "ID", "open the film as the window does and print its cache files", runOpen},
     };
     return all;
 }

@@ -78,7 +78,8 @@ int runCredits(CliContext& context, const Arguments& arguments)
     const auto filmId = onlyFilmIdentifier(context, "credits", arguments);
     if (!filmId)
         return kUsageError;
-    const auto film = openFilmCredits(context, *filmId);
+    // The lists need no details: a film whose details fail still lists its credits.
+    const auto film = openFilmCredits(context, *filmId, false);
     if (!film)
         return kFailure;
     writeList(context, "# cast", film->lists.cast, castRow);

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
-#include "cli/fetch_failure_text.h"
 #include "cli/film_credits.h"
 #include "core/tmdb/film_cache.h"
 
@@ -24,21 +23,6 @@ std::string oneLine(const std::optional<std::string>& field)
     return line;
 }
 
-// Tells every step that failed; false when one failed that left the film incomplete.
-bool reportFailures(const CliContext& context, const tmdb::FilmOpening& opening)
-{
-    bool complete = true;
-    for (const tmdb::OpeningFailure& failure : opening.failures) {
-        if (failure.step == tmdb::OpeningStep::Cover)
-            continue; // the command shows no cover
-        const bool kept = failure.fetch.problem != tmdb::FetchProblem::File;
-        context.err << "ravello-cli: " << (kept ? "" : "warning: ")
-                    << openingFailureText(opening.filmId, failure) << '\n';
-        complete = complete && !kept;
-    }
-    return complete;
-}
-
 } // namespace
 
 int runFilm(CliContext& context, const Arguments& arguments)
@@ -47,9 +31,14 @@ int runFilm(CliContext& context, const Arguments& arguments)
     if (!filmId)
         return kUsageError;
     tmdb::FilmCache cache(context.folders, context.endpoint, context.fetcher);
+    if (!context.canAskTmdb({cache.filmDataFile(*filmId), cache.creditsFile(*filmId)}))
+        return kFailure;
     // Opened as the window opens it, without a poster address: the command shows no cover.
+    // The data page needs only the details: a failure of the credits is a warning.
     const tmdb::FilmOpening opening = cache.open(*filmId, "");
-    if (!reportFailures(context, opening))
+    if (!reportOpeningFailures(context, opening, [](tmdb::OpeningStep step) {
+            return step == tmdb::OpeningStep::Details;
+        }))
         return kFailure;
     const tmdb::FilmDataPage& page = opening.dataPage;
     for (const auto* field :

@@ -10,6 +10,7 @@
 #include "cli/cli_context.h"
 #include "core/output/photo_cache.h"
 #include "core/tmdb/credit_lists.h"
+#include "core/tmdb/film_cache.h"
 
 // A film's title and credit rows for the document commands, opened as the window opens a
 // film: from the film cache, fetching only what it does not hold yet.
@@ -21,9 +22,18 @@ struct FilmCredits
     tmdb::CreditLists lists;
 };
 
-// Opens the film. A step that could not be done is written on the error stream and gives
-// nothing; a document fetched but not kept in the cache is only warned about.
-std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32_t filmId);
+// Opens the film. The credits must be had, and the details too when `needsDetails` (the
+// documents carry the title); a step that could not be done is written on the error stream
+// and gives nothing, a document fetched but not kept in the cache is only warned about.
+// Without a key of the user's, only a film whose files are cached is opened.
+std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32_t filmId,
+                                           bool needsDetails = true);
+
+// Writes every failed step of an opening but the cover's on the error stream, as a warning
+// when the document arrived all the same or when `needed` says the step is not needed.
+// Returns false when a needed step failed.
+bool reportOpeningFailures(const CliContext& context, const tmdb::FilmOpening& opening,
+                           bool (*needed)(tmdb::OpeningStep));
 
 // The birth year of every row of a cast or crew list, found by the person numbers of its photo
 // list's rows: from the person cache, else from TMDb. People whose answer failed get 0, and

@@ -14,6 +14,8 @@ int runOpen(CliContext& context, const Arguments& arguments)
     if (!filmId)
         return kUsageError;
     tmdb::FilmCache cache(context.folders, context.endpoint, context.fetcher);
+    if (!context.canAskTmdb({cache.filmDataFile(*filmId), cache.creditsFile(*filmId)}))
+        return kFailure;
     const tmdb::FilmOpening opening = cache.openByIdentifier(*filmId);
     for (const auto& file :
          {cache.coverFile(*filmId), cache.filmDataFile(*filmId), cache.creditsFile(*filmId)}) {

@@ -24,7 +24,7 @@ int report(const CliContext& context, const output::PhotoResult& result)
         context.out << files::utf8FromPath(result.file) << '\n';
         return context.finish();
     case output::PhotoProblem::NoPhoto:
-        return context.fail("There are no images for this profile");
+        return context.fail("TMDb has no photo of this person");
     case output::PhotoProblem::BadPersonNumber:
         return context.fail("not a person identifier");
     case output::PhotoProblem::DownloadFailed:
@@ -49,6 +49,10 @@ int runPhoto(CliContext& context, const Arguments& arguments)
         return context.usageError("not a person identifier: " + arguments[1]);
 
     const output::PhotoCache cache(context.folders, context.endpoint, context.fetcher);
+    // A person without a photo needs no request, and neither does a cached photo.
+    if (output::hasPhoto(arguments[2]) &&
+        !context.canAskTmdb({cache.pathFor(*list, *personNumber)}))
+        return kFailure;
     return report(context, cache.photo(*list, {*personNumber, arguments[2]}));
 }
 

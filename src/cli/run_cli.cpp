@@ -23,8 +23,12 @@ int printHelp(std::ostream& out)
         << "  --raw           write texts as Windows-1252 bytes instead of UTF-8\n"
         << "  --help          show this help\n"
         << "  --version       show the version\n\nCommands:\n";
-    for (const Command& command : commands())
-        out << "  " << command.name << (*command.usage ? " " : "") << command.usage << '\n';
+    for (const Command& command : commands()) {
+        out << "  " << command.name << (*command.usage ? " " : "") << command.usage << "\n      "
+            << command.summary << '\n';
+    }
+    out << "\nThe commands that ask TMDb need your own TMDb key, entered on the program's "
+           "Settings page.\n";
     return kSuccess;
 }
 
@@ -48,6 +52,22 @@ int CliContext::fail(std::string_view message) const
 {
     err << "ravello-cli: " << message << '\n';
     return kFailure;
+}
+
+bool CliContext::canAskTmdb(std::initializer_list<std::filesystem::path> cached) const
+{
+    if (endpoint.hasUsableKey())
+        return true;
+    std::error_code error;
+    const bool allCached =
+        cached.size() > 0 &&
+        std::all_of(cached.begin(), cached.end(), [&](const std::filesystem::path& file) {
+            return std::filesystem::is_regular_file(file, error);
+        });
+    if (!allCached)
+        fail("no TMDb key: enter your own TMDb key on the Settings page of the program (it is "
+             "kept in Ravello.INI as ChiaveTMDb)");
+    return allCached;
 }
 
 int CliContext::usageError(std::string_view message) const

@@ -8,8 +8,8 @@ namespace ravello::cli {
 int writeSearch(CliContext& context, const std::string& utf8Text,
                 const std::optional<tmdb::WantedFilm>& wanted)
 {
-    if (!context.endpoint.hasUsableKey())
-        return context.fail("no TMDb key: enter a valid key in the program's configuration");
+    if (!context.canAskTmdb())
+        return kFailure;
     tmdb::SearchOutcome outcome = tmdb::searchFilms(context.endpoint, context.fetcher, utf8Text);
     if (!outcome.fetch.ok())
         return context.fail("search: " + fetchFailureText(outcome.fetch));

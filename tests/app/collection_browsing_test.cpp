@@ -2,6 +2,7 @@
 #include <memory>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -131,16 +132,39 @@ private slots:
         QVERIFY(!std::filesystem::exists(window.folders().titleIndexFile()));
     }
 
-    void yesImportsAndRefillsTheTitles()
+    void yesImportsOnceAndRefillsTheTitlesThoughActivationsArriveMeanwhile()
     {
         writeSettings("[Database]\nVersione=2\n");
         TForm1 window(m_base->path());
-        window.setQuestionAsker([](const QString&, const QString&) { return true; });
-        window.FormActivate();
+        int asked = 0;
+        window.setQuestionAsker([&](const QString&, const QString&) {
+            ++asked;
+            // The window is activated again while its question is open, as when the box
+            // closes.
+            QEvent activation(QEvent::ActivationChange);
+            QCoreApplication::sendEvent(&window, &activation);
+            return true;
+        });
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QCOMPARE(asked, 1);
         QCOMPARE(comboTitles(window).size(), 4);
         QVERIFY(child<QStatusBar>(window, "STB_Status")
                     ->currentMessage()
                     .contains(QStringLiteral("4 titles imported")));
+        QVERIFY(child<QStatusBar>(window, "STB_Status")
+                    ->currentMessage()
+                    .endsWith(QStringLiteral("without a collection number)")));
+
+        // A re-import keeps the collection number the user is at.
+        auto* number = child<QSpinBox>(window, "SPN_Numero");
+        number->setValue(7);
+        auto* title = child<QLineEdit>(window, "EDT_TitoloDVD");
+        const QString shown = title->text();
+        child<QAbstractButton>(window, "BTN_Rielabora")->click();
+        QCOMPARE(number->value(), 7);
+        QCOMPARE(title->text(), shown);
+        QCOMPARE(child<QLabel>(window, "LBL_NumCollectionDVDP")->text(), QStringLiteral("7"));
     }
 };
 

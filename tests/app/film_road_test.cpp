@@ -3,12 +3,16 @@
 #include <memory>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "app/main_window.h"
@@ -19,6 +23,12 @@
 using ravello::testing::child;
 using ravello::testing::FakeTmdbServer;
 using ravello::testing::TemporaryFolder;
+
+namespace {
+
+constexpr const char* kKey = "0123456789abcdef0123456789abcdef";
+
+} // namespace
 
 // The road of one film through the window, against the fake TMDb server: search, open, copy.
 class FilmRoadTest : public QObject
@@ -35,6 +45,22 @@ private:
     {
         child<QLineEdit>(*m_window, "EDT_CercaManuale")->setText(text);
         child<QAbstractButton>(*m_window, "BTN_Cerca")->click();
+    }
+
+    static QStringList texts(const QListWidget* list)
+    {
+        QStringList lines;
+        for (int row = 0; row < list->count(); ++row)
+            lines << list->item(row)->text();
+        return lines;
+    }
+
+    // Presses Tab until `target` has the focus; false when a round of the window missed it.
+    static bool tabTo(QWidget* target)
+    {
+        for (int press = 0; press < 80 && QApplication::focusWidget() != target; ++press)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget() == target;
     }
 
     void openResult(int row)
@@ -56,12 +82,14 @@ private slots:
         m_server->reset();
         m_errors.clear();
         m_base = std::make_unique<TemporaryFolder>();
+        // The tests' own key, written where the user's is kept.
+        ravello::testing::writeFileBytes(m_base->path() / "Orvanet" / "RAVELLO" / "Ravello.INI",
+                                         "[Dati]\r\nChiaveTMDb=" + std::string(kKey) + "\r\n");
         m_window = std::make_unique<TForm1>(m_base->path(),
                                             ravello::tmdb::Hosts{m_server->url(), m_server->url()});
         m_window->FormActivate();
         m_window->setErrorShower([this](const QString& text, const QString&) { m_errors << text; });
-        child<QLineEdit>(*m_window, "EDT_Key")
-            ->setText(QStringLiteral("0123456789abcdef0123456789abcdef"));
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_Key")->text(), QLatin1String(kKey));
     }
 
     void cleanup()
@@ -76,6 +104,7 @@ private slots:
         auto* results = child<QListWidget>(*m_window, "ListaFilmTrovati");
         QCOMPARE(results->count(), 4); // one result has no release date
         QCOMPARE(results->item(0)->text(), QStringLiteral("Sample Film (2004)"));
+        QCOMPARE(results->item(1)->text(), QStringLiteral("Sample Film, Part Two")); // no "(0)"
         QVERIFY(m_errors.isEmpty());
         // The film with the searched title comes first, selected and marked as the match.
         QCOMPARE(results->currentRow(), 0);
@@ -83,23 +112,127 @@ private slots:
         QVERIFY(!results->item(1)->font().bold());
     }
 
-    void searchWithoutAKeyAsksForOne()
+    void withoutAKeyNothingIsSentAndTheKeyFieldIsShown()
     {
-        child<QLineEdit>(*m_window, "EDT_Key")->setText(QStringLiteral("abc"));
         search(QStringLiteral("Sample Film"));
-        QCOMPARE(m_errors.size(), 1);
-        QVERIFY(m_errors.front().startsWith(QStringLiteral("Undefined TDMB key")));
-        QCOMPARE(m_server->requestCount(), std::size_t{0});
+        const std::size_t requests = m_server->requestCount();
+        auto* key = child<QLineEdit>(*m_window, "EDT_Key");
+        key->clear();
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            child<QTabWidget>(*m_window, "Pagine")->setCurrentIndex(0);
+            if (attempt == 0)
+                search(QStringLiteral("Sample Film"));
+            else
+                openResult(0);
+            QCOMPARE(m_errors.size(), attempt + 1);
+            QVERIFY(m_errors.back().startsWith(QStringLiteral("Undefined TMDb key")));
+            QCOMPARE(child<QTabWidget>(*m_window, "Pagine")->currentWidget(),
+                     child<QWidget>(*m_window, "Pag_Configurazione"));
+            QVERIFY(key->isVisibleTo(child<QWidget>(*m_window, "Pag_Configurazione")));
+            QCOMPARE(m_window->focusWidget(), key);
+        }
+        QCOMPARE(m_server->requestCount(), requests);
     }
 
-    void aRefusedKeyIsReportedAndTheListKept()
+    void aFailedSearchEmptiesTheListAndSaysSo()
     {
         search(QStringLiteral("Sample Film"));
         m_server->queueError(401);
         search(QStringLiteral("Other"));
         QCOMPARE(m_errors.size(), 1);
         QVERIFY(m_errors.front().contains(QStringLiteral("401")));
-        QCOMPARE(child<QListWidget>(*m_window, "ListaFilmTrovati")->count(), 4);
+        QCOMPARE(child<QListWidget>(*m_window, "ListaFilmTrovati")->count(), 0);
+        auto* status = child<QStatusBar>(*m_window, "STB_Status");
+        QCOMPARE(status->currentMessage(),
+                 QStringLiteral("The search failed: no results are shown"));
+        QCOMPARE(status->accessibleDescription(), status->currentMessage());
+    }
+
+    // An opening that fails at its details or credits leaves every page and copy button with
+    // the film shown before; one whose poster alone fails shows the new film.
+    void eachPageShowsOneFilmWhateverStepFails()
+    {
+        search(QStringLiteral("Sample Film"));
+        openResult(0);
+        auto* cast = child<QListWidget>(*m_window, "LST_CastMDB");
+        auto* cover = child<QLabel>(*m_window, "IMG_CoverMDB");
+        const qint64 firstCover = cover->pixmap().cacheKey();
+        const QStringList firstCast = texts(cast);
+        child<QListWidget>(*m_window, "LST_CastMDB2")->setCurrentRow(0);
+        m_window->LST_CastMDB2DblClick();
+        QVERIFY(!child<QLabel>(*m_window, "IMG_Cast")->pixmap().isNull());
+
+        const std::pair<const char*, int> failing[] = {
+            {"Sample Film", 3},      // film 4324: its credits answer 404
+            {"Crouching Tiger", 1}}; // film 123457: its details answer 404
+        for (const auto& [text, row] : failing) {
+            m_errors.clear();
+            search(QString::fromUtf8(text));
+            openResult(row);
+            QCOMPARE(m_errors.size(), 1);
+            QVERIFY(m_errors.front().contains(QStringLiteral("404")));
+            QCOMPARE(child<QLineEdit>(*m_window, "EDT_IDMDB")->text(), QStringLiteral("4321"));
+            QCOMPARE(child<QLineEdit>(*m_window, "EDT_TitoloMDB")->text(),
+                     QStringLiteral("Sample Film"));
+            QVERIFY(child<QPlainTextEdit>(*m_window, "EDT_SinossiMDB")
+                        ->toPlainText()
+                        .startsWith(QStringLiteral("A sample, with commas")));
+            QCOMPARE(cover->pixmap().cacheKey(), firstCover);
+            QCOMPARE(texts(cast), firstCast);
+            QCOMPARE(child<QListWidget>(*m_window, "LST_CastMDB2")->count(), firstCast.size());
+            QVERIFY(!child<QLabel>(*m_window, "IMG_Cast")->pixmap().isNull());
+            child<QAbstractButton>(*m_window, "Copy")->click();
+            QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Ann")));
+        }
+
+        m_errors.clear();
+        search(QStringLiteral("Sparse Results"));
+        openResult(0); // film 5001: details and credits, but its poster answers 404
+        QCOMPARE(m_errors.size(), 1);
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_IDMDB")->text(), QStringLiteral("5001"));
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_TitoloMDB")->text(),
+                 QStringLiteral("Full Result"));
+        QVERIFY(cover->pixmap().cacheKey() != firstCover);
+        QVERIFY(!cover->pixmap().isNull());                               // the not-found picture
+        QVERIFY(child<QLabel>(*m_window, "IMG_Cast")->pixmap().isNull()); // no person of 4321
+        child<QAbstractButton>(*m_window, "Copy")->click();
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Full Result")));
+    }
+
+    // From the title box to a cast document on the clipboard, with keys only.
+    void theKeyboardAloneReachesACopiedCastDocument()
+    {
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        auto* title = child<QLineEdit>(*m_window, "EDT_CercaManuale");
+        title->setFocus();
+        QTest::keyClicks(title, QStringLiteral("Sample Film"));
+        QTest::keyClick(title, Qt::Key_Return);
+        auto* results = child<QListWidget>(*m_window, "ListaFilmTrovati");
+        QCOMPARE(results->count(), 4);
+        QCOMPARE(QApplication::focusWidget(), results);
+        QTest::keyClick(results, Qt::Key_Return);
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_IDMDB")->text(), QStringLiteral("4321"));
+
+        // Tab to the film pages' tabs, right to the cast page, tab to its copy button.
+        auto* pages = child<QTabWidget>(*m_window, "PAG_Pagine");
+        QVERIFY(tabTo(pages->tabBar()));
+        while (pages->currentWidget() != child<QWidget>(*m_window, "Pag_Cast"))
+            QTest::keyClick(pages->tabBar(), Qt::Key_Right);
+        auto* copy = child<QAbstractButton>(*m_window, "Copy");
+        QVERIFY(tabTo(copy));
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(copy, Qt::Key_Space);
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("<CastInformation>")));
+
+        // A double-click on the list's empty space acts on the selected row.
+        m_errors.clear();
+        auto* photos = child<QListWidget>(*m_window, "LST_CastMDB2");
+        photos->setCurrentRow(0);
+        pages->setCurrentWidget(child<QWidget>(*m_window, "Pag_Cast_Photo"));
+        QTest::mouseDClick(photos->viewport(), Qt::LeftButton, {},
+                           QPoint(5, photos->viewport()->height() - 3));
+        QVERIFY(!child<QLabel>(*m_window, "IMG_Cast")->pixmap().isNull());
     }
 
     void openingFillsThePagesAndTheSecondOpeningMakesNoRequest()
@@ -115,6 +248,17 @@ private slots:
         QCOMPARE(child<QListWidget>(*m_window, "LST_CastMDB")->count(),
                  child<QListWidget>(*m_window, "LST_CastMDB2")->count());
         QVERIFY(child<QListWidget>(*m_window, "LST_CrewMDB")->count() > 0);
+        // Every credit row is as wide as its text and as tall as its letters.
+        for (const char* name : {"LST_CastMDB", "LST_CrewMDB", "LST_CastMDB2", "LST_CrewMDB2"}) {
+            auto* list = child<QListWidget>(*m_window, name);
+            list->doItemsLayout();
+            const QFontMetrics metrics(list->font());
+            for (int row = 0; row < list->count(); ++row) {
+                const QRect rect = list->visualItemRect(list->item(row));
+                QVERIFY2(rect.width() >= metrics.horizontalAdvance(list->item(row)->text()), name);
+                QVERIFY2(rect.height() >= metrics.height(), name);
+            }
+        }
 
         const std::size_t requests = m_server->requestCount();
         openResult(0);
@@ -151,7 +295,7 @@ private slots:
 
         child<QListWidget>(*m_window, "LST_CastMDB2")->setCurrentRow(1); // a person without a photo
         m_window->LST_CastMDB2DblClick();
-        QCOMPARE(m_errors, QStringList{QStringLiteral("There are no images for this profile")});
+        QCOMPARE(m_errors, QStringList{QStringLiteral("TMDb has no photo of this person")});
     }
 
     void aClickOnADataFieldCopiesItsWholeText()

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -45,8 +46,14 @@ private slots:
         for (const char* folder : {"Movie", "Movie/Actors", "Movie/Checks", "Movie/FilmData",
                                    "Actors", "Crew", "Covers", "DVDP"})
             QVERIFY2(std::filesystem::is_directory(db / folder), folder);
-        QCOMPARE(child<QLabel>(*window, "Label1")->text(),
+        // The data folder is a tooltip; captions and the next step show from the first frame.
+        QVERIFY(child<QLabel>(*window, "Label1")->isHidden());
+        QCOMPARE(child<QWidget>(*window, "PAN_PannelloTitoliTrovatiTop")->toolTip(),
                  QString::fromStdString(m_base->path().string()));
+        QCOMPARE(child<QAbstractButton>(*window, "BTN_Esci")->text(), QStringLiteral("Exit"));
+        QCOMPARE(child<QStatusBar>(*window, "STB_Status")->currentMessage(),
+                 QStringLiteral("Choose your DVD Profiler export and enter your TMDb key on the "
+                                "Settings page"));
         QVERIFY(!std::filesystem::exists(settingsFile()));
     }
 
@@ -77,6 +84,9 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Ravello"));
         QCOMPARE(child<QAbstractButton>(*window, "BTN_Esci")->text(), QStringLiteral("Esci"));
         QCOMPARE(child<QLabel>(*window, "LBL_Cerca1")->text(), QStringLiteral("Film da cercare"));
+        auto* filmPages = child<QTabWidget>(*window, "PAG_Pagine");
+        QCOMPARE(filmPages->tabText(2), QStringLiteral("Cast e staff"));
+        QCOMPARE(filmPages->tabText(3), QStringLiteral("Foto del cast"));
         child<QAbstractButton>(*window, "BTN_Tedesco")->click();
         QCOMPARE(child<QAbstractButton>(*window, "BTN_Esci")->text(), QStringLiteral("Beenden"));
         QCOMPARE(child<QAbstractButton>(*window, "BTN_Spagnolo")->text(),
@@ -119,6 +129,21 @@ private slots:
         auto reopened = makeWindow();
         QCOMPARE(reopened->languageIndex(), 0);
         QCOMPARE(child<QLineEdit>(*reopened, "EDT_Key")->text(), QStringLiteral("abc.def"));
+    }
+
+    void aWorkingFolderThatNoLongerExistsStillStarts()
+    {
+        const std::filesystem::path before = std::filesystem::current_path();
+        {
+            TemporaryFolder gone;
+            std::filesystem::current_path(gone.path());
+        }
+        {
+            auto window = makeWindow();
+            window->FormActivate();
+            QCOMPARE(child<QAbstractButton>(*window, "BTN_Esci")->text(), QStringLiteral("Exit"));
+        }
+        std::filesystem::current_path(before);
     }
 
     void absurdStoredGeometryStaysOnTheScreen()

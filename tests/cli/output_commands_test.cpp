@@ -6,6 +6,7 @@
 #include "cli/cli_context.h"
 #include "core/files/program_folders.h"
 #include "core/output/crew_mapping_text.h"
+#include "core/settings/settings_file.h"
 #include "core/tmdb/token_lines.h"
 #include "tests/cli/cli_run.h"
 #include "tests/core/output/golden_document.h"
@@ -48,6 +49,14 @@ protected:
         const std::string json = testing::readFileBytes(testing::fixturePath(fixture));
         ASSERT_FALSE(json.empty()) << fixture;
         testing::writeFileBytes(file, tmdb::tokenFileBytes(tmdb::splitTokens(json)));
+    }
+
+    // Commands that must ask TMDb need a key of the user's in the settings.
+    void giveKey()
+    {
+        settings::Settings settings;
+        settings.tmdbKey = "0123456789abcdef0123456789abcdef";
+        ASSERT_TRUE(settings::saveSettings(m_folder / "Ravello.INI", settings));
     }
 
     CliRun run(Arguments arguments)
@@ -115,8 +124,24 @@ TEST_F(OutputCommandsTest, CrewMapPrintsTheRulesInEffectAndTheFile)
     EXPECT_EQ(testing::readFileBytes(file), edited);
 }
 
+TEST_F(OutputCommandsTest, WithoutAKeyOnlyWhatIsCachedIsServed)
+{
+    // No settings file: no key. Film 603 is cached, so its documents need no request.
+    EXPECT_EQ(run({"cast-xml", "603"}).status, kSuccess);
+    for (const Arguments& arguments :
+         {Arguments{"cast-xml", "604"}, Arguments{"crew-xml", "604"}, Arguments{"film", "604"},
+          Arguments{"credits", "604"}, Arguments{"search", "Sample Film"},
+          Arguments{"photo", "cast", "6384", "/4D0PpNI0kmP58hgrwGC3wCjxhnm.jpg"}}) {
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, kFailure) << arguments[0];
+        EXPECT_TRUE(result.out.empty());
+        EXPECT_NE(result.err.find("no TMDb key"), std::string::npos) << result.err;
+    }
+}
+
 TEST_F(OutputCommandsTest, FilmThatCannotBeOpenedFails)
 {
+    giveKey();
     const CliRun result = run({"cast-xml", "604"});
     EXPECT_EQ(result.status, kFailure);
     EXPECT_TRUE(result.out.empty());
@@ -137,11 +162,12 @@ TEST_F(OutputCommandsTest, PhotoOfAPersonWithoutPhotoFails)
 {
     const CliRun result = run({"photo", "cast", "2975", "null"});
     EXPECT_EQ(result.status, kFailure);
-    EXPECT_NE(result.err.find("There are no images for this profile"), std::string::npos);
+    EXPECT_NE(result.err.find("TMDb has no photo of this person"), std::string::npos);
 }
 
 TEST_F(OutputCommandsTest, FailedPhotoDownloadFailsAndLeavesNoFile)
 {
+    giveKey();
     const CliRun result = run({"photo", "cast", "6384", "/4D0PpNI0kmP58hgrwGC3wCjxhnm.jpg"});
     EXPECT_EQ(result.status, kFailure);
     EXPECT_FALSE(fs::exists(m_folder.path() / "DB" / "Actors" / "000" / "006" / "0006384.jpg"));

@@ -32,6 +32,9 @@ protected:
         ASSERT_TRUE(m_server.isListening());
         setVariable("RAVELLO_TMDB_API_URL", m_server.url());
         setVariable("RAVELLO_TMDB_IMAGE_URL", m_server.url());
+        settings::Settings settings;
+        settings.tmdbKey = "0123456789abcdef0123456789abcdef";
+        ASSERT_TRUE(settings::saveSettings(m_folder / "Ravello.INI", settings));
     }
 
     CliRun run(Arguments arguments)
@@ -192,6 +195,27 @@ TEST_F(TmdbCommands, OpenTellsTheFailedPartsAndPrintsWhatItHolds)
                               "status 500: Internal error"),
               std::string::npos)
         << result.err;
+}
+
+TEST_F(TmdbCommands, FilmNeedsOnlyTheDetailsAndCreditsOnlyTheCredits)
+{
+    // Film 4324 has details but its credits answer 404; film 123457 the other way round.
+    const CliRun film = run({"film", "4324"});
+    EXPECT_EQ(film.status, kSuccess) << film.err;
+    EXPECT_EQ(film.out.substr(0, film.out.find('\n')), "Sample (Part 1) here");
+    EXPECT_NE(film.err.find("warning: credits of film 4324"), std::string::npos) << film.err;
+    const CliRun credits = run({"credits", "123457"});
+    EXPECT_EQ(credits.status, kSuccess) << credits.err;
+    EXPECT_NE(credits.out.find("Dee Sword"), std::string::npos);
+    EXPECT_EQ(run({"film", "123457"}).status, kFailure);
+    EXPECT_EQ(run({"cast-xml", "4324"}).status, kFailure);
+}
+
+TEST_F(TmdbCommands, HelpSaysWhatEachCommandDoes)
+{
+    const CliRun help = run({"--help"});
+    EXPECT_NE(help.out.find("print the film's four credit lists"), std::string::npos);
+    EXPECT_NE(help.out.find("TMDb key"), std::string::npos);
 }
 
 TEST_F(TmdbCommands, RefusesMalformedArguments)

@@ -144,6 +144,9 @@ TEST(CrashSafety, KilledFilmCommandLeavesNoHalfCacheFile)
     setenv("RAVELLO_TMDB_API_URL", server.url().c_str(), 1);
     setenv("RAVELLO_TMDB_IMAGE_URL", server.url().c_str(), 1);
     TemporaryFolder folder;
+    ravello::settings::Settings withKey;
+    withKey.tmdbKey = "0123456789abcdef0123456789abcdef";
+    ASSERT_TRUE(ravello::settings::saveSettings(folder / "Ravello.INI", withKey));
     const fs::path details = folder / "DB/Movie/FilmData/0004/data_0004321.txt";
     const fs::path credits = folder / "DB/Movie/Actors/0004/data_0004321.txt";
     const std::string document = bigFilmDocument();

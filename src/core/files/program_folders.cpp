@@ -11,7 +11,10 @@ ProgramFolders::ProgramFolders(fs::path databaseFolder) : m_database(std::move(d
 ProgramFolders ProgramFolders::under(const fs::path& userDataFolder)
 {
     // With no per-user folder the tree starts at the root, as the program always has done.
-    const fs::path base = userDataFolder.empty() ? fs::current_path().root_path() : userDataFolder;
+    // A working folder that no longer exists gives no root: the generic one is taken then.
+    std::error_code error;
+    const fs::path root = fs::current_path(error).root_path();
+    const fs::path base = !userDataFolder.empty() ? userDataFolder : (error ? fs::path("/") : root);
     return ProgramFolders(base / "Orvanet" / "RAVELLO");
 }
 

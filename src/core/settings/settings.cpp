@@ -5,13 +5,6 @@
 #include "core/platform/user_folders.h"
 
 namespace ravello::settings {
-namespace {
-
-// A placeholder: TMDb accepts no search with it, so the user must give a key of their own.
-constexpr const char* kBuiltInTmdbKey = "3f9c1a7e5b2d48e0c6a94f1b7d3e2a58";
-
-} // namespace
-
 Settings defaultSettings()
 {
     Settings settings;
@@ -23,7 +16,9 @@ Settings defaultSettings()
 
 std::string effectiveTmdbKey(const Settings& settings)
 {
-    return settings.tmdbKey.empty() ? kBuiltInTmdbKey : settings.tmdbKey;
+    // There is no key of the program's own: TMDb refuses any placeholder, and a newcomer must
+    // be told to enter a key rather than meet TMDb's refusal.
+    return settings.tmdbKey;
 }
 
 } // namespace ravello::settings

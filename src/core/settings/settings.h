@@ -53,7 +53,7 @@ struct Settings
 // The settings of a first run: export file and DVD Profiler folder on DVD Profiler's drive C.
 Settings defaultSettings();
 
-// The key sent to TMDb: the user's own, or the built-in one when none was given.
+// The key sent to TMDb: the user's own; empty when none was given, and then nothing is sent.
 std::string effectiveTmdbKey(const Settings& settings);
 
 // True when the title index was written by an older version (or never) and must be rebuilt.

@@ -74,6 +74,20 @@ ResultLine readResultLine(std::string_view line)
     return result;
 }
 
+std::string shownResultText(std::string_view line)
+{
+    std::string text = readResultLine(line).displayText;
+    const auto blank = [](char c) { return c == ' '; };
+    while (!text.empty() && blank(text.front()))
+        text.erase(text.begin());
+    while (!text.empty() && blank(text.back()))
+        text.pop_back();
+    constexpr std::string_view kNoYear = " (0)";
+    if (text.ends_with(kNoYear))
+        text.erase(text.size() - kNoYear.size());
+    return text;
+}
+
 std::vector<FoundFilm> foundFilmsOf(std::string_view answer, const Endpoint& endpoint)
 {
     std::vector<FoundFilm> films;

@@ -29,6 +29,10 @@ std::string formatResultLine(std::int32_t filmId, std::string_view title, int ye
 // last space, so a title holding ") h" keeps both its text and its poster.
 ResultLine readResultLine(std::string_view line);
 
+// What the results list shows of a line: its display text without the blanks around it, and
+// without the year a film without a release date has as "(0)".
+std::string shownResultText(std::string_view line);
+
 // A film of the search answer: its result line and, normalised as the line is, what the
 // ranking compares.
 struct FoundFilm

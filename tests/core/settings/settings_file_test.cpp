@@ -25,7 +25,7 @@ TEST(SettingsFile, MissingFileGivesEveryDefault)
     EXPECT_EQ(settings.geometry, (WindowGeometry{0, 0, 1056, 1036}));
     EXPECT_TRUE(needsImport(settings));
     EXPECT_TRUE(settings.exportFile.ends_with("Collection.xml"));
-    EXPECT_EQ(effectiveTmdbKey(settings), "3f9c1a7e5b2d48e0c6a94f1b7d3e2a58");
+    EXPECT_EQ(effectiveTmdbKey(settings), ""); // no key but the user's
 }
 
 TEST(SettingsFile, NumbersReadAsTheirLeadingDigits)

@@ -25,6 +25,8 @@ TEST(ResultLine, FormatsIdentifierTitleYearAndPoster)
     EXPECT_EQ(parts.filmId, 4321);
     EXPECT_EQ(parts.displayText, " Sample Film (2004)");
     EXPECT_EQ(parts.posterUrl, "https://img.example/t/p/original/abc.jpg");
+    EXPECT_EQ(shownResultText(line), "Sample Film (2004)");
+    EXPECT_EQ(shownResultText("0004322 Sample Film, Part Two (0) "), "Sample Film, Part Two");
 }
 
 TEST(ResultLine, NormalisesTheTitle)
