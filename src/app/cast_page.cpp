@@ -42,6 +42,8 @@ CastPage::CastPage()
     m_photography = addGroup("CBO_Fotografia");
     m_other = addGroup("CBO_Altro");
     groupsLayout->addStretch(1);
+    m_birthYears = makeWidget<QCheckBox>(groups, "CHB_AnniNascita");
+    groupsLayout->addWidget(m_birthYears);
     grid->addWidget(groups, 2, 0, 1, 2);
     grid->setRowStretch(0, 1);
 }

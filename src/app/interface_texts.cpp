@@ -156,47 +156,65 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "Art"}, // 73
     {"CBO_Altro", "Altro",
      "Other"}, // 74
+    {"BTN_AnnullaAttesa", "Annulla",
+     "Cancel"}, // 75
+    {"CHB_AnniNascita", "Anni di nascita da TMDb",
+     "Birth years from TMDb"}, // 76
     {"MSG_Disco", "Disco",
-     "Disk"}, // 75
+     "Disk"}, // 77
     {"MSG_VersioneDiversa", "E' stata trovata una versione diversa del file Collection.xml.\r\nVuoi procedere con una nuova importazione?\r\nL'operazione potrebbe durare anche dei minuti a seconda del numero di film trovati",
-     "A different version of the Collection.xml file has been found.\r\nDo you want to proceed"}, // 76
+     "A different version of the Collection.xml file has been found.\r\nDo you want to proceed"}, // 78
     {"MSG_Domanda", "Domanda",
-     "Question"}, // 77
+     "Question"}, // 79
     {"MSG_StoCercando", "Sto cercando in:",
-     "I'm looking in:"}, // 78
+     "I'm looking in:"}, // 80
     {"MSG_ArchivioEsportato", "Archivio Esportato da DVD Profiler",
-     "Archive Exported from DVD Profiler"}, // 79
+     "Archive Exported from DVD Profiler"}, // 81
     {"MSG_ArchivioDVDP", "Archivio DVDProfiler",
-     "DVDProfiler Database"}, // 80
+     "DVDProfiler Database"}, // 82
     {"MSG_ImportazioneFilm", "Importazione del film numero",
-     "Import of the film number"}, // 81
+     "Import of the film number"}, // 83
     {"MSG_DatabaseNonTrovato", "Database DVDProfiler non trovato",
-     "DVDProfiler database not found"}, // 82
+     "DVDProfiler database not found"}, // 84
     {"MSG_ChiaveNonDefinita", "Chiave TDMB non definita.\r\nPer poter procedere è necessario inserire una chiave TDMB valida.\r\nPer inserire la chiave andare in configurazione programma",
-     "Undefined TDMB key. \r\nTo be able to proceed you must enter a valid TDMB key. \r\nTo enter the key go to the program configuration"}, // 83
+     "Undefined TDMB key. \r\nTo be able to proceed you must enter a valid TDMB key. \r\nTo enter the key go to the program configuration"}, // 85
     {"MSG_TuttiIFiles", "Tutti i files",
-     "All files"}, // 84
+     "All files"}, // 86
     {"MSG_NessunaImmagine", "Non risultano immagini per questo profilo",
-     "There are no images for this profile"}, // 85
+     "There are no images for this profile"}, // 87
     {"MSG_Errore", "Errore",
-     "Error"}, // 86
+     "Error"}, // 88
     {"MSG_ConnessioneFallita", "Connessione non riuscita o errore di sintassi",
-     "Connection Failed or Syntax error"}, // 87
-    {"MSG_URLNonAperto", "Impossibile aprire l'URL\nErrore n.:%1",
-     "Failed to open URL\nError No:%1"}, // 88
+     "Connection Failed or Syntax error"}, // 89
+    {"MSG_URLNonAperto", "Nessuna risposta completa da The Movie Database\nErrore n.:%1",
+     "No complete answer from The Movie Database\nError No:%1"}, // 90
     {"MSG_StatoHTTP", "stato HTTP %1",
-     "HTTP status %1"}, // 89
+     "HTTP status %1"}, // 91
     {"MSG_RispostaTMDb", "TMDb ha risposto con %1",
-     "TMDb answered with %1"}, // 90
+     "TMDb answered with %1"}, // 92
     {"MSG_RispostaNonJSON", "La risposta di TMDb non è un documento JSON (%1)",
-     "TMDb's answer is not a JSON document (%1)"}, // 91
+     "TMDb's answer is not a JSON document (%1)"}, // 93
     {"MSG_RispostaTroppoGrande", "La risposta di TMDb è troppo grande",
-     "TMDb's answer is too large"}, // 92
+     "TMDb's answer is too large"}, // 94
     {"MSG_CacheNonScritta", "Non è stato possibile scrivere la risposta nella cache",
-     "The answer could not be written to the cache"}, // 93
+     "The answer could not be written to the cache"}, // 95
     // The boxes of a film's details and credits have always been titled in Italian.
     {"MSG_ErroreDatiFilm", "Errore",
-     "Errore"}, // 94
+     "Errore"}, // 96
+    {"MSG_AttesaTMDb", "In attesa di The Movie Database... %1 s",
+     "Waiting for The Movie Database... %1 s"}, // 97
+    {"MSG_NessunaRispostaEntro", "The Movie Database non ha risposto entro %1 secondi\nErrore n.:%2",
+     "The Movie Database did not answer within %1 seconds\nError No:%2"}, // 98
+    {"MSG_AnniNascita", "Anni di nascita: %1 di %2",
+     "Birth years: %1 of %2"}, // 99
+    {"MSG_AnniNascitaMancanti", "Anni di nascita: %1 persone senza risposta, scritte con anno 0",
+     "Birth years: %1 people without an answer, written with year 0"}, // 100
+    {"MSG_RapportoStaff", "Staff: %1 crediti nel documento, %2 esclusi",
+     "Crew: %1 credits in the document, %2 left out"}, // 101
+    {"MSG_EsclusiStaff", "Esclusi (reparto / ruolo):",
+     "Left out (department / job):"}, // 102
+    {"MSG_MappaturaStaffErrata", "Il file della mappatura dello staff non si legge (%1, riga %2: %3): valgono le regole incorporate",
+     "The crew mapping file does not read (%1, line %2: %3): the built-in rules are used"}, // 103
 }};
 // clang-format on
 

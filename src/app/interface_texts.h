@@ -17,9 +17,9 @@ struct InterfaceTextRow
     const char* english;
 };
 
-inline constexpr int kInterfaceTextRows = 95;
-// Rows 0-74 caption the window and its controls; rows 75-94 are messages other code shows.
-inline constexpr int kCaptionRows = 75;
+inline constexpr int kInterfaceTextRows = 104;
+// Rows 0-76 caption the window and its controls; rows 77-103 are messages other code shows.
+inline constexpr int kCaptionRows = 77;
 
 const std::array<InterfaceTextRow, kInterfaceTextRows>& interfaceTextRows();
 

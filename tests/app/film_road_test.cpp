@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 #include <QAbstractButton>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/main_window.h"
@@ -128,6 +131,64 @@ private slots:
         QVERIFY(cast.contains(QStringLiteral("\r\n")));
         child<QAbstractButton>(*m_window, "Button1")->click();
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("<CrewInformation>")));
+    }
+
+    void anEscapeEndsAnOpeningAtOnceAndKeepsTheFilm()
+    {
+        search(QStringLiteral("Sample Film"));
+        openResult(0);
+        const int castRows = child<QListWidget>(*m_window, "LST_CastMDB")->count();
+        // No answer comes until far more requests than an opening makes have arrived.
+        m_server->holdAnswersUntil(100);
+        QString statusDuringTheWait;
+        QTimer::singleShot(300, m_window.get(), [&] {
+            statusDuringTheWait = child<QLabel>(*m_window, "LBL_Attesa")->text();
+            QTest::keyClick(m_window.get(), Qt::Key_Escape);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        openResult(1);
+        QVERIFY2(clock.elapsed() < 10'000, "the wait outlasted the Escape");
+        QVERIFY(statusDuringTheWait.startsWith(QStringLiteral("Waiting for The Movie Database")));
+        QVERIFY(m_errors.isEmpty());
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_IDMDB")->text(), QStringLiteral("4321"));
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_TitoloMDB")->text(),
+                 QStringLiteral("Sample Film"));
+        QCOMPARE(child<QListWidget>(*m_window, "LST_CastMDB")->count(), castRows);
+        QVERIFY(child<QWidget>(*m_window, "BTN_AnnullaAttesa")->isHidden());
+        const auto& folders = m_window->folders();
+        for (const auto& folder : {folders.filmDataFolder(), folders.filmCreditsFolder()}) {
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+                QVERIFY(entry.path().filename().string().find("4322") == std::string::npos);
+        }
+
+        // The Cancel button ends a search the same way, and the results stay.
+        QTimer::singleShot(300, m_window.get(), [&] {
+            child<QAbstractButton>(*m_window, "BTN_AnnullaAttesa")->click();
+        });
+        search(QStringLiteral("Other"));
+        QVERIFY(m_errors.isEmpty());
+        QCOMPARE(child<QListWidget>(*m_window, "ListaFilmTrovati")->count(), 4);
+    }
+
+    void birthYearsReachTheCastDocumentWhenAsked()
+    {
+        search(QStringLiteral("Sample Film"));
+        openResult(0);
+        auto* birthYears = child<QAbstractButton>(*m_window, "CHB_AnniNascita");
+        QVERIFY(!birthYears->isChecked());
+        birthYears->setChecked(true);
+        child<QAbstractButton>(*m_window, "Copy")->click();
+        const QString cast = QGuiApplication::clipboard()->text();
+        QVERIFY2(cast.contains(QStringLiteral("BirthYear=\"1969\"")), qPrintable(cast));
+        QVERIFY(cast.contains(QStringLiteral("BirthYear=\"0\"")));
+        const std::size_t requests = m_server->requestCount();
+        child<QAbstractButton>(*m_window, "Button1")->click();
+        QVERIFY(
+            QGuiApplication::clipboard()->text().contains(QStringLiteral("BirthYear=\"1954\"")));
+        QVERIFY(m_server->requestCount() > requests); // the crew's people were not cached yet
+        const QString report = child<QWidget>(*m_window, "STB_Status")->toolTip();
+        QVERIFY2(report.contains(QStringLiteral("Camera")), qPrintable(report));
     }
 
     void aPhotoIsShownAndCopied()
