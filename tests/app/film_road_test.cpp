@@ -141,7 +141,7 @@ private slots:
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("<CrewInformation>")));
     }
 
-    void anEscapeEndsAnOpeningAtOnceAndKeepsTheFilm()
+    void aWaitEndsAtOnceOnEscapeOrCancelAndChangesNothing()
     {
         search(QStringLiteral("Sample Film"));
         openResult(0);
@@ -177,6 +177,14 @@ private slots:
         search(QStringLiteral("Other"));
         QVERIFY(m_errors.isEmpty());
         QCOMPARE(child<QListWidget>(*m_window, "ListaFilmTrovati")->count(), 4);
+
+        // An Escape during the birth-year lookup leaves the clipboard as it was.
+        child<QAbstractButton>(*m_window, "CHB_AnniNascita")->setChecked(true);
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QTimer::singleShot(300, m_window.get(),
+                           [&] { QTest::keyClick(m_window.get(), Qt::Key_Escape); });
+        child<QAbstractButton>(*m_window, "Copy")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     }
 
     void birthYearsAndTheUsersCrewMappingReachTheDocuments()
