@@ -43,6 +43,9 @@ CastPage::CastPage()
     m_other = addGroup("CBO_Altro");
     groupsLayout->addStretch(1);
     grid->addWidget(groups, 2, 0, 1, 2);
+    // Beside the copy buttons, which it serves, so that it widens no row of the page.
+    m_birthYears = makeWidget<QCheckBox>(this, "CHB_AnniNascita");
+    grid->addWidget(m_birthYears, 1, 0, Qt::AlignRight);
     grid->setRowStretch(0, 1);
 }
 

@@ -22,6 +22,8 @@ public:
     QListWidget* crewList() const { return m_crewList; } // LST_CrewMDB
     QPushButton* copyCast() const { return m_copyCast; } // Copy
     QPushButton* copyCrew() const { return m_copyCrew; } // Button1
+    // Whether the copies carry TMDb's birth years (CHB_AnniNascita); off by default.
+    QCheckBox* birthYearsBox() const { return m_birthYears; }
 
     // The checked group boxes (CBO_Fotografia, CBO_Sound, CBO_Arte, CBO_Altro).
     output::CrewGroups crewGroups() const;
@@ -35,6 +37,7 @@ private:
     QCheckBox* m_art = nullptr;
     QCheckBox* m_photography = nullptr;
     QCheckBox* m_other = nullptr;
+    QCheckBox* m_birthYears = nullptr;
 };
 
 } // namespace ravello::app

@@ -10,8 +10,9 @@
 namespace ravello::app {
 
 // The message box text for a failed retrieval, from the interface texts in the language
-// (0..4): what failed, with the transfer error's code or the HTTP status and TMDb's status
-// message where they tell more. Empty for a retrieval that did not fail.
+// (0..4): what failed in words first (a time-out names its limit), then the transfer error's
+// code or the HTTP status and TMDb's status message where they tell more. Empty for a
+// retrieval that did not fail or was cancelled.
 QString fetchFailureText(const tmdb::FetchResult& result, const MessageTable& messages,
                          int languageIndex);
 

@@ -184,8 +184,8 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "Error"}, // 86
     {"MSG_ConnessioneFallita", "Connessione non riuscita o errore di sintassi",
      "Connection Failed or Syntax error"}, // 87
-    {"MSG_URLNonAperto", "Impossibile aprire l'URL\nErrore n.:%1",
-     "Failed to open URL\nError No:%1"}, // 88
+    {"MSG_URLNonAperto", "Nessuna risposta completa da The Movie Database\nErrore n.:%1",
+     "No complete answer from The Movie Database\nError No:%1"}, // 88
     {"MSG_StatoHTTP", "stato HTTP %1",
      "HTTP status %1"}, // 89
     {"MSG_RispostaTMDb", "TMDb ha risposto con %1",
@@ -226,6 +226,24 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "The film searched for: same title"}, // 106
     {"MSG_SinossiInglese", "Sinossi in inglese: TMDb non ne ha una nella lingua scelta",
      "English overview: TMDb has none in the chosen language"}, // 107
+    {"BTN_AnnullaAttesa", "Annulla",
+     "Cancel"}, // 108
+    {"CHB_AnniNascita", "Anni di nascita da TMDb",
+     "Birth years from TMDb"}, // 109
+    {"MSG_AttesaTMDb", "In attesa di The Movie Database... %1 s",
+     "Waiting for The Movie Database... %1 s"}, // 110
+    {"MSG_NessunaRispostaEntro", "The Movie Database non ha risposto entro %1 secondi\nErrore n.:%2",
+     "The Movie Database did not answer within %1 seconds\nError No:%2"}, // 111
+    {"MSG_AnniNascita", "Anni di nascita: %1 di %2",
+     "Birth years: %1 of %2"}, // 112
+    {"MSG_AnniNascitaMancanti", "Anni di nascita: %1 persone senza risposta, scritte con anno 0",
+     "Birth years: %1 people without an answer, written with year 0"}, // 113
+    {"MSG_RapportoStaff", "Staff: %1 crediti nel documento, %2 esclusi",
+     "Crew: %1 credits in the document, %2 left out"}, // 114
+    {"MSG_EsclusiStaff", "Esclusi (reparto / ruolo):",
+     "Left out (department / job):"}, // 115
+    {"MSG_MappaturaStaffErrata", "Il file della mappatura dello staff non si legge (%1, riga %2: %3): valgono le regole incorporate",
+     "The crew mapping file does not read (%1, line %2: %3): the built-in rules are used"}, // 116
 }};
 // clang-format on
 

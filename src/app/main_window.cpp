@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -14,6 +15,8 @@
 #include <QTimer>
 
 #include "app/archive_page.h"
+#include "app/birth_year_lookup.h"
+#include "app/cast_page.h"
 #include "app/film_pages.h"
 #include "app/hidden_settings_panel.h"
 #include "app/program_page.h"
@@ -23,6 +26,7 @@
 #include "app/visual_styles.h"
 #include "core/collection/title_browser.h"
 #include "core/files/path_text.h"
+#include "core/output/crew_mapping_file.h"
 #include "core/settings/settings_file.h"
 #include "core/tmdb/fetcher.h"
 
@@ -134,6 +138,7 @@ void TForm1::FormActivate()
     // their own, which must not ask again or start a second import.
     m_firstActivation = false;
     applyCaptions();
+    showCrewMappingProblem();
     setWindowTitle(message("MSG_Titolo") + QStringLiteral(" - Version ") +
                    QLatin1String(RAVELLO_VERSION_TEXT));
     askToImportChangedExport();
@@ -177,6 +182,7 @@ void TForm1::loadSettings()
     m_archive->keyEdit()->setText(QString::fromStdString(stored.tmdbKey));
     m_archive->tmdbLanguageBox()->setCurrentText(QString::fromStdString(stored.tmdbLanguage));
     m_archive->hidden()->countryBox()->setCurrentText(QString::fromStdString(stored.country));
+    m_filmPages->cast()->birthYearsBox()->setChecked(stored.birthYearsFromTmdb);
     m_geometry = stored.geometry;
     applyGeometry();
     if (settings::needsImport(stored))
@@ -194,6 +200,7 @@ void TForm1::saveSettings()
     current.tmdbLanguage = m_archive->tmdbLanguageBox()->currentText().toStdString();
     current.country = m_archive->hidden()->countryBox()->currentText().toStdString();
     current.tmdbKey = m_archive->keyEdit()->text().trimmed().toStdString();
+    current.birthYearsFromTmdb = m_filmPages->cast()->birthYearsBox()->isChecked();
     current.geometry = {y(), x(), width(), height()};
     settings::saveSettings(m_folders.settingsFile(), current);
 }

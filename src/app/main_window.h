@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,16 @@ class Fetcher;
 struct FilmOpening;
 } // namespace ravello::tmdb
 
+namespace ravello::output {
+struct CrewDocument;
+struct LoadedCrewMapping;
+enum class PhotoList;
+} // namespace ravello::output
+
 namespace ravello::app {
 class ArchivePage;
+class BirthYearLookup;
+class TmdbWait;
 class FilmPages;
 class ProgramPage;
 class SearchPanel;
@@ -176,6 +185,15 @@ private:
     void showNextStep();
     // Shows a lasting line in the status bar, which screen readers read as its description.
     void setStatusText(const QString& text);
+    // The crew mapping in effect (the user's file, or the built-in rules when it does not
+    // read), and the status line that says why the file's rules are not in effect.
+    void loadCrewMapping();
+    void showCrewMappingProblem();
+    // The birth years of the people of a photo list's rows when the box asks for them (an
+    // empty list when not); nothing when the user cancelled the lookup.
+    std::optional<std::vector<int>> birthYearsOf(ravello::output::PhotoList list,
+                                                 const std::vector<std::string>& photoRows);
+    void showCrewReport(const ravello::output::CrewDocument& document);
 
     ravello::files::ProgramFolders m_folders;
     std::filesystem::path m_userDataFolder;
@@ -213,5 +231,9 @@ private:
     ravello::app::FilmPages* m_filmPages = nullptr;
     ravello::app::ArchivePage* m_archive = nullptr;
     QProgressBar* m_importProgress = nullptr;
+    // The status bar's side of a wait on TMDb: its status line and Cancel button.
+    ravello::app::TmdbWait* m_wait = nullptr;
+    std::unique_ptr<ravello::app::BirthYearLookup> m_birthYears;
+    std::unique_ptr<ravello::output::LoadedCrewMapping> m_crewMapping;
     ravello::app::NamedControls m_namedControls;
 };

@@ -14,7 +14,6 @@
 #include <QTabWidget>
 
 #include "app/archive_page.h"
-#include "app/busy_scope.h"
 #include "app/cast_page.h"
 #include "app/cover_page.h"
 #include "app/credit_list_delegate.h"
@@ -28,6 +27,7 @@
 #include "app/search_panel.h"
 #include "app/settings_pages.h"
 #include "app/text_conversion.h"
+#include "app/tmdb_wait.h"
 #include "core/files/path_text.h"
 #include "core/output/credit_line_text.h"
 #include "core/settings/settings.h"
@@ -37,10 +37,10 @@
 #include "core/tmdb/result_line.h"
 
 namespace tmdb = ravello::tmdb;
-using ravello::app::BusyScope;
 using ravello::app::CreditListDelegate;
 using ravello::app::fromWindows1252;
 using ravello::app::RowActivation;
+using ravello::app::TmdbWait;
 using ravello::app::toWindows1252;
 using ravello::output::CreditList;
 
@@ -80,9 +80,10 @@ QString utf8(const std::string& text)
 void TForm1::connectFilmHandlers()
 {
     m_fetcher = std::make_unique<tmdb::Fetcher>();
-    m_fetcher->setProgressCallback([](std::chrono::milliseconds) {
-        BusyScope::repaint();
-        return tmdb::WaitChoice::KeepWaiting;
+    m_fetcher->setProgressCallback([this](std::chrono::milliseconds waited) {
+        return m_wait->keepWaiting(message("MSG_AttesaTMDb"), waited)
+                   ? tmdb::WaitChoice::KeepWaiting
+                   : tmdb::WaitChoice::Cancel;
     });
     QListWidget* results = m_programPage->results();
     results->setFont(resultFont());
@@ -160,15 +161,17 @@ void TForm1::BTN_CercaClick()
     const tmdb::Endpoint endpoint = currentEndpoint();
     tmdb::SearchOutcome outcome;
     {
-        const BusyScope busy(m_busy);
+        const TmdbWait::Scope wait(*m_wait);
         outcome =
             tmdb::searchFilms(endpoint, *m_fetcher, m_search->searchEdit()->text().toStdString());
     }
-    QListWidget* results = m_programPage->results();
-    results->clear();
-    m_resultLines.clear();
+    // A cancelled search leaves the results as they were.
+    if (outcome.fetch.problem == tmdb::FetchProblem::Cancelled)
+        return;
     if (!outcome.fetch.ok()) {
         // No old results stay under the new search text.
+        m_programPage->results()->clear();
+        m_resultLines.clear();
         setStatusText(message("MSG_RicercaFallita"));
         showError(ravello::app::fetchFailureText(outcome.fetch, m_messages, m_languageIndex),
                   message("MSG_Errore"));
@@ -225,9 +228,12 @@ void TForm1::ListaFilmTrovatiDblClick()
     tmdb::FilmCache cache(m_folders, endpoint, *m_fetcher);
     tmdb::FilmOpening opening;
     {
-        const BusyScope busy(m_busy);
+        const TmdbWait::Scope wait(*m_wait);
         opening = cache.open(m_resultLines[static_cast<std::size_t>(row)]);
     }
+    // A cancelled opening changes nothing: the film shown stays whole, and no box is needed.
+    if (opening.wasCancelled())
+        return;
     showFilmOpening(opening);
     // The steps are independent, so each failure is told; one box says them all.
     QStringList failures;

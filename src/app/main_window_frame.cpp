@@ -15,6 +15,7 @@
 #include "app/row_activation.h"
 #include "app/settings_pages.h"
 #include "app/style_page.h"
+#include "app/tmdb_wait.h"
 #include "app/widget_factory.h"
 
 using ravello::app::makeHiddenWidget;
@@ -41,6 +42,7 @@ void TForm1::buildWindow()
     m_importProgress = makeHiddenWidget<QProgressBar>(status, "PRB_Importazione");
     m_importProgress->setMaximumWidth(240);
     status->addPermanentWidget(m_importProgress);
+    m_wait = new ravello::app::TmdbWait(*status, m_busy);
     setStatusBar(status);
     makeHiddenWidget<QFileDialog>(this, "OpenDialog1");
     makeHiddenWidget<QFileDialog>(this, "FileOpenDialog1");

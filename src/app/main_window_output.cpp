@@ -9,7 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/busy_scope.h"
 #include "app/cast_page.h"
 #include "app/data_page.h"
 #include "app/fetch_failure_text.h"
@@ -18,19 +17,22 @@
 #include "app/photo_page.h"
 #include "app/row_activation.h"
 #include "app/text_conversion.h"
+#include "app/tmdb_wait.h"
 #include "core/files/path_text.h"
 #include "core/output/cast_information.h"
 #include "core/output/crew_information.h"
+#include "core/output/crew_mapping_file.h"
 #include "core/output/photo_cache.h"
 #include "core/tmdb/fetcher.h"
 
 namespace output = ravello::output;
-using ravello::app::BusyScope;
 using ravello::app::fromWindows1252;
+using ravello::app::TmdbWait;
 using ravello::app::toWindows1252;
 
 void TForm1::connectOutputHandlers()
 {
+    loadCrewMapping();
     const ravello::app::CastPage& cast = *m_filmPages->cast();
     ravello::app::PhotoPage& castPhotos = *m_filmPages->castPhotos();
     ravello::app::PhotoPage& crewPhotos = *m_filmPages->crewPhotos();
@@ -79,19 +81,27 @@ void TForm1::EDT_TitoloMDBClick(QWidget* field)
 
 void TForm1::CopyClick()
 {
+    // A cancelled lookup of the birth years leaves the clipboard as it was.
+    const auto years = birthYearsOf(output::PhotoList::Cast, m_shownFilm.credits.castPhoto);
+    if (!years)
+        return;
     const std::string title = toWindows1252(m_filmPages->data()->tmdb().title->text());
     const std::string document =
-        output::buildCastInformationFromRows(title, m_shownFilm.credits.cast);
+        output::buildCastInformationFromRows(title, m_shownFilm.credits.cast, *years);
     QGuiApplication::clipboard()->setText(fromWindows1252(document));
 }
 
 void TForm1::Button1Click()
 {
+    const auto years = birthYearsOf(output::PhotoList::Crew, m_shownFilm.credits.crewPhoto);
+    if (!years)
+        return;
     const std::string title = toWindows1252(m_filmPages->data()->tmdb().title->text());
     const output::CrewDocument document = output::buildCrewInformationFromRows(
-        title, m_shownFilm.credits.crew, output::CrewMapping::builtIn(),
-        m_filmPages->cast()->crewGroups());
+        title, m_shownFilm.credits.crew, m_crewMapping->mapping, m_filmPages->cast()->crewGroups(),
+        *years);
     QGuiApplication::clipboard()->setText(fromWindows1252(document.text));
+    showCrewReport(document);
 }
 
 void TForm1::LST_CastMDB2DblClick()
@@ -117,9 +127,11 @@ void TForm1::showPersonPhoto(bool crew)
     output::PhotoCache cache(m_folders, currentEndpoint(), *m_fetcher);
     output::PhotoResult result;
     {
-        const BusyScope busy(m_busy);
+        const TmdbWait::Scope wait(*m_wait);
         result = cache.photo(crew ? output::PhotoList::Crew : output::PhotoList::Cast, request);
     }
+    if (result.fetch.problem == ravello::tmdb::FetchProblem::Cancelled)
+        return;
     if (result.problem == output::PhotoProblem::DownloadFailed) {
         showError(ravello::app::fetchFailureText(result.fetch, m_messages, m_languageIndex),
                   message("MSG_Errore"));

@@ -55,8 +55,9 @@ private slots:
         row("none", FetchProblem::None, 200, "", "", "");
         row("session", FetchProblem::Session, 0, "", "Connection Failed or Syntax error",
             "Verbindung fehlgeschlagen oder Syntaxfehler");
-        row("transport", FetchProblem::Transport, 0, "", "Failed to open URL\nError No:7",
-            "Die URL konnte nicht geöffnet werden\nFehler Nr. 7");
+        row("transport", FetchProblem::Transport, 0, "",
+            "No complete answer from The Movie Database\nError No:7",
+            "Keine vollständige Antwort von The Movie Database\nFehler Nr. 7");
         row("status with TMDb's message", FetchProblem::HttpStatus, 401, "Invalid API key",
             "TMDb answered with HTTP status 401: Invalid API key",
             "TMDb antwortete mit HTTP-Status 401: Invalid API key");
@@ -89,6 +90,20 @@ private slots:
         QCOMPARE(fetchFailureText(failed(FetchProblem::HttpStatus, 404, "Not found"), m_messages,
                                   kItalian),
                  QStringLiteral("TMDb ha risposto con stato HTTP 404: Not found"));
+    }
+
+    void aTimeOutSaysItsLimitBeforeTheCode()
+    {
+        FetchResult result = failed(FetchProblem::Transport);
+        result.transportError = {28, "Timeout was reached"};
+        result.timeLimit = std::chrono::milliseconds(30'000);
+        QCOMPARE(
+            fetchFailureText(result, m_messages, kEnglish),
+            QStringLiteral("The Movie Database did not answer within 30 seconds\nError No:28"));
+        result.timeLimit = std::chrono::milliseconds(1'500);
+        QCOMPARE(
+            fetchFailureText(result, m_messages, kItalian),
+            QStringLiteral("The Movie Database non ha risposto entro 1.5 secondi\nErrore n.:28"));
     }
 
     void theCoverBoxIsTitledInEnglishTheOthersInItalian()

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +16,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/main_window.h"
@@ -70,6 +74,17 @@ private:
         m_window->ListaFilmTrovatiDblClick();
     }
 
+    // A window on the temporary folder, as the program starts it.
+    void startWindow()
+    {
+        m_window = std::make_unique<TForm1>(m_base->path(),
+                                            ravello::tmdb::Hosts{m_server->url(), m_server->url()});
+        m_window->FormActivate();
+        m_window->setErrorShower([this](const QString& text, const QString&) { m_errors << text; });
+        child<QLineEdit>(*m_window, "EDT_Key")
+            ->setText(QStringLiteral("0123456789abcdef0123456789abcdef"));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -90,6 +105,7 @@ private slots:
         m_window->FormActivate();
         m_window->setErrorShower([this](const QString& text, const QString&) { m_errors << text; });
         QCOMPARE(child<QLineEdit>(*m_window, "EDT_Key")->text(), QLatin1String(kKey));
+        startWindow();
     }
 
     void cleanup()
@@ -276,6 +292,82 @@ private slots:
         QVERIFY(cast.contains(QStringLiteral("\r\n")));
         child<QAbstractButton>(*m_window, "Button1")->click();
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("<CrewInformation>")));
+    }
+
+    void aWaitEndsAtOnceOnEscapeOrCancelAndChangesNothing()
+    {
+        search(QStringLiteral("Sample Film"));
+        openResult(0);
+        const int castRows = child<QListWidget>(*m_window, "LST_CastMDB")->count();
+        // No answer comes until far more requests than an opening makes have arrived.
+        m_server->holdAnswersUntil(100);
+        QString statusDuringTheWait;
+        QTimer::singleShot(300, m_window.get(), [&] {
+            statusDuringTheWait = child<QLabel>(*m_window, "LBL_Attesa")->text();
+            QTest::keyClick(m_window.get(), Qt::Key_Escape);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        openResult(1);
+        QVERIFY2(clock.elapsed() < 10'000, "the wait outlasted the Escape");
+        QVERIFY(statusDuringTheWait.startsWith(QStringLiteral("Waiting for The Movie Database")));
+        QVERIFY(m_errors.isEmpty());
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_IDMDB")->text(), QStringLiteral("4321"));
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_TitoloMDB")->text(),
+                 QStringLiteral("Sample Film"));
+        QCOMPARE(child<QListWidget>(*m_window, "LST_CastMDB")->count(), castRows);
+        QVERIFY(child<QWidget>(*m_window, "BTN_AnnullaAttesa")->isHidden());
+        const auto& folders = m_window->folders();
+        for (const auto& folder : {folders.filmDataFolder(), folders.filmCreditsFolder()}) {
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+                QVERIFY(entry.path().filename().string().find("4322") == std::string::npos);
+        }
+
+        // The Cancel button ends a search the same way, and the results stay.
+        QTimer::singleShot(300, m_window.get(), [&] {
+            child<QAbstractButton>(*m_window, "BTN_AnnullaAttesa")->click();
+        });
+        search(QStringLiteral("Other"));
+        QVERIFY(m_errors.isEmpty());
+        QCOMPARE(child<QListWidget>(*m_window, "ListaFilmTrovati")->count(), 4);
+
+        // An Escape during the birth-year lookup leaves the clipboard as it was.
+        child<QAbstractButton>(*m_window, "CHB_AnniNascita")->setChecked(true);
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QTimer::singleShot(300, m_window.get(),
+                           [&] { QTest::keyClick(m_window.get(), Qt::Key_Escape); });
+        child<QAbstractButton>(*m_window, "Copy")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    }
+
+    void birthYearsAndTheUsersCrewMappingReachTheDocuments()
+    {
+        // A mapping file that keeps the directors only, read when the window starts.
+        std::ofstream(m_window->folders().crewMappingFile())
+            << "department begins \"Directing\"\n    job begins \"Director\" principal\n";
+        startWindow();
+        search(QStringLiteral("Sample Film"));
+        openResult(0);
+        auto* birthYears = child<QAbstractButton>(*m_window, "CHB_AnniNascita");
+        QVERIFY(!birthYears->isChecked());
+        birthYears->setChecked(true);
+        child<QAbstractButton>(*m_window, "Copy")->click();
+        const QString cast = QGuiApplication::clipboard()->text();
+        QVERIFY2(cast.contains(QStringLiteral("BirthYear=\"1969\"")), qPrintable(cast));
+        QVERIFY(cast.contains(QStringLiteral("BirthYear=\"0\"")));
+
+        child<QAbstractButton>(*m_window, "Button1")->click();
+        const QString crew = QGuiApplication::clipboard()->text();
+        QVERIFY2(crew.contains(QStringLiteral("BirthYear=\"1954\"")), qPrintable(crew));
+        QVERIFY(!crew.contains(QStringLiteral("Wes")));
+        auto* status = child<QStatusBar>(*m_window, "STB_Status");
+        QVERIFY2(status->currentMessage().contains(QStringLiteral("1 people without an answer")),
+                 qPrintable(status->currentMessage())); // person 2003 has no answer
+        QVERIFY2(status->currentMessage().contains(
+                     QStringLiteral("2 credits in the document, 2 left out")),
+                 qPrintable(status->currentMessage()));
+        QVERIFY2(status->toolTip().contains(QStringLiteral("Writing / Screenplay")),
+                 qPrintable(status->toolTip()));
     }
 
     void aPhotoIsShownAndCopied()

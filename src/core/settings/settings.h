@@ -45,7 +45,8 @@ struct Settings
     std::string country = "US";
     std::string tmdbKey; // the user's own TMDb key; empty when none was given
     WindowGeometry geometry;
-    int databaseVersion = 1; // what the file says; saving always writes kDatabaseVersion
+    bool birthYearsFromTmdb = false; // the credit documents carry TMDb's birth years
+    int databaseVersion = 1;         // what the file says; saving always writes kDatabaseVersion
 
     bool operator==(const Settings&) const = default;
 };

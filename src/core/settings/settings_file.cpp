@@ -124,6 +124,7 @@ Settings loadSettings(const std::filesystem::path& file)
     settings.tmdbKey = ini.text(kSectionData, "ChiaveTMDb", "");
     text::trimLeft(settings.tmdbKey);
     text::trimRight(settings.tmdbKey);
+    settings.birthYearsFromTmdb = ini.number(kSectionData, "AnniNascitaTMDb", 0) != 0;
     for (const GeometryKey& geometry : kGeometryKeys) {
         const std::string fallback = std::to_string(settings.geometry.*geometry.field);
         const std::string value = ini.text(kSectionPosition, geometry.key, fallback);
@@ -146,6 +147,7 @@ bool saveSettings(const std::filesystem::path& file, const Settings& settings)
     ini.set(kSectionData, "Lingua", settings.tmdbLanguage);
     ini.set(kSectionData, "Paese", settings.country);
     ini.set(kSectionData, "ChiaveTMDb", settings.tmdbKey);
+    ini.set(kSectionData, "AnniNascitaTMDb", settings.birthYearsFromTmdb ? 1 : 0);
     for (const GeometryKey& geometry : kGeometryKeys)
         ini.set(kSectionPosition, geometry.key, settings.geometry.*geometry.field);
     ini.set(kSectionDatabase, "Versione", kDatabaseVersion);

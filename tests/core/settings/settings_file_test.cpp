@@ -79,6 +79,7 @@ TEST(SettingsFile, RoundTripKeepsEveryValue)
     settings.country = "IT";
     settings.tmdbKey = "eyJhbGciOiJIUzI1NiJ9.abc.def";
     settings.geometry = {-5, 1920, 800, 600};
+    settings.birthYearsFromTmdb = true;
     ASSERT_TRUE(saveSettings(folder / "Ravello.INI", settings));
 
     Settings expected = settings;
@@ -95,8 +96,8 @@ TEST(SettingsFile, WritesSectionsAndKeysInOrderWithoutBlanks)
         "[Impostazioni]",    "Tema=Glow",      "Lingua=1",     "[Dati]",        "FileAppoggioDVDP=",
         "PathDatabaseDVDP=", "LastAnno=99",    "LastMese=99",  "LastGiorno=99", "LastOra=99",
         "LastMinuto=99",     "LastSecondo=99", "Lingua=en-US", "Paese=US",      "ChiaveTMDb=",
-        "[Posizione]",       "Top=0",          "Left=0",       "Width=1056",    "Height=1036",
-        "[Database]",        "Versione=2"};
+        "AnniNascitaTMDb=0", "[Posizione]",    "Top=0",        "Left=0",        "Width=1056",
+        "Height=1036",       "[Database]",     "Versione=2"};
     std::size_t at = 0;
     for (const char* expected : inOrder) {
         const std::size_t found = bytes.find(expected, at);
