@@ -26,6 +26,7 @@ private:
     bool hasSelectedRow() const;
 
     QListWidget* m_list;
+    QObject* m_viewport;
     std::function<void()> m_handler;
 };
 
