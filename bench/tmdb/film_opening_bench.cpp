@@ -83,7 +83,7 @@ void BM_OpenUncachedFilmAgainstSlowServer(benchmark::State& state)
         const auto searchStart = Clock::now();
         const SearchOutcome search = searchFilms(endpoint, fetcher, "Sample Film");
         const auto openingStart = Clock::now();
-        const FilmOpening film = cache.open(search.lines.empty() ? "" : search.lines.front());
+        const FilmOpening film = cache.open(search.films.empty() ? "" : search.films.front().line);
         const Seconds thisOpening = Clock::now() - openingStart;
         if (!film.failures.empty() || !film.coverFile || !film.credits) {
             state.SkipWithError("the film did not open");

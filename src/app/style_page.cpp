@@ -14,8 +14,7 @@ StylePage::StylePage()
 {
     setObjectName(QStringLiteral("CONF_PAG_Stili"));
     auto* layout = new QVBoxLayout(this);
-    m_styleList = makeWidget<QListWidget>(this, "CONF_PROG_LIS_Lista_Stili");
-    m_styleList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_styleList = makeList(this, "CONF_PROG_LIS_Lista_Stili");
     auto* caption = makeWidget<QLabel>(this, "CONF_PROG_LBL_SelezionaStile");
     caption->setBuddy(m_styleList);
     layout->addWidget(caption);

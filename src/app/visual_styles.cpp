@@ -12,6 +12,8 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "app/colour_contrast.h"
+
 namespace ravello::app {
 namespace {
 
@@ -156,7 +158,9 @@ bool applyVisualStyle(const QString& name)
     if (name == QLatin1String(kSystemStyle)) {
         qApp->setStyleSheet(QString());
         QApplication::setStyle(QStyleFactory::create(platformStyle));
-        QApplication::setPalette(QApplication::style()->standardPalette());
+        // The desktop's own colours, except a selected text that would not read on its
+        // selection (Fusion's white on its mid blue is 3.7:1).
+        QApplication::setPalette(withReadableSelection(QApplication::style()->standardPalette()));
         return true;
     }
     const auto style = std::find_if(kStyles.begin(), kStyles.end(), [&](const StyleColours& s) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +20,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "app/colour_contrast.h"
 #include "app/main_window.h"
 #include "tests/app/named_child.h"
 #include "tests/support/fake_tmdb_server.h"
@@ -31,6 +33,25 @@ using ravello::testing::TemporaryFolder;
 namespace {
 
 constexpr const char* kKey = "0123456789abcdef0123456789abcdef";
+
+// The contrast of a list's selected row as it reaches the screen: the row's commonest colour,
+// its background, against the colour that stands out most from it, its text.
+double selectedRowContrast(QListWidget& list)
+{
+    const QImage row = list.viewport()->grab(list.visualItemRect(list.currentItem())).toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < row.height(); ++y)
+        for (int x = 0; x < row.width(); ++x)
+            ++counts[row.pixel(x, y)];
+    const QColor background(
+        std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; })
+            ->first);
+    double most = 1;
+    for (const QRgb colour : counts.keys())
+        most = std::max(most, ravello::app::contrastRatio(background, QColor(colour)));
+    return most;
+}
 
 } // namespace
 
@@ -404,6 +425,37 @@ private slots:
         QTest::mouseClick(child<QLineEdit>(*m_window, "EDT_AnnoMDB"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  child<QLineEdit>(*m_window, "EDT_AnnoMDB")->text());
+    }
+
+    // Every style keeps a selected row readable in every list, with the list focused from the
+    // keyboard or not.
+    void selectedRowsAreReadableInEveryStyle()
+    {
+        search(QStringLiteral("Sample Film"));
+        openResult(0);
+        m_window->show();
+        auto* styles = child<QListWidget>(*m_window, "CONF_PROG_LIS_Lista_Stili");
+        for (int style = 0; style < styles->count(); ++style) {
+            styles->setCurrentRow(style);
+            m_window->CONF_PROG_LIS_Lista_StiliDblClick();
+            QCoreApplication::processEvents(); // the widgets take the new palette
+            for (const char* name : {"ListaFilmTrovati", "LST_CastMDB", "LST_CrewMDB",
+                                     "LST_CastMDB2", "LST_CrewMDB2", "CONF_PROG_LIS_Lista_Stili"}) {
+                auto* list = child<QListWidget>(*m_window, name);
+                list->setCurrentRow(0);
+                for (const bool focused : {true, false}) {
+                    if (focused)
+                        list->setFocus(Qt::TabFocusReason);
+                    else
+                        list->clearFocus();
+                    const QByteArray where =
+                        (styles->item(style)->text() + QLatin1Char('/') + QLatin1String(name))
+                            .toUtf8();
+                    QVERIFY2(selectedRowContrast(*list) >= ravello::app::kReadableContrast,
+                             where.constData());
+                }
+            }
+        }
     }
 };
 

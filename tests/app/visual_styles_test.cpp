@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QtTest>
 
+#include "app/colour_contrast.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/visual_styles.h"
@@ -15,32 +16,14 @@
 #include "tests/support/temporary_folder.h"
 
 using ravello::app::applyVisualStyle;
+using ravello::app::contrastRatio;
+using ravello::app::kReadableContrast;
+using ravello::app::relativeLuminance;
 using ravello::app::visualStyleNames;
 using ravello::testing::child;
 using ravello::testing::readFileBytes;
 using ravello::testing::TemporaryFolder;
 using ravello::testing::writeFileBytes;
-
-namespace {
-
-double relativeLuminance(const QColor& colour)
-{
-    auto linear = [](double channel) {
-        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
-
-// The WCAG contrast ratio of two colours, 1 to 21.
-double contrast(const QColor& a, const QColor& b)
-{
-    const double first = relativeLuminance(a);
-    const double second = relativeLuminance(b);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
-}
-
-} // namespace
 
 class VisualStylesTest : public QObject
 {
@@ -70,16 +53,17 @@ private:
     {
         const QPalette& palette = widget.palette();
         const QByteArray where = (style + QLatin1Char('/') + widget.objectName()).toUtf8();
-        QVERIFY2(contrast(palette.color(QPalette::Text), palette.color(QPalette::Base)) >= 4.5,
+        QVERIFY2(contrastRatio(palette.color(QPalette::Text), palette.color(QPalette::Base)) >=
+                     kReadableContrast,
                  where.constData());
-        QVERIFY2(contrast(palette.color(QPalette::HighlightedText),
-                          palette.color(QPalette::Highlight)) >= 4.5,
+        QVERIFY2(contrastRatio(palette.color(QPalette::HighlightedText),
+                               palette.color(QPalette::Highlight)) >= kReadableContrast,
                  where.constData());
-        QVERIFY2(contrast(palette.color(QPalette::WindowText), palette.color(QPalette::Window)) >=
-                     4.5,
+        QVERIFY2(contrastRatio(palette.color(QPalette::WindowText),
+                               palette.color(QPalette::Window)) >= kReadableContrast,
                  where.constData());
-        QVERIFY2(contrast(palette.color(QPalette::ButtonText), palette.color(QPalette::Button)) >=
-                     4.5,
+        QVERIFY2(contrastRatio(palette.color(QPalette::ButtonText),
+                               palette.color(QPalette::Button)) >= kReadableContrast,
                  where.constData());
     }
 
@@ -180,7 +164,8 @@ private slots:
             chooseStyle(*window, QStringLiteral("Windows"));
             QVERIFY(qApp->styleSheet().isEmpty());
             QCOMPARE(QApplication::style()->name(), m_platformStyle);
-            QCOMPARE(QApplication::palette(), QApplication::style()->standardPalette());
+            QCOMPARE(QApplication::palette(),
+                     ravello::app::withReadableSelection(QApplication::style()->standardPalette()));
             child<QAbstractButton>(*window, "BTN_Esci")->click();
         }
         QVERIFY(readFileBytes(settingsFile()).find("Tema=Windows") != std::string::npos);
