@@ -126,6 +126,9 @@ void TForm1::reloadTitleIndex()
     showTitleList(update);
     if (!load.found)
         m_search->titleCombo()->addItem(message("MSG_DatabaseNonTrovato"));
+    // A re-import keeps the user's place: the title on show stays, with its new fields.
+    if (load.shownView)
+        showTitleView(*load.shownView);
     QSpinBox* numberSpin = m_search->numberSpin();
     const QSignalBlocker blocker(numberSpin);
     numberSpin->setRange(load.largestCollectionNumber > 0 ? 1 : 0, load.largestCollectionNumber);

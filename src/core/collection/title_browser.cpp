@@ -22,6 +22,8 @@ IndexLoad TitleBrowser::loadTitleIndex(const std::filesystem::path& indexFile,
     if (load.found)
         load.items = fillTitleList(m_index, searchText);
     load.largestCollectionNumber = m_index.largestCollectionNumber();
+    if (m_shown)
+        load.shownView = showTitle(m_shown->number, m_shown->occurrence);
     return load;
 }
 
@@ -31,6 +33,8 @@ ListUpdate TitleBrowser::searchTextChanged(std::string_view searchText)
     update.hideView = m_resetFlag;
     update.items = fillTitleList(m_index, searchText);
     m_resetFlag = true;
+    if (update.hideView)
+        m_shown.reset();
     return update;
 }
 
@@ -38,6 +42,7 @@ ListUpdate TitleBrowser::clearSearch()
 {
     ListUpdate update = searchTextChanged({});
     update.hideView = true;
+    m_shown.reset();
     return update;
 }
 
@@ -52,6 +57,7 @@ TitleChoice TitleBrowser::chooseListItem(std::string_view listText)
     // The "not found" item reads as number 0 and shows the not-found record.
     if (key.collectionNumber == 0 || inCollection(key.collectionNumber))
         choice.view = showTitle(key.collectionNumber, key.occurrence);
+    remember(choice);
     return choice;
 }
 
@@ -81,7 +87,15 @@ TitleChoice TitleBrowser::chooseFromSpinners(int number, int occurrence)
         choice.view = showTitle(number, occurrence);
         writeSearchText(choice, recordTitle(m_index.findIndexRecord(number, occurrence)));
     }
+    remember(choice);
     return choice;
+}
+
+// A choice with a view is on show until the next choice or until the view is hidden.
+void TitleBrowser::remember(const TitleChoice& choice)
+{
+    if (choice.view)
+        m_shown = ShownTitle{choice.collectionNumber, choice.occurrence};
 }
 
 TitleView TitleBrowser::showTitle(int number, int occurrence) const

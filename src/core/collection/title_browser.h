@@ -56,6 +56,9 @@ struct IndexLoad
     bool found = false; // false: one "DVDProfiler database not found" item instead of items
     std::vector<std::string> items;
     int largestCollectionNumber = 0; // SPN_Numero's maximum (its minimum is 1)
+    // The title on show, read again from the loaded index so that a re-import shows its new
+    // fields; nothing when no title is shown.
+    std::optional<TitleView> shownView;
 };
 
 class TitleBrowser
@@ -68,7 +71,7 @@ public:
     TitleIndex& index() { return m_index; }
 
     // Loads the index file and fills the combo for the search box text. A missing file
-    // keeps the titles held before.
+    // keeps the titles held before. The title on show stays the one shown.
     IndexLoad loadTitleIndex(const std::filesystem::path& indexFile, std::string_view searchText);
 
     // Any change of the search box text, typed or set by the window.
@@ -91,10 +94,17 @@ private:
     bool inCollection(int number) const;
     void writeSearchText(TitleChoice& choice, std::string text);
     TitleChoice chooseFromSpinners(int number, int occurrence);
+    void remember(const TitleChoice& choice);
 
     TitleIndex m_index;
     std::filesystem::path m_dvdProfilerFolder;
     bool m_resetFlag = false; // a change of the search box hides the shown title
+    struct ShownTitle
+    {
+        int number;
+        int occurrence;
+    };
+    std::optional<ShownTitle> m_shown; // the title the view shows, if it shows one
 };
 
 } // namespace ravello::collection

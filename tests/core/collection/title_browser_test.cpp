@@ -6,6 +6,7 @@
 #include "core/collection/index_record.h"
 #include "core/collection/title_browser.h"
 #include "core/collection/title_list.h"
+#include "tests/support/temporary_folder.h"
 
 namespace ravello::collection {
 namespace {
@@ -112,6 +113,33 @@ TEST_F(TitleBrowsing, SearchBoxChangeHidesTheTitleOnlyAfterAChoice)
     EXPECT_EQ(choice.list.items, (std::vector<std::string>{"00003|001 Film 3"}));
     // The user's next edit hides it.
     EXPECT_TRUE(m_browser.searchTextChanged("Film").hideView);
+}
+
+// A re-import loads the index again: the title on show is read anew, by its number and
+// occurrence, while it is shown; once hidden there is nothing to show again.
+TEST_F(TitleBrowsing, LoadingTheIndexAgainRereadsTheTitleOnShow)
+{
+    testing::TemporaryFolder folder;
+    const std::filesystem::path indexFile = folder / "DatabaseDVDP.TXT";
+    auto writeIndex = [&](const std::string& secondTitle) {
+        testing::writeFileBytes(indexFile, recordOf({1, 1, "Film 1"}) + "\r\n" +
+                                               recordOf({2, 1, "Film 2"}) + "\r\n" +
+                                               recordOf({2, 2, secondTitle}) + "\r\n");
+    };
+    writeIndex("Before");
+    EXPECT_FALSE(m_browser.loadTitleIndex(indexFile, "").shownView); // nothing chosen yet
+    ASSERT_TRUE(m_browser.chooseNumber(2));
+    ASSERT_TRUE(m_browser.chooseOccurrence(2, 2));
+    writeIndex("After");
+    const IndexLoad load = m_browser.loadTitleIndex(indexFile, "Before");
+    ASSERT_TRUE(load.shownView);
+    EXPECT_EQ(load.shownView->title, "After");
+
+    m_browser.searchTextChanged("Film");
+    EXPECT_FALSE(m_browser.loadTitleIndex(indexFile, "Film").shownView);
+    m_browser.chooseListItem("00001|001 Film 1");
+    m_browser.clearSearch();
+    EXPECT_FALSE(m_browser.loadTitleIndex(indexFile, "").shownView);
 }
 
 TEST_F(TitleBrowsing, ClearingHidesTheViewAndListsEveryTitle)
