@@ -76,6 +76,10 @@ FakeTmdbServer::FakeTmdbServer(fs::path fixtures, int port)
     // Answers go out at once, as from TMDb's own servers: otherwise, on a connection the client
     // keeps, the body waits for the client's delayed acknowledgement of the headers.
     m_server->set_tcp_nodelay(true);
+    // A connection serves many requests, as TMDb's do: the library's default closes it after
+    // five, and a batch that opens its eight connections again at once can overflow the
+    // listening socket's short queue and wait a second for the dropped connection's retry.
+    m_server->set_keep_alive_max_count(1000);
     m_port = port == 0 ? m_server->bind_to_any_port("127.0.0.1")
                        : (m_server->bind_to_port("127.0.0.1", port) ? port : -1);
     if (m_port <= 0)
