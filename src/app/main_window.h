@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include "app/birth_year_lookup.h"
 #include "app/interface_texts.h"
 #include "app/named_controls.h"
 #include "core/files/program_folders.h"
@@ -39,7 +40,6 @@ enum class PhotoList;
 
 namespace ravello::app {
 class ArchivePage;
-class BirthYearLookup;
 class TmdbWait;
 class FilmPages;
 class ProgramPage;
@@ -189,11 +189,13 @@ private:
     // read), and the status line that says why the file's rules are not in effect.
     void loadCrewMapping();
     void showCrewMappingProblem();
-    // The birth years of the people of a photo list's rows when the box asks for them (an
-    // empty list when not); nothing when the user cancelled the lookup.
-    std::optional<std::vector<int>> birthYearsOf(ravello::output::PhotoList list,
-                                                 const std::vector<std::string>& photoRows);
-    void showCrewReport(const ravello::output::CrewDocument& document);
+    // The birth years of the people of a photo list's rows when the box asks for them (no
+    // years when not); nothing when the user cancelled the lookup.
+    std::optional<ravello::app::BirthYearLookup::Years>
+    birthYearsOf(ravello::output::PhotoList list, const std::vector<std::string>& photoRows);
+    // The status line about people whose birth year could not be had; empty when none.
+    QString missingYearsText(const ravello::app::BirthYearLookup::Years& found) const;
+    void showCrewReport(const ravello::output::CrewDocument& document, const QString& missingYears);
 
     ravello::files::ProgramFolders m_folders;
     std::filesystem::path m_userDataFolder;

@@ -27,43 +27,35 @@ void TForm1::showCrewMappingProblem()
     const auto& error = m_crewMapping->error;
     if (!error)
         return;
-    statusBar()->showMessage(
+    setStatusText(
         message("MSG_MappaturaStaffErrata")
-            .replace(QLatin1String("%1"), QString::fromStdString(ravello::files::utf8FromPath(
-                                              m_folders.crewMappingFile())))
-            .replace(QLatin1String("%2"), QString::number(error->line))
-            .replace(QLatin1String("%3"), QString::fromStdString(error->message)));
+            .arg(QString::fromStdString(ravello::files::utf8FromPath(m_folders.crewMappingFile())),
+                 QString::number(error->line), QString::fromStdString(error->message)));
 }
 
-std::optional<std::vector<int>> TForm1::birthYearsOf(output::PhotoList list,
-                                                     const std::vector<std::string>& photoRows)
+std::optional<ravello::app::BirthYearLookup::Years>
+TForm1::birthYearsOf(output::PhotoList list, const std::vector<std::string>& photoRows)
 {
     if (!m_filmPages->cast()->birthYearsBox()->isChecked())
-        return std::vector<int>{};
-    auto found = m_birthYears->yearsOf(currentEndpoint(), list, photoRows, *m_wait,
-                                       message("MSG_AnniNascita"));
-    if (!found) {
-        statusBar()->clearMessage();
-        return std::nullopt;
-    }
-    if (found->failed > 0)
-        statusBar()->showMessage(message("MSG_AnniNascitaMancanti")
-                                     .replace(QLatin1String("%1"), QString::number(found->failed)));
-    else
-        statusBar()->clearMessage();
-    return std::move(found->years);
+        return ravello::app::BirthYearLookup::Years{};
+    return m_birthYears->yearsOf(currentEndpoint(), list, photoRows, *m_wait,
+                                 message("MSG_AnniNascita"));
 }
 
-void TForm1::showCrewReport(const output::CrewDocument& document)
+QString TForm1::missingYearsText(const ravello::app::BirthYearLookup::Years& found) const
 {
-    QString report = message("MSG_RapportoStaff")
-                         .replace(QLatin1String("%1"), QString::number(document.included))
-                         .replace(QLatin1String("%2"), QString::number(document.leftOut));
+    return found.failed == 0
+               ? QString()
+               : message("MSG_AnniNascitaMancanti").arg(static_cast<qulonglong>(found.failed));
+}
+
+void TForm1::showCrewReport(const output::CrewDocument& document, const QString& missingYears)
+{
+    const QString report = message("MSG_RapportoStaff")
+                               .arg(static_cast<qulonglong>(document.included))
+                               .arg(static_cast<qulonglong>(document.leftOut));
     // A line about missing birth years stays in front of the report.
-    const QString before = statusBar()->currentMessage();
-    if (!before.isEmpty())
-        report = before + QStringLiteral(" - ") + report;
-    statusBar()->showMessage(report);
+    setStatusText(missingYears.isEmpty() ? report : missingYears + QStringLiteral(" - ") + report);
     QStringList pairs;
     for (const output::CreditPair& pair : document.leftOutPairs) {
         pairs << ravello::app::fromWindows1252(pair.department) + QStringLiteral(" / ") +

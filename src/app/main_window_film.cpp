@@ -177,6 +177,8 @@ void TForm1::BTN_CercaClick()
                   message("MSG_Errore"));
         return;
     }
+    // The line of an earlier failed search does not stay over these results.
+    setStatusText({});
     const tmdb::WantedFilm wanted = wantedFilm();
     outcome.films = tmdb::rankFoundFilms(std::move(outcome.films), wanted);
     showResults(outcome, wanted);

@@ -87,8 +87,9 @@ void TForm1::CopyClick()
         return;
     const std::string title = toWindows1252(m_filmPages->data()->tmdb().title->text());
     const std::string document =
-        output::buildCastInformationFromRows(title, m_shownFilm.credits.cast, *years);
+        output::buildCastInformationFromRows(title, m_shownFilm.credits.cast, years->years);
     QGuiApplication::clipboard()->setText(fromWindows1252(document));
+    setStatusText(missingYearsText(*years));
 }
 
 void TForm1::Button1Click()
@@ -99,9 +100,9 @@ void TForm1::Button1Click()
     const std::string title = toWindows1252(m_filmPages->data()->tmdb().title->text());
     const output::CrewDocument document = output::buildCrewInformationFromRows(
         title, m_shownFilm.credits.crew, m_crewMapping->mapping, m_filmPages->cast()->crewGroups(),
-        *years);
+        years->years);
     QGuiApplication::clipboard()->setText(fromWindows1252(document.text));
-    showCrewReport(document);
+    showCrewReport(document, missingYearsText(*years));
 }
 
 void TForm1::LST_CastMDB2DblClick()

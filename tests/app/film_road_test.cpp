@@ -183,6 +183,9 @@ private slots:
         QCOMPARE(status->currentMessage(),
                  QStringLiteral("The search failed: no results are shown"));
         QCOMPARE(status->accessibleDescription(), status->currentMessage());
+        // The next search that answers leaves no word of the failure.
+        search(QStringLiteral("Sample Film"));
+        QVERIFY(status->currentMessage().isEmpty());
     }
 
     // An opening that fails at its details or credits leaves every page and copy button with
@@ -389,6 +392,14 @@ private slots:
                  qPrintable(status->currentMessage()));
         QVERIFY2(status->toolTip().contains(QStringLiteral("Writing / Screenplay")),
                  qPrintable(status->toolTip()));
+        // Without birth years, each copy says its own line, not the lines before it.
+        birthYears->setChecked(false);
+        child<QAbstractButton>(*m_window, "Button1")->click();
+        const QString line = status->currentMessage();
+        QVERIFY2(line.startsWith(QStringLiteral("Crew: 2 credits")), qPrintable(line));
+        child<QAbstractButton>(*m_window, "Button1")->click();
+        QCOMPARE(status->currentMessage(), line);
+        QCOMPARE(status->accessibleDescription(), line);
     }
 
     void aPhotoIsShownAndCopied()
