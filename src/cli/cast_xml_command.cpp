@@ -20,11 +20,13 @@ int runCastXml(CliContext& context, const Arguments& arguments)
     const auto film = openFilmCredits(context, *filmId);
     if (!film)
         return kFailure;
-    const std::vector<int> years =
-        birthYears ? birthYearsOfRows(context, output::PhotoList::Cast, film->lists.castPhoto)
-                   : std::vector<int>{};
+    std::optional<std::vector<int>> years = std::vector<int>{};
+    if (birthYears)
+        years = birthYearsOfRows(context, output::PhotoList::Cast, film->lists.castPhoto);
+    if (!years)
+        return kFailure;
     // The document declares its own encoding, so its bytes are written as they are.
-    context.out << output::buildCastInformationFromRows(film->title, film->lists.cast, years);
+    context.out << output::buildCastInformationFromRows(film->title, film->lists.cast, *years);
     return context.finish();
 }
 

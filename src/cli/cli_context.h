@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <initializer_list>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -47,7 +46,7 @@ struct CliContext
     // True when the settings hold a key of the user's, or when every file in `cached` exists
     // (then nothing needs to be asked). Otherwise writes that a key is needed and returns
     // false; the command then returns kFailure.
-    bool canAskTmdb(std::initializer_list<std::filesystem::path> cached = {}) const;
+    bool canAskTmdb(const std::vector<std::filesystem::path>& cached = {}) const;
     // Writes a usage message on the error stream and returns kUsageError.
     int usageError(std::string_view message) const;
     // The status of a command that wrote its output: kSuccess, or kFailure with a message when

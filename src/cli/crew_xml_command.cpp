@@ -81,12 +81,13 @@ int runCrewXml(CliContext& context, const Arguments& arguments)
     const auto film = openFilmCredits(context, *filmId);
     if (!film)
         return kFailure;
-    const std::vector<int> years =
-        options.birthYears
-            ? birthYearsOfRows(context, output::PhotoList::Crew, film->lists.crewPhoto)
-            : std::vector<int>{};
+    std::optional<std::vector<int>> years = std::vector<int>{};
+    if (options.birthYears)
+        years = birthYearsOfRows(context, output::PhotoList::Crew, film->lists.crewPhoto);
+    if (!years)
+        return kFailure;
     const output::CrewDocument document = output::buildCrewInformationFromRows(
-        film->title, film->lists.crew, crewMappingInEffect(context), options.groups, years);
+        film->title, film->lists.crew, crewMappingInEffect(context), options.groups, *years);
     if (options.report)
         writeReport(context, document);
     // The document declares its own encoding, so its bytes are written as they are.

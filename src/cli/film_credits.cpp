@@ -40,11 +40,16 @@ std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32
     return FilmCredits{opening.dataPage.title.value_or(""), std::move(*opening.credits)};
 }
 
-std::vector<int> birthYearsOfRows(const CliContext& context, output::PhotoList list,
-                                  const std::vector<std::string>& photoRows)
+std::optional<std::vector<int>> birthYearsOfRows(const CliContext& context, output::PhotoList list,
+                                                 const std::vector<std::string>& photoRows)
 {
     tmdb::PersonCache cache(context.folders, context.endpoint, context.batchFetcher);
     const std::vector<std::int32_t> people = output::personNumbersOf(list, photoRows);
+    std::vector<std::filesystem::path> files;
+    for (const std::int32_t person : people)
+        files.push_back(cache.personFile(person));
+    if (!people.empty() && !context.canAskTmdb(files))
+        return std::nullopt;
     const tmdb::BirthYears found = cache.birthYears(people);
     if (found.failed > 0)
         context.err << "ravello-cli: warning: the birth year of " << found.failed << " of "

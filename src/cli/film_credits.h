@@ -37,8 +37,9 @@ bool reportOpeningFailures(const CliContext& context, const tmdb::FilmOpening& o
 
 // The birth year of every row of a cast or crew list, found by the person numbers of its photo
 // list's rows: from the person cache, else from TMDb. People whose answer failed get 0, and
-// the error stream says how many.
-std::vector<int> birthYearsOfRows(const CliContext& context, output::PhotoList list,
-                                  const std::vector<std::string>& photoRows);
+// the error stream says how many. Nothing, the error written, when people must be asked and
+// there is no key of the user's.
+std::optional<std::vector<int>> birthYearsOfRows(const CliContext& context, output::PhotoList list,
+                                                 const std::vector<std::string>& photoRows);
 
 } // namespace ravello::cli

@@ -54,13 +54,13 @@ int CliContext::fail(std::string_view message) const
     return kFailure;
 }
 
-bool CliContext::canAskTmdb(std::initializer_list<std::filesystem::path> cached) const
+bool CliContext::canAskTmdb(const std::vector<std::filesystem::path>& cached) const
 {
     if (endpoint.hasUsableKey())
         return true;
     std::error_code error;
     const bool allCached =
-        cached.size() > 0 &&
+        !cached.empty() &&
         std::all_of(cached.begin(), cached.end(), [&](const std::filesystem::path& file) {
             return std::filesystem::is_regular_file(file, error);
         });

@@ -126,11 +126,14 @@ TEST_F(OutputCommandsTest, CrewMapPrintsTheRulesInEffectAndTheFile)
 
 TEST_F(OutputCommandsTest, WithoutAKeyOnlyWhatIsCachedIsServed)
 {
-    // No settings file: no key. Film 603 is cached, so its documents need no request.
+    // No settings file: no key. Film 603 is cached, so its documents need no request; its
+    // people's birth years are not.
     EXPECT_EQ(run({"cast-xml", "603"}).status, kSuccess);
     for (const Arguments& arguments :
          {Arguments{"cast-xml", "604"}, Arguments{"crew-xml", "604"}, Arguments{"film", "604"},
           Arguments{"credits", "604"}, Arguments{"search", "Sample Film"},
+          Arguments{"cast-xml", "603", "--birth-years"},
+          Arguments{"crew-xml", "603", "--birth-years"},
           Arguments{"photo", "cast", "6384", "/4D0PpNI0kmP58hgrwGC3wCjxhnm.jpg"}}) {
         const CliRun result = run(arguments);
         EXPECT_EQ(result.status, kFailure) << arguments[0];

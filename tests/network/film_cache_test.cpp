@@ -165,6 +165,15 @@ TEST_F(FilmCache, FillsAnUntranslatedOverviewFromEnglishOnce)
     EXPECT_EQ(m_cache.open(4325, "").dataPage, first.dataPage);
     EXPECT_EQ(server().requestCount(), 3u) << "the English overview is kept in the cache";
 
+    // Without a key of the user's, a cached film opens with its own empty overview.
+    fs::remove(m_cache.englishDetailsFile(4325));
+    const tmdb::Endpoint keyless(fakeTmdb().url(), fakeTmdb().url(), "", "it-IT");
+    tmdb::FilmCache withoutKey(files::ProgramFolders::at(m_folder.path()), keyless, m_fetcher);
+    const FilmOpening unasked = withoutKey.open(4325, "");
+    EXPECT_EQ(unasked.dataPage.overview, "");
+    EXPECT_FALSE(unasked.dataPage.overviewInEnglish);
+    EXPECT_EQ(server().requestCount(), 3u);
+
     m_endpoint.setLanguage("en-GB");
     EXPECT_FALSE(m_cache.open(4322, "").dataPage.overviewInEnglish);
     EXPECT_EQ(server().requestCount(), 5u) << "nothing more is asked in English";

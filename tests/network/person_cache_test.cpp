@@ -86,6 +86,25 @@ TEST_F(PersonCache, KnownPeopleAreNotAskedAgainButFailedOnesAre)
     EXPECT_EQ(again.failed, 1u);
     ASSERT_EQ(server().requestCount(), 1u);
     EXPECT_EQ(server().requests()[0].path, "/3/person/2003");
+
+    // Without a key of the user's the cached years are served and nobody is asked.
+    server().reset();
+    const tmdb::Endpoint keyless(server().url(), server().url(), "", "en-US");
+    tmdb::PersonCache withoutKey{files::ProgramFolders::at(m_folder.path()), keyless, m_fetcher};
+    const tmdb::BirthYears unasked = withoutKey.birthYears(m_crew);
+    EXPECT_EQ(unasked.yearsOf(m_crew), (std::vector<int>{1954, 1979, 1954, 0}));
+    EXPECT_EQ(unasked.failed, 1u);
+    EXPECT_EQ(server().requestCount(), 0u);
+}
+
+// Limits that allow more requests at once than a second's ceiling still end: the groups are
+// cut to the ceiling.
+TEST_F(PersonCache, MoreAtOnceThanTheCeilingStillEnds)
+{
+    tmdb::BatchFetcher narrow{quickOptions(), {.maxAtOnce = 8, .maxPerSecond = 2}};
+    tmdb::PersonCache cache{files::ProgramFolders::at(m_folder.path()), m_endpoint, narrow};
+    EXPECT_EQ(cache.birthYears(m_crew).yearsOf(m_crew), (std::vector<int>{1954, 1979, 1954, 0}));
+    EXPECT_EQ(server().requestCount(), 3u);
 }
 
 TEST_F(PersonCache, A429IsAskedOnceMoreAfterItsWait)

@@ -77,7 +77,9 @@ bool BatchFetcher::fetchJson(const std::vector<Request>& requests, const BatchAn
     m_fetcher.setProgressCallback(
         [&](milliseconds) { return keepWaiting() ? WaitChoice::KeepWaiting : WaitChoice::Cancel; });
     StartWindow starts(m_limits.maxPerSecond);
-    const std::size_t groupSize = std::max<std::size_t>(m_limits.maxAtOnce, 1);
+    // A group larger than the per-second ceiling could never start.
+    const std::size_t groupSize = std::clamp<std::size_t>(
+        m_limits.maxAtOnce, 1, std::max<std::size_t>(m_limits.maxPerSecond, 1));
     for (std::size_t first = 0; first < requests.size() && keepWaiting();) {
         const std::size_t count = std::min(groupSize, requests.size() - first);
         if (!waitForStarts(starts, count, m_fetcher.options().progressInterval, keepWaiting))

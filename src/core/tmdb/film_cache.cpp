@@ -175,7 +175,8 @@ FilmOpening FilmCache::open(std::int32_t filmId, std::string_view posterUrl)
 
 // TMDb answers a film nobody translated into the chosen language with an empty overview; the
 // English one takes its place, asked for once and then kept beside the details. An English
-// answer that cannot be had leaves the overview empty: the film itself is whole.
+// answer that cannot be had, or cannot be asked for without a key of the user's, leaves the
+// overview empty: the film itself is whole.
 void FilmCache::fillEnglishOverview(FilmOpening& opening)
 {
     const auto& overview = opening.dataPage.overview;
@@ -183,12 +184,10 @@ void FilmCache::fillEnglishOverview(FilmOpening& opening)
         return;
     const fs::path file = englishDetailsFile(opening.filmId);
     std::optional<std::string> document = cachedDocument(file);
-    if (!document) {
-        std::vector<Retrieval> english;
-        english.push_back({m_endpoint.detailsRequest(opening.filmId, "en-US"),
-                           {},
-                           [file](FetchResult& result) { storeDocument(file, result); }});
-        FetchResult result = std::move(m_fetcher.fetchAll(std::move(english)).front());
+    if (!document && m_endpoint.hasUsableKey()) {
+        FetchResult result =
+            m_fetcher.fetchJson(m_endpoint.detailsRequest(opening.filmId, "en-US"));
+        storeDocument(file, result);
         if (result.ok() || result.problem == FetchProblem::File)
             document = std::move(result.body);
     }

@@ -91,6 +91,13 @@ BirthYears PersonCache::birthYears(const std::vector<std::int32_t>& people,
         else
             unknown.push_back(person);
     }
+    // Nothing is sent without a key of the user's: the people not in the cache have no year.
+    if (!m_endpoint.hasUsableKey()) {
+        for (const std::int32_t person : unknown)
+            result.years[person] = 0;
+        result.failed = unknown.size();
+        return result;
+    }
     std::vector<Request> requests;
     requests.reserve(unknown.size());
     for (const std::int32_t person : unknown)

@@ -49,7 +49,8 @@ public:
 
     // The birth years of the people; repeats and identifiers below 1 are passed over. Those
     // in the cache come from there; the others are asked of TMDb side by side, and each year
-    // that arrives is kept, even when the lookup is cancelled later.
+    // that arrives is kept, even when the lookup is cancelled later. Without a key of the
+    // user's nobody is asked: the others count as failed.
     BirthYears birthYears(const std::vector<std::int32_t>& people,
                           const BirthYearProgress& progress = {});
 
