@@ -55,16 +55,6 @@ QString detailText(Detail detail, const tmdb::FetchResult& result, const Message
     return {};
 }
 
-// "30", or "1.5" for a limit that is no whole number of seconds.
-QString secondsText(std::chrono::milliseconds duration)
-{
-    const auto tenths = (duration.count() + 50) / 100;
-    QString text = QString::number(tenths / 10);
-    if (tenths % 10 != 0)
-        text += QLatin1Char('.') + QString::number(tenths % 10);
-    return text;
-}
-
 } // namespace
 
 QString fetchFailureText(const tmdb::FetchResult& result, const MessageTable& messages,
@@ -73,7 +63,8 @@ QString fetchFailureText(const tmdb::FetchResult& result, const MessageTable& me
     // A wait given up at its limit says the limit first; the transfer's code comes second.
     if (result.problem == FetchProblem::Transport && result.timedOut()) {
         return messages.text("MSG_NessunaRispostaEntro", languageIndex)
-            .replace(QLatin1String("%1"), secondsText(result.timeLimit))
+            .replace(QLatin1String("%1"),
+                     QString::fromStdString(tmdb::timeLimitText(result.timeLimit)))
             .replace(QLatin1String("%2"), QString::number(result.transportError.code));
     }
     for (const ProblemText& entry : kProblemTexts) {

@@ -32,7 +32,6 @@ class MessageTable
 {
 public:
     void fill() { m_filled = true; }
-    bool isFilled() const { return m_filled; }
 
     QString text(int row, int languageIndex) const;
     // The text of the first row with this key (a message key such as "MSG_Errore").

@@ -83,10 +83,8 @@ void TForm1::runImport()
                 static_cast<int>(progress.bytesRead * 1000 / progress.totalBytes));
         ravello::app::BusyScope::repaint();
     };
-    collection::ImportProgress last;
     const collection::ImportResult result = collection::importCollection(
         exportFile(), m_folders.titleIndexFile(), [&](const collection::ImportProgress& progress) {
-            last = progress;
             if (sinceRepaint.elapsed() >= kProgressIntervalMs) {
                 showProgress(progress);
                 sinceRepaint.restart();

@@ -7,7 +7,8 @@
 #include "cli/cli_context.h"
 #include "core/tmdb/result_ranking.h"
 
-// One function per command, each in a file of its own.
+// One function per command, each in a file of its own, and the search lines two of them
+// write.
 namespace ravello::cli {
 
 // Standard input through the text normaliser to standard output, bytes in, bytes out.

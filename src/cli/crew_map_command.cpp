@@ -17,7 +17,7 @@ int runCrewMap(CliContext& context, const Arguments& arguments)
         context.out << files::utf8FromPath(context.folders.crewMappingFile()) << '\n';
     else
         context.out << output::writeCrewMappingRules(mapping);
-    return context.out.good() ? kSuccess : context.fail("could not write the output");
+    return context.finish();
 }
 
 } // namespace ravello::cli

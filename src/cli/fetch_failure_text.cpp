@@ -6,21 +6,11 @@ namespace {
 
 constexpr const char* kService = "The Movie Database";
 
-// "30", or "1.5" for a limit that is no whole number of seconds.
-std::string secondsText(std::chrono::milliseconds duration)
-{
-    const auto tenths = (duration.count() + 50) / 100;
-    std::string text = std::to_string(tenths / 10);
-    if (tenths % 10 != 0)
-        text += "." + std::to_string(tenths % 10);
-    return text;
-}
-
 std::string transportText(const tmdb::FetchResult& result)
 {
     if (result.timedOut())
-        return std::string(kService) + " did not answer within " + secondsText(result.timeLimit) +
-               " seconds";
+        return std::string(kService) + " did not answer within " +
+               tmdb::timeLimitText(result.timeLimit) + " seconds";
     return std::string("No complete answer from ") + kService;
 }
 

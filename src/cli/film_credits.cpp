@@ -15,7 +15,7 @@ bool reportOpeningFailures(const CliContext& context, const tmdb::FilmOpening& o
     bool complete = true;
     for (const tmdb::OpeningFailure& failure : opening.failures) {
         if (failure.step == tmdb::OpeningStep::Cover)
-            continue; // no command shows a cover
+            continue; // none of these commands shows a cover
         const bool lost = failure.fetch.problem != tmdb::FetchProblem::File && needed(failure.step);
         context.err << "ravello-cli: " << (lost ? "" : "warning: ")
                     << openingFailureText(opening.filmId, failure) << '\n';

@@ -5,7 +5,6 @@
 #include "cli/commands.h"
 #include "core/collection/collection_import.h"
 #include "core/files/path_text.h"
-#include "core/settings/settings_file.h"
 
 namespace ravello::cli {
 namespace {

@@ -14,7 +14,8 @@ struct MatchRequest
 };
 
 // The title and the options around it; nothing, with the usage error written, when they are
-// not one title, a year of 1 to 9999 and an original title, each at most once.
+// not one title, a year of 1 to 9999 and an original title (a repeated option: the last one
+// holds).
 std::optional<MatchRequest> readMatchRequest(const CliContext& context, const Arguments& arguments)
 {
     MatchRequest request;

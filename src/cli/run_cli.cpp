@@ -157,7 +157,8 @@ int runCli(const Arguments& arguments, std::istream& in, std::ostream& out, std:
     if (command == all.end())
         return usageError(err, "unknown command " + arguments[next]);
     // Everything a command works with is made here, once: the settings of the data folder,
-    // the TMDb hosts (the environment may point them elsewhere) and the one fetcher.
+    // the TMDb hosts (the environment may point them elsewhere), the fetcher of single
+    // requests and the batch fetcher of birth years.
     const auto settings = settings::loadSettings(folders.settingsFile());
     const auto hosts =
         tmdb::Hosts::withOverrides(platform::environmentVariable(tmdb::kApiHostVariable),

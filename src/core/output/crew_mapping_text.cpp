@@ -52,7 +52,7 @@ constexpr std::string_view kExplanation = R"(# Ravello's crew mapping (UTF-8 tex
 #     A custom credit: CreditSubtype SUBTYPE, CustomRole the job.
 #     Every job line that holds applies, from top to bottom; "type" sets the credit type.
 # minor is|begins "JOB" principal|custom ...
-#     As a job line, but tried only when no job line of the block held.
+#     As a job line, but tried only while no job line, here or in a block above, held.
 # other jobs custom
 #     A credit no line of the block mapped becomes a custom credit, CreditSubtype "Custom";
 #     without this line it is left out.

@@ -36,9 +36,6 @@ class BatchFetcher
 public:
     explicit BatchFetcher(FetcherOptions options = {}, BatchLimits limits = {});
 
-    const FetcherOptions& options() const { return m_fetcher.options(); }
-    const BatchLimits& limits() const { return m_limits; }
-
     // Fetches the requests, telling each answer as it comes. False when the progress callback
     // stopped the batch: the requests not ended by then get no answer.
     bool fetchJson(const std::vector<Request>& requests, const BatchAnswer& answer,

@@ -37,4 +37,13 @@ std::string failureDetail(const FetchResult& result)
     return {};
 }
 
+std::string timeLimitText(std::chrono::milliseconds limit)
+{
+    const auto tenths = (limit.count() + 50) / 100;
+    std::string text = std::to_string(tenths / 10);
+    if (tenths % 10 != 0)
+        text += "." + std::to_string(tenths % 10);
+    return text;
+}
+
 } // namespace ravello::tmdb

@@ -10,7 +10,7 @@ namespace ravello::tmdb {
 enum class FetchProblem
 {
     None,       // a 2xx answer, complete (and JSON where JSON was asked for)
-    Session,    // the transfer could not even be set up
+    Session,    // the transfer could not be set up or run by the library
     Transport,  // no answer: connection, TLS, time-out, broken transfer, refused redirect
     HttpStatus, // an answer with a status outside 200-299
     NotJson,    // a 2xx answer that should be a JSON document and is not
@@ -46,5 +46,9 @@ struct FetchResult
 // One line of technical detail for logs and diagnostics, never shown as a message: the
 // library's error code and text, or the status and TMDb's message, or the problem's name.
 std::string failureDetail(const FetchResult& result);
+
+// A time limit in seconds as the messages give it: "30", or "1.5" for a limit that is no
+// whole number of seconds.
+std::string timeLimitText(std::chrono::milliseconds limit);
 
 } // namespace ravello::tmdb

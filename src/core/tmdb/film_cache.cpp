@@ -2,7 +2,6 @@
 #include "core/tmdb/film_cache.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <system_error>
 
@@ -109,13 +108,6 @@ bool FilmOpening::wasCancelled() const
 FilmCache::FilmCache(files::ProgramFolders folders, const Endpoint& endpoint, Fetcher& fetcher)
     : m_folders(std::move(folders)), m_endpoint(endpoint), m_fetcher(fetcher)
 {}
-
-std::string FilmCache::bucketName(std::int32_t filmId)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d", static_cast<int>(filmId / 1000));
-    return text;
-}
 
 fs::path FilmCache::coverFile(std::int32_t filmId) const
 {

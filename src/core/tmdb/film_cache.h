@@ -54,15 +54,15 @@ struct FilmOpening
 //   DB/Movie/Actors/%04d/data_%07d.txt
 // and, for a film without an overview in the chosen language, its English details in
 //   DB/Movie/FilmData/%04d/data_%07d_en.txt
-// The two text files hold the token lines of TMDb's answers. What an opening lacks of the three
-// is requested side by side, each file stored as soon as its answer is complete; nothing that
-// failed is stored, and opening a film whose three files are cached makes no request.
+// The text files hold the token lines of TMDb's answers. What an opening lacks of the first
+// three is requested side by side, each file stored as soon as its answer is complete, and the
+// English details after them when needed; nothing that failed is stored, and opening a film
+// whose files are cached makes no request.
 class FilmCache
 {
 public:
     FilmCache(files::ProgramFolders folders, const Endpoint& endpoint, Fetcher& fetcher);
 
-    static std::string bucketName(std::int32_t filmId);
     std::filesystem::path coverFile(std::int32_t filmId) const;
     std::filesystem::path filmDataFile(std::int32_t filmId) const;
     std::filesystem::path creditsFile(std::int32_t filmId) const;

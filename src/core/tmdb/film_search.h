@@ -15,8 +15,7 @@ namespace ravello::tmdb {
 struct SearchOutcome
 {
     FetchResult fetch;
-    // The films found, in TMDb's order, when fetch.ok(); on a failure the list should keep
-    // what it shows.
+    // The films found, in TMDb's order, when fetch.ok(); none on a failure.
     std::vector<FoundFilm> films;
 
     std::vector<std::string> lines() const { return linesOf(films); }

@@ -2,7 +2,6 @@
 #include "core/tmdb/person_cache.h"
 
 #include <charconv>
-#include <cstdio>
 #include <string>
 #include <system_error>
 #include <unordered_set>
@@ -10,6 +9,7 @@
 #include "core/files/atomic_file.h"
 #include "core/files/whole_file.h"
 #include "core/tmdb/json_document.h"
+#include "core/tmdb/tmdb_number.h"
 
 namespace ravello::tmdb {
 namespace fs = std::filesystem;
@@ -70,11 +70,7 @@ PersonCache::PersonCache(files::ProgramFolders folders, const Endpoint& endpoint
 
 fs::path PersonCache::personFile(std::int32_t personId) const
 {
-    char bucket[16];
-    char name[24];
-    std::snprintf(bucket, sizeof bucket, "%04d", static_cast<int>(personId / 1000));
-    std::snprintf(name, sizeof name, "%07d.txt", static_cast<int>(personId));
-    return m_folders.peopleFolder() / bucket / name;
+    return m_folders.peopleFolder() / bucketName(personId) / (sevenDigits(personId) + ".txt");
 }
 
 BirthYears PersonCache::birthYears(const std::vector<std::int32_t>& people,

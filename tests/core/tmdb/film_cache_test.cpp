@@ -3,6 +3,7 @@
 
 #include "core/tmdb/credit_rows.h"
 #include "core/tmdb/film_cache.h"
+#include "core/tmdb/tmdb_number.h"
 #include "core/tmdb/token_lines.h"
 #include "tests/support/temporary_folder.h"
 
@@ -49,9 +50,9 @@ protected:
 TEST_F(FilmCacheOffline, PlacesFilesInBucketsOfAThousand)
 {
     const fs::path db = m_folder.path() / "DB";
-    EXPECT_EQ(FilmCache::bucketName(4321), "0004");
-    EXPECT_EQ(FilmCache::bucketName(123456), "0123");
-    EXPECT_EQ(FilmCache::bucketName(999), "0000");
+    EXPECT_EQ(bucketName(4321), "0004");
+    EXPECT_EQ(bucketName(123456), "0123");
+    EXPECT_EQ(bucketName(999), "0000");
     EXPECT_EQ(m_cache.coverFile(4321), db / "Covers" / "0004" / "0004321.jpg");
     EXPECT_EQ(m_cache.filmDataFile(4321), db / "Movie" / "FilmData" / "0004" / "data_0004321.txt");
     EXPECT_EQ(m_cache.creditsFile(123456), db / "Movie" / "Actors" / "0123" / "data_0123456.txt");
