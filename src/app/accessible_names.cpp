@@ -13,8 +13,6 @@
 namespace ravello::app {
 namespace {
 
-constexpr int kItalian = 0;
-
 // Controls whose name no label gives: buttons that share a caption, pictures, panels, the
 // page sets and the status bar. Where a control also has a label, the row's name wins.
 constexpr AccessibleNameRow kAccessibleNames[] = {
@@ -60,10 +58,7 @@ void nameControl(QWidget& control, const QString& name)
 
 const char* accessibleName(const AccessibleNameRow& row, int languageIndex)
 {
-    if (languageIndex == kItalian)
-        return row.italian;
-    const char* translation = translationOf(row.english, languageIndex);
-    return translation ? translation : row.english;
+    return localizedText(row.italian, row.english, languageIndex);
 }
 
 std::span<const AccessibleNameRow> accessibleNameRows()

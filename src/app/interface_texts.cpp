@@ -247,8 +247,6 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
 }};
 // clang-format on
 
-constexpr int kItalian = 0;
-
 } // namespace
 
 const std::array<InterfaceTextRow, kInterfaceTextRows>& interfaceTextRows()
@@ -261,10 +259,7 @@ QString MessageTable::text(int row, int languageIndex) const
     if (!m_filled || row < 0 || row >= kInterfaceTextRows)
         return {};
     const InterfaceTextRow& entry = kRows[static_cast<std::size_t>(row)];
-    if (languageIndex == kItalian)
-        return QString::fromUtf8(entry.italian);
-    const char* translation = translationOf(entry.english, languageIndex);
-    return QString::fromUtf8(translation ? translation : entry.english);
+    return QString::fromUtf8(localizedText(entry.italian, entry.english, languageIndex));
 }
 
 QString MessageTable::text(std::string_view key, int languageIndex) const

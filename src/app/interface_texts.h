@@ -19,10 +19,6 @@ struct InterfaceTextRow
 };
 
 inline constexpr int kInterfaceTextRows = 117;
-// Rows 0-74 caption the window and its controls; rows from 75 on are messages other code shows
-// (their keys start with MSG_), but for the captions of controls added later, which are
-// captions too (Pag_Cast_Photo, PAG_Crew_Photo, BTN_AnnullaAttesa, CHB_AnniNascita).
-inline constexpr int kCaptionRows = 75;
 
 const std::array<InterfaceTextRow, kInterfaceTextRows>& interfaceTextRows();
 

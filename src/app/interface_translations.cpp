@@ -539,6 +539,7 @@ constexpr std::array<InterfaceTranslation, 131> kTranslations = {{
 }};
 // clang-format on
 
+constexpr int kItalian = 0;
 constexpr int kSpanish = 2;
 constexpr int kGerman = 3;
 constexpr int kFrench = 4;
@@ -557,6 +558,14 @@ const char* translationOf(const char* english, int languageIndex)
         return languageIndex == kGerman ? row.german : row.french;
     }
     return nullptr;
+}
+
+const char* localizedText(const char* italian, const char* english, int languageIndex)
+{
+    if (languageIndex == kItalian)
+        return italian;
+    const char* translation = translationOf(english, languageIndex);
+    return translation ? translation : english;
 }
 
 } // namespace ravello::app

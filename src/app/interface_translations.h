@@ -18,4 +18,8 @@ struct InterfaceTranslation
 // another language or an English text without a translation.
 const char* translationOf(const char* english, int languageIndex);
 
+// A text given in Italian and English, in language 0 (Italian), 1 (English) or a translated
+// one; the English where a language has no translation.
+const char* localizedText(const char* italian, const char* english, int languageIndex);
+
 } // namespace ravello::app

@@ -137,7 +137,6 @@ void TForm1::FormActivate()
     // Cleared on entry: the question box and the import's repaints deliver activations of
     // their own, which must not ask again or start a second import.
     m_firstActivation = false;
-    applyCaptions();
     showCrewMappingProblem();
     setWindowTitle(message("MSG_Titolo") + QStringLiteral(" - Version ") +
                    QLatin1String(RAVELLO_VERSION_TEXT));

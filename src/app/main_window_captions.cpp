@@ -12,7 +12,6 @@
 #include "app/main_window.h"
 
 using ravello::app::interfaceTextRows;
-using ravello::app::kCaptionRows;
 using ravello::app::kInterfaceTextRows;
 
 namespace {
@@ -61,8 +60,6 @@ void TForm1::applyCaptions()
     apiInstructions->clear();
     for (int row = 0; row < kInterfaceTextRows; ++row) {
         const char* key = interfaceTextRows()[static_cast<std::size_t>(row)].key;
-        if (row >= kCaptionRows && std::strncmp(key, "MSG_", 4) == 0)
-            continue; // a message, shown by the code that needs it
         const QString caption = m_messages.text(row, m_languageIndex);
         if (std::strcmp(key, kWindowCaptionKey) == 0)
             setWindowTitle(caption);

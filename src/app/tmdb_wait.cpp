@@ -52,7 +52,7 @@ TmdbWait::TmdbWait(QStatusBar& statusBar, bool& busy) : QObject(&statusBar), m_b
     connect(m_cancel, &QPushButton::clicked, this, [this] { m_cancelled = true; });
 }
 
-TmdbWait::Scope::Scope(TmdbWait& wait) : m_wait(wait)
+TmdbWait::Scope::Scope(TmdbWait& wait) : m_busy(wait.m_busy), m_wait(wait)
 {
     m_wait.begin();
 }
@@ -66,8 +66,6 @@ void TmdbWait::begin()
 {
     m_running = true;
     m_cancelled = false;
-    m_busy = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     qApp->installEventFilter(this);
 }
 
@@ -77,8 +75,6 @@ void TmdbWait::end()
     m_status->hide();
     m_status->clear();
     m_cancel->hide();
-    QApplication::restoreOverrideCursor();
-    m_busy = false;
     m_running = false;
 }
 
@@ -86,7 +82,7 @@ bool TmdbWait::keepWaiting(const QString& status)
 {
     // Outside a wait the window repaints and takes no input at all.
     if (!m_running) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        BusyScope::repaint();
         return true;
     }
     m_status->setText(status);

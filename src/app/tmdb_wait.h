@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include "app/busy_scope.h"
+
 class QLabel;
 class QPushButton;
 class QStatusBar;
@@ -22,7 +24,7 @@ public:
     // `statusBar`. `busy` is the window's flag that a retrieval runs.
     TmdbWait(QStatusBar& statusBar, bool& busy);
 
-    // A wait from construction to destruction.
+    // A wait from construction to destruction, busy all along.
     class Scope
     {
     public:
@@ -32,6 +34,7 @@ public:
         Scope& operator=(const Scope&) = delete;
 
     private:
+        BusyScope m_busy;
         TmdbWait& m_wait;
     };
 
@@ -41,9 +44,6 @@ public:
     // The same with the status "Waiting for The Movie Database... N s" in `format` ("%1" the
     // seconds).
     bool keepWaiting(const QString& format, std::chrono::milliseconds waited);
-
-    bool isRunning() const { return m_running; }
-    bool wasCancelled() const { return m_cancelled; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
