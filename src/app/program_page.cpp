@@ -9,6 +9,7 @@
 
 #include "app/film_pages.h"
 #include "app/search_panel.h"
+#include "app/selected_row_delegate.h"
 #include "app/widget_factory.h"
 
 namespace ravello::app {
@@ -48,6 +49,7 @@ QWidget* ProgramPage::buildResultsPanel(QWidget* parent)
     topLayout->addWidget(caption);
     topLayout->addWidget(m_dataFolder);
     m_results = makeList(panel, "ListaFilmTrovati");
+    m_results->setItemDelegate(new SelectedRowDelegate(m_results));
     caption->setBuddy(m_results);
     layout->addWidget(top);
     layout->addWidget(m_results, 1);

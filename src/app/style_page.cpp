@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "app/selected_row_delegate.h"
 #include "app/visual_styles.h"
 #include "app/widget_factory.h"
 
@@ -15,6 +16,7 @@ StylePage::StylePage()
     setObjectName(QStringLiteral("CONF_PAG_Stili"));
     auto* layout = new QVBoxLayout(this);
     m_styleList = makeList(this, "CONF_PROG_LIS_Lista_Stili");
+    m_styleList->setItemDelegate(new SelectedRowDelegate(m_styleList));
     auto* caption = makeWidget<QLabel>(this, "CONF_PROG_LBL_SelezionaStile");
     caption->setBuddy(m_styleList);
     layout->addWidget(caption);

@@ -6,8 +6,6 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "app/selected_row_delegate.h"
-
 namespace ravello::app {
 
 QLabel* makeImage(QWidget* parent, const char* objectName, QSize size)
@@ -23,7 +21,6 @@ QListWidget* makeList(QWidget* parent, const char* objectName)
     auto* list = makeWidget<QListWidget>(parent, objectName);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
-    list->setItemDelegate(new SelectedRowDelegate(list));
     return list;
 }
 

@@ -32,8 +32,7 @@ template <typename Widget> Widget* makeHiddenWidget(QWidget* parent, const char*
 // A picture at least `size` large, centred in its label.
 QLabel* makeImage(QWidget* parent, const char* objectName, QSize size);
 
-// A list of single selection whose items are all of one height, its selected row painted
-// without a focus frame over it.
+// A list of single selection whose items are all of one height.
 QListWidget* makeList(QWidget* parent, const char* objectName);
 
 // A box holding a caption label above `content`, the label's buddy. `caption` receives the label
