@@ -1,46 +1,25 @@
 // SPDX-License-Identifier: MIT
+// The window program's entry point and composition root: it makes the services the window works
+// with (folders, settings, endpoint, fetchers, caches, crew mapping) and hands them in.
 #include <cstdlib>
 #include <exception>
 #include <memory>
 
-#include <QApplication>
 #include <QIcon>
-#include <QMessageBox>
 
-#include "app/interface_texts.h"
-#include "app/main_window.h"
-#include "app/splash_window.h"
-#include "app/visual_styles.h"
-#include "core/files/program_folders.h"
+#include "app/frame/main_window.h"
+#include "app/frame/splash_window.h"
+#include "app/guarded_application.h"
+#include "app/look/visual_styles.h"
+#include "app/start_failure.h"
+#include "app/window_services.h"
 #include "core/platform/environment.h"
 #include "core/platform/user_folders.h"
 #include "core/settings/settings.h"
-#include "core/settings/settings_file.h"
-
-namespace {
-
-// The message of a start that failed, in the language of the settings when they can be read.
-void showStartFailure(const QString& detail)
-{
-    int languageIndex = ravello::settings::kEnglish;
-    try {
-        const auto folders =
-            ravello::files::ProgramFolders::under(ravello::platform::userDataFolder());
-        languageIndex = ravello::settings::loadSettings(folders.settingsFile()).languageIndex;
-    } catch (...) {
-        // The English text then.
-    }
-    ravello::app::MessageTable texts;
-    texts.fill();
-    QMessageBox::critical(nullptr, texts.text("MSG_Errore", languageIndex),
-                          texts.text("MSG_AvvioFallito", languageIndex).arg(detail));
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
+    ravello::app::GuardedApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravello"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/ravello.png")));
     // The default look before any window exists; the settings may choose another one.
@@ -51,15 +30,18 @@ int main(int argc, char** argv)
     // The environment may point the program at other hosts than TMDb's (the offline demo).
     const auto hosts = tmdb::Hosts::withOverrides(environmentVariable(tmdb::kApiHostVariable),
                                                   environmentVariable(tmdb::kImageHostVariable));
+    std::unique_ptr<ravello::app::WindowServices> services;
     std::unique_ptr<TForm1> mainWindow;
     try {
-        mainWindow = std::make_unique<TForm1>(ravello::platform::userDataFolder(), hosts);
+        services = std::make_unique<ravello::app::WindowServices>(
+            ravello::platform::userDataFolder(), hosts);
+        mainWindow = std::make_unique<TForm1>(*services);
     } catch (const std::exception& error) {
         // A start that cannot be made is told, and the program ends without a crash.
-        showStartFailure(QString::fromLocal8Bit(error.what()));
+        ravello::app::showFailure("MSG_AvvioFallito", QString::fromLocal8Bit(error.what()));
         return EXIT_FAILURE;
     } catch (...) {
-        showStartFailure(QString());
+        ravello::app::showFailure("MSG_AvvioFallito", QString());
         return EXIT_FAILURE;
     }
     TForm2 splash(mainWindow.get());

@@ -6,8 +6,9 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "app/accessible_names.h"
-#include "app/main_window.h"
+#include "app/frame/main_window.h"
+#include "app/texts/accessible_names.h"
+#include "test_window.h"
 #include "tests/app/named_child.h"
 #include "tests/support/temporary_folder.h"
 
@@ -82,7 +83,7 @@ private slots:
     void init()
     {
         m_base = std::make_unique<TemporaryFolder>();
-        m_window = std::make_unique<TForm1>(m_base->path());
+        m_window = std::make_unique<TestWindow>(m_base->path());
         m_window->FormActivate();
         m_window->show();
         QCoreApplication::processEvents();

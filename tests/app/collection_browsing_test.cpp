@@ -11,7 +11,8 @@
 #include <QStatusBar>
 #include <QtTest>
 
-#include "app/main_window.h"
+#include "app/frame/main_window.h"
+#include "test_window.h"
 #include "tests/app/named_child.h"
 #include "tests/support/temporary_folder.h"
 
@@ -62,7 +63,7 @@ private slots:
     void firstRunImportsTheExportAndListsItsTitles()
     {
         writeSettings("");
-        TForm1 window(m_base->path());
+        TestWindow window(m_base->path());
         QCOMPARE(comboTitles(window).size(), 4);
         QCOMPARE(comboTitles(window).front(), QStringLiteral("Alien"));
         QCOMPARE(child<QSpinBox>(window, "SPN_Numero")->maximum(), 7);
@@ -72,7 +73,7 @@ private slots:
     void typingFiltersAndAChoiceShowsTheTitle()
     {
         writeSettings("");
-        TForm1 window(m_base->path());
+        TestWindow window(m_base->path());
         auto* search = child<QLineEdit>(window, "EDT_CercaManuale");
         search->setText(QStringLiteral("alie"));
         QCOMPARE(comboTitles(window), QStringList{QStringLiteral("Alien")});
@@ -90,7 +91,7 @@ private slots:
     void spinnerStepsThroughProfilesSharingANumber()
     {
         writeSettings("");
-        TForm1 window(m_base->path());
+        TestWindow window(m_base->path());
         child<QSpinBox>(window, "SPN_Numero")->setValue(7);
         auto* occurrence = child<QSpinBox>(window, "SPN_Numero1");
         QVERIFY(!occurrence->isHidden());
@@ -103,7 +104,7 @@ private slots:
     void resetClearsTheSearchAndListsEveryTitle()
     {
         writeSettings("");
-        TForm1 window(m_base->path());
+        TestWindow window(m_base->path());
         child<QLineEdit>(window, "EDT_CercaManuale")->setText(QStringLiteral("zzz"));
         child<QAbstractButton>(window, "BTN_Azzera")->click();
         QVERIFY(child<QLineEdit>(window, "EDT_CercaManuale")->text().isEmpty());
@@ -113,7 +114,7 @@ private slots:
     void changedExportIsOfferedOnceAndNoKeepsTheOldIndex()
     {
         writeSettings("[Database]\nVersione=2\n");
-        TForm1 window(m_base->path());
+        TestWindow window(m_base->path());
         QCOMPARE(comboTitles(window).size(), 1); // no index yet: the not-found entry
         int asked = 0;
         QString askedText;
@@ -135,7 +136,7 @@ private slots:
     void yesImportsOnceAndRefillsTheTitlesThoughActivationsArriveMeanwhile()
     {
         writeSettings("[Database]\nVersione=2\n");
-        TForm1 window(m_base->path());
+        TestWindow window(m_base->path());
         int asked = 0;
         window.setQuestionAsker([&](const QString&, const QString&) {
             ++asked;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 
-#include "app/fetch_failure_text.h"
+#include "app/texts/fetch_failure_text.h"
 
 using ravello::app::fetchFailureText;
 using ravello::app::MessageTable;

@@ -20,8 +20,12 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/colour_contrast.h"
-#include "app/main_window.h"
+#include "app/frame/main_window.h"
+#include "app/handover/handover_area.h"
+#include "app/look/colour_contrast.h"
+#include "app/search/search_area.h"
+#include "app/settings/settings_area.h"
+#include "test_window.h"
 #include "tests/app/named_child.h"
 #include "tests/support/fake_tmdb_server.h"
 #include "tests/support/temporary_folder.h"
@@ -65,6 +69,7 @@ private:
     std::unique_ptr<TemporaryFolder> m_base;
     std::unique_ptr<TForm1> m_window;
     QStringList m_errors;
+    QStringList m_information;
 
     void search(const QString& text)
     {
@@ -92,16 +97,24 @@ private:
     {
         auto* results = child<QListWidget>(*m_window, "ListaFilmTrovati");
         results->setCurrentRow(row);
-        m_window->ListaFilmTrovatiDblClick();
+        m_window->searchArea().ListaFilmTrovatiDblClick();
+    }
+
+    // Errors and information are told apart, as the window's boxes tell them.
+    void hookMessageBoxes()
+    {
+        m_window->setErrorShower([this](const QString& text, const QString&) { m_errors << text; });
+        m_window->setInformationShower(
+            [this](const QString& text, const QString&) { m_information << text; });
     }
 
     // A window on the temporary folder, as the program starts it.
     void startWindow()
     {
-        m_window = std::make_unique<TForm1>(m_base->path(),
-                                            ravello::tmdb::Hosts{m_server->url(), m_server->url()});
+        m_window = std::make_unique<TestWindow>(
+            m_base->path(), ravello::tmdb::Hosts{m_server->url(), m_server->url()});
         m_window->FormActivate();
-        m_window->setErrorShower([this](const QString& text, const QString&) { m_errors << text; });
+        hookMessageBoxes();
         child<QLineEdit>(*m_window, "EDT_Key")
             ->setText(QStringLiteral("0123456789abcdef0123456789abcdef"));
     }
@@ -117,14 +130,15 @@ private slots:
     {
         m_server->reset();
         m_errors.clear();
+        m_information.clear();
         m_base = std::make_unique<TemporaryFolder>();
         // The tests' own key, written where the user's is kept.
         ravello::testing::writeFileBytes(m_base->path() / "Orvanet" / "RAVELLO" / "Ravello.INI",
                                          "[Dati]\r\nChiaveTMDb=" + std::string(kKey) + "\r\n");
-        m_window = std::make_unique<TForm1>(m_base->path(),
-                                            ravello::tmdb::Hosts{m_server->url(), m_server->url()});
+        m_window = std::make_unique<TestWindow>(
+            m_base->path(), ravello::tmdb::Hosts{m_server->url(), m_server->url()});
         m_window->FormActivate();
-        m_window->setErrorShower([this](const QString& text, const QString&) { m_errors << text; });
+        hookMessageBoxes();
         QCOMPARE(child<QLineEdit>(*m_window, "EDT_Key")->text(), QLatin1String(kKey));
         startWindow();
     }
@@ -199,7 +213,7 @@ private slots:
         const qint64 firstCover = cover->pixmap().cacheKey();
         const QStringList firstCast = texts(cast);
         child<QListWidget>(*m_window, "LST_CastMDB2")->setCurrentRow(0);
-        m_window->LST_CastMDB2DblClick();
+        m_window->handoverArea().LST_CastMDB2DblClick();
         QVERIFY(!child<QLabel>(*m_window, "IMG_Cast")->pixmap().isNull());
 
         const std::pair<const char*, int> failing[] = {
@@ -411,15 +425,16 @@ private slots:
         QVERIFY(QGuiApplication::clipboard()->image().isNull());
 
         child<QListWidget>(*m_window, "LST_CastMDB2")->setCurrentRow(0);
-        m_window->LST_CastMDB2DblClick();
+        m_window->handoverArea().LST_CastMDB2DblClick();
         QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join(QLatin1Char('\n'))));
         QVERIFY(!child<QLabel>(*m_window, "IMG_Cast")->pixmap().isNull());
         child<QAbstractButton>(*m_window, "BTN_CopiaPhoto")->click();
         QVERIFY(!QGuiApplication::clipboard()->image().isNull());
 
         child<QListWidget>(*m_window, "LST_CastMDB2")->setCurrentRow(1); // a person without a photo
-        m_window->LST_CastMDB2DblClick();
-        QCOMPARE(m_errors, QStringList{QStringLiteral("TMDb has no photo of this person")});
+        m_window->handoverArea().LST_CastMDB2DblClick();
+        QVERIFY(m_errors.isEmpty());
+        QCOMPARE(m_information, QStringList{QStringLiteral("TMDb has no photo of this person")});
     }
 
     void aClickOnADataFieldCopiesItsWholeText()
@@ -448,7 +463,7 @@ private slots:
         auto* styles = child<QListWidget>(*m_window, "CONF_PROG_LIS_Lista_Stili");
         for (int style = 0; style < styles->count(); ++style) {
             styles->setCurrentRow(style);
-            m_window->CONF_PROG_LIS_Lista_StiliDblClick();
+            m_window->settingsArea().CONF_PROG_LIS_Lista_StiliDblClick();
             QCoreApplication::processEvents(); // the widgets take the new palette
             for (const char* name : {"ListaFilmTrovati", "LST_CastMDB", "LST_CrewMDB",
                                      "LST_CastMDB2", "LST_CrewMDB2", "CONF_PROG_LIS_Lista_Stili"}) {

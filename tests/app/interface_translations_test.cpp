@@ -3,9 +3,9 @@
 
 #include <QtTest>
 
-#include "app/accessible_names.h"
-#include "app/interface_texts.h"
-#include "app/interface_translations.h"
+#include "app/texts/accessible_names.h"
+#include "app/texts/interface_texts.h"
+#include "app/texts/interface_translations.h"
 
 using ravello::app::translationOf;
 

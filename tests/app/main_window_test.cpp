@@ -11,8 +11,11 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "app/accessible_names.h"
-#include "app/main_window.h"
+#include "app/frame/main_window.h"
+#include "app/search/search_area.h"
+#include "app/settings/settings_area.h"
+#include "app/texts/accessible_names.h"
+#include "test_window.h"
 #include "tests/app/named_child.h"
 #include "tests/support/temporary_folder.h"
 
@@ -28,7 +31,7 @@ class MainWindowTest : public QObject
 private:
     std::unique_ptr<TemporaryFolder> m_base;
 
-    std::unique_ptr<TForm1> makeWindow() { return std::make_unique<TForm1>(m_base->path()); }
+    std::unique_ptr<TForm1> makeWindow() { return std::make_unique<TestWindow>(m_base->path()); }
 
     std::filesystem::path settingsFile() const
     {
@@ -174,7 +177,7 @@ private slots:
         const auto windows = styles->findItems(QStringLiteral("Windows"), Qt::MatchExactly);
         QCOMPARE(windows.size(), 1);
         styles->setCurrentItem(windows.front());
-        window->CONF_PROG_LIS_Lista_StiliDblClick();
+        window->settingsArea().CONF_PROG_LIS_Lista_StiliDblClick();
         QCOMPARE(window->currentStyleName(), QStringLiteral("Windows"));
     }
 

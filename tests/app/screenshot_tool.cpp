@@ -13,8 +13,12 @@
 #include <QPainter>
 #include <QTabWidget>
 
-#include "app/main_window.h"
-#include "app/visual_styles.h"
+#include "app/frame/main_window.h"
+#include "app/handover/handover_area.h"
+#include "app/look/visual_styles.h"
+#include "app/search/search_area.h"
+#include "app/settings/settings_area.h"
+#include "test_window.h"
 #include "tests/app/named_child.h"
 #include "tests/support/fake_tmdb_server.h"
 #include "tests/support/temporary_folder.h"
@@ -91,7 +95,7 @@ void walkTheRoad(TForm1& window, Photographer& camera)
     child<QAbstractButton>(window, "BTN_Cerca")->click();
     camera.take(QStringLiteral("03-search"));
     child<QListWidget>(window, "ListaFilmTrovati")->setCurrentRow(0);
-    window.ListaFilmTrovatiDblClick();
+    window.searchArea().ListaFilmTrovatiDblClick();
     camera.take(QStringLiteral("04-film-cover"));
     camera.showFilmPage(1);
     camera.take(QStringLiteral("05-film-data"));
@@ -99,7 +103,7 @@ void walkTheRoad(TForm1& window, Photographer& camera)
     camera.take(QStringLiteral("06-cast-and-crew"));
     camera.showFilmPage(3);
     child<QListWidget>(window, "LST_CastMDB2")->setCurrentRow(0);
-    window.LST_CastMDB2DblClick();
+    window.handoverArea().LST_CastMDB2DblClick();
     camera.take(QStringLiteral("07-cast-photo"));
     child<QTabWidget>(window, "Pagine")->setCurrentIndex(1);
     child<QTabWidget>(window, "CONF_Pagine")->setCurrentIndex(1);
@@ -166,9 +170,10 @@ int main(int argc, char** argv)
     prepareDataFolder(base.path());
     ravello::app::applyVisualStyle(QStringLiteral("Glow"));
 
-    TForm1 window(base.path(), ravello::tmdb::Hosts{server.url(), server.url()});
+    TestWindow window(base.path(), ravello::tmdb::Hosts{server.url(), server.url()});
     QStringList errors;
     window.setErrorShower([&](const QString& text, const QString&) { errors << text; });
+    window.setInformationShower([&](const QString& text, const QString&) { errors << text; });
     window.setQuestionAsker([](const QString&, const QString&) { return false; });
     window.show();
     window.FormActivate();

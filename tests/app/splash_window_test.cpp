@@ -2,7 +2,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/splash_window.h"
+#include "app/frame/splash_window.h"
 
 class SplashWindowTest : public QObject
 {

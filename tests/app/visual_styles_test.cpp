@@ -8,10 +8,13 @@
 #include <QStyle>
 #include <QtTest>
 
-#include "app/colour_contrast.h"
-#include "app/main_window.h"
-#include "app/splash_window.h"
-#include "app/visual_styles.h"
+#include "app/frame/main_window.h"
+#include "app/frame/splash_window.h"
+#include "app/look/colour_contrast.h"
+#include "app/look/visual_styles.h"
+#include "app/search/search_area.h"
+#include "app/settings/settings_area.h"
+#include "test_window.h"
 #include "tests/app/named_child.h"
 #include "tests/support/temporary_folder.h"
 
@@ -33,7 +36,7 @@ private:
     std::unique_ptr<TemporaryFolder> m_base;
     QString m_platformStyle;
 
-    std::unique_ptr<TForm1> makeWindow() { return std::make_unique<TForm1>(m_base->path()); }
+    std::unique_ptr<TForm1> makeWindow() { return std::make_unique<TestWindow>(m_base->path()); }
 
     std::filesystem::path settingsFile() const
     {
@@ -46,7 +49,7 @@ private:
         const auto items = styles->findItems(name, Qt::MatchExactly);
         QCOMPARE(items.size(), 1);
         styles->setCurrentItem(items.front());
-        window.CONF_PROG_LIS_Lista_StiliDblClick();
+        window.settingsArea().CONF_PROG_LIS_Lista_StiliDblClick();
     }
 
     static void verifyReadable(const QWidget& widget, const QString& style)

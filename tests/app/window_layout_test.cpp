@@ -9,7 +9,8 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "app/main_window.h"
+#include "app/frame/main_window.h"
+#include "test_window.h"
 #include "tests/app/named_child.h"
 #include "tests/support/temporary_folder.h"
 
@@ -67,7 +68,7 @@ private slots:
         writeFileBytes(m_base->path() / "Orvanet" / "RAVELLO" / "Ravello.INI",
                        "[Dati]\nFileAppoggioDVDP=" + exportFile.string() +
                            "\n[Posizione]\nTop=0\nLeft=0\nWidth=1056\nHeight=1036\n");
-        m_window = std::make_unique<TForm1>(m_base->path());
+        m_window = std::make_unique<TestWindow>(m_base->path());
         m_window->setQuestionAsker([](const QString&, const QString&) { return false; });
         m_window->FormActivate();
         m_window->show();

@@ -17,7 +17,8 @@ class PhotoCacheOnline : public NetworkTest
 protected:
     TemporaryFolder m_folder;
     tmdb::Fetcher m_fetcher{quickOptions()};
-    PhotoCache m_cache{files::ProgramFolders::at(m_folder.path()), endpoint(), m_fetcher};
+    tmdb::Endpoint m_endpoint = endpoint();
+    PhotoCache m_cache{files::ProgramFolders::at(m_folder.path()), m_endpoint, m_fetcher};
 };
 
 const std::string kPhoto = "/ann1234567890abcdefghijk.jpg";

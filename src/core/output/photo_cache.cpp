@@ -64,9 +64,9 @@ bool hasPhoto(std::string_view photoPath)
     return photoPath.size() >= kShortestPhotoPath;
 }
 
-PhotoCache::PhotoCache(files::ProgramFolders folders, tmdb::Endpoint endpoint,
+PhotoCache::PhotoCache(files::ProgramFolders folders, const tmdb::Endpoint& endpoint,
                        tmdb::Fetcher& fetcher)
-    : m_folders(std::move(folders)), m_endpoint(std::move(endpoint)), m_fetcher(fetcher)
+    : m_folders(std::move(folders)), m_endpoint(endpoint), m_fetcher(fetcher)
 {}
 
 std::filesystem::path PhotoCache::pathFor(PhotoList list, std::int32_t personNumber) const

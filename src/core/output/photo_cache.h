@@ -62,8 +62,10 @@ struct PhotoResult
 class PhotoCache
 {
 public:
-    // Photos are fetched with `fetcher`, which must outlive the cache.
-    PhotoCache(files::ProgramFolders folders, tmdb::Endpoint endpoint, tmdb::Fetcher& fetcher);
+    // Photos are fetched with `fetcher` from the endpoint's image host; both must outlive the
+    // cache, which follows later changes of the endpoint.
+    PhotoCache(files::ProgramFolders folders, const tmdb::Endpoint& endpoint,
+               tmdb::Fetcher& fetcher);
 
     // The cache file of a person: <folder>/AAA/BBB/NNNNNNN.jpg with AAA = n / 1,000,000 and
     // BBB = (n mod 1,000,000) / 1,000 in three digits and n in seven.
@@ -81,7 +83,7 @@ public:
 
 private:
     files::ProgramFolders m_folders;
-    tmdb::Endpoint m_endpoint;
+    const tmdb::Endpoint& m_endpoint;
     tmdb::Fetcher& m_fetcher;
 };
 

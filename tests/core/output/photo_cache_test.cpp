@@ -17,9 +17,8 @@ protected:
     // Never reached: these tests make no request (downloads are tested against the fake
     // TMDb with the network tests).
     tmdb::Fetcher m_fetcher;
-    PhotoCache m_cache{files::ProgramFolders::at(m_folder.path()),
-                       tmdb::Endpoint("https://api.test", "https://image.test", "key", "en-US"),
-                       m_fetcher};
+    tmdb::Endpoint m_endpoint{"https://api.test", "https://image.test", "key", "en-US"};
+    PhotoCache m_cache{files::ProgramFolders::at(m_folder.path()), m_endpoint, m_fetcher};
 
     fs::path db() const { return m_folder.path() / "DB"; }
 };

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include <QObject>
+
+#include "core/settings/settings.h"
+#include "core/tmdb/result_ranking.h"
+
+class QProgressBar;
+
+namespace ravello::collection {
+class TitleBrowser;
+struct ImportResult;
+struct ListUpdate;
+struct TitleChoice;
+struct TitleView;
+} // namespace ravello::collection
+
+namespace ravello::files {
+class ProgramFolders;
+} // namespace ravello::files
+
+namespace ravello::app {
+
+class ArchivePage;
+class FilmPages;
+class InterfaceLanguage;
+class SearchPanel;
+class SettingsArea;
+class WindowMessages;
+
+// The user's collection: DVD Profiler's export imported into the title index (with its progress
+// and the question when the export changed), and the titles browsed by list, filter text and
+// collection number, each shown with DVD Profiler's cover and fields.
+class CollectionArea : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Controls
+    {
+        SearchPanel& search;
+        FilmPages& film;
+        ArchivePage& archive;
+        QProgressBar& importProgress;
+    };
+    // `busy` is the window's flag that long work runs. The title index is read with the DVD
+    // Profiler folder of `stored`, as it was at start.
+    CollectionArea(Controls controls, const files::ProgramFolders& folders,
+                   std::filesystem::path startupFolder, const SettingsArea& settings,
+                   const InterfaceLanguage& language, const WindowMessages& messages, bool& busy,
+                   const settings::Settings& stored);
+    ~CollectionArea() override;
+
+    // The collection export stamp, kept on Exit.
+    void save(settings::Settings& current) const;
+    // Loads the title index into the title list, after an import when the settings file was
+    // written for an older index.
+    void start(const settings::Settings& stored);
+    // When the export changed since the last import, asks whether to import it again.
+    void askToImportChangedExport();
+
+signals:
+    // A title of the collection was picked and its title written into the search box: a search
+    // for that text ranks its results by the profile's titles and year.
+    void profilePicked(const ravello::tmdb::WantedFilm& profile);
+
+public slots:
+    void EDT_CercaManualeChange();
+    void BTN_AzzeraClick();
+    void CBB_TitoliDVDPChange();
+    void SPN_NumeroChange();
+    void SPN_Numero1Change();
+    void BTN_RielaboraClick();
+
+private:
+    void connectHandlers();
+    void runImport();
+    void showImportResult(const collection::ImportResult& result);
+    void reloadTitleIndex();
+    void showTitleList(const collection::ListUpdate& update);
+    void showTitleChoice(const collection::TitleChoice& choice);
+    void showTitleView(const collection::TitleView& view);
+    void writeSearchText(const std::string& text);
+
+    Controls m_controls;
+    const files::ProgramFolders& m_folders;
+    std::filesystem::path m_startupFolder;
+    const SettingsArea& m_settings;
+    const InterfaceLanguage& m_language;
+    const WindowMessages& m_messages;
+    bool& m_busy;
+    settings::ExportStamp m_exportStamp;
+    std::unique_ptr<collection::TitleBrowser> m_titleBrowser;
+};
+
+} // namespace ravello::app

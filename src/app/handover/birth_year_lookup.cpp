@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#include "app/handover/birth_year_lookup.h"
+
+#include "app/frame/tmdb_wait.h"
+#include "core/tmdb/person_cache.h"
+
+namespace ravello::app {
+
+BirthYearLookup::BirthYearLookup(tmdb::PersonCache& people, TmdbWait& wait)
+    : m_people(people), m_wait(wait)
+{}
+
+std::optional<BirthYearLookup::Years>
+BirthYearLookup::yearsOf(output::PhotoList list, const std::vector<std::string>& photoRows,
+                         const QString& countFormat)
+{
+    const std::vector<std::int32_t> people = output::personNumbersOf(list, photoRows);
+    tmdb::BirthYears found;
+    {
+        const TmdbWait::Scope waiting(m_wait);
+        found = m_people.birthYears(people, [&](std::size_t done, std::size_t total) {
+            return m_wait.keepWaiting(QString(countFormat)
+                                          .replace(QLatin1String("%1"), QString::number(done))
+                                          .replace(QLatin1String("%2"), QString::number(total)));
+        });
+    }
+    if (found.cancelled)
+        return std::nullopt;
+    return Years{found.yearsOf(people), found.failed};
+}
+
+} // namespace ravello::app

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QObject>
+
+#include "app/handover/birth_year_lookup.h"
+#include "core/settings/settings.h"
+
+class QImage;
+
+namespace ravello::output {
+struct CrewDocument;
+struct LoadedCrewMapping;
+class PhotoCache;
+} // namespace ravello::output
+
+namespace ravello::tmdb {
+class PersonCache;
+struct ShownFilm;
+} // namespace ravello::tmdb
+
+namespace ravello::files {
+class ProgramFolders;
+} // namespace ravello::files
+
+namespace ravello::app {
+
+class FilmPages;
+class InterfaceLanguage;
+class TmdbWait;
+class WindowMessages;
+
+// Handing the shown film to DVD Profiler through the clipboard: the cast and crew documents
+// (with birth years when the box asks for them, through the crew mapping in effect), a person's
+// photo, and any single data field with a click.
+class HandoverArea : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Services
+    {
+        const files::ProgramFolders& folders;
+        output::PhotoCache& photos;
+        tmdb::PersonCache& people;
+        const output::LoadedCrewMapping& crewMapping;
+    };
+    HandoverArea(FilmPages& film, Services services, const tmdb::ShownFilm& shownFilm,
+                 const InterfaceLanguage& language, const WindowMessages& messages, TmdbWait& wait);
+
+    // Whether the copies carry birth years, kept on Exit.
+    void load(const settings::Settings& stored);
+    void save(settings::Settings& current) const;
+    // When the user's crew mapping file does not read, the status line says why.
+    void showCrewMappingProblem() const;
+
+public slots:
+    void CopyClick();
+    void Button1Click();
+    void LST_CastMDB2DblClick();
+    void LST_CrewMDB2DblClick();
+    void BTN_CopiaPhotoClick();
+    void BTN_CopiaPhoto2Click();
+    void EDT_TitoloMDBClick(QWidget* field);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectHandlers();
+    void showPersonPhoto(bool crew);
+    static void copyPhoto(const QImage& photo);
+    // The birth years of the people of a photo list's rows when the box asks for them (no
+    // years when not); nothing when the user cancelled the lookup.
+    std::optional<BirthYearLookup::Years> birthYearsOf(output::PhotoList list,
+                                                       const std::vector<std::string>& photoRows);
+    // The status line about people whose birth year could not be had; empty when none.
+    QString missingYearsText(const BirthYearLookup::Years& found) const;
+    void showCrewReport(const output::CrewDocument& document, const QString& missingYears) const;
+
+    FilmPages& m_film;
+    Services m_services;
+    const tmdb::ShownFilm& m_shownFilm;
+    const InterfaceLanguage& m_language;
+    const WindowMessages& m_messages;
+    TmdbWait& m_wait;
+    BirthYearLookup m_birthYears;
+};
+
+} // namespace ravello::app

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#include "app/pages/cast_page.h"
+
+#include <tuple>
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/pages/widget_factory.h"
+
+namespace ravello::app {
+
+CastPage::CastPage()
+{
+    setObjectName(QStringLiteral("Pag_Cast"));
+    auto* grid = new QGridLayout(this);
+    auto addColumn = [&](int column, const char* label, const char* list, const char* copy) {
+        QListWidget* rows = makeList(this, list);
+        grid->addWidget(captioned(this, label, rows), 0, column);
+        auto* button = makeWidget<QPushButton>(this, copy);
+        grid->addWidget(button, 1, column, Qt::AlignLeft);
+        return std::pair{rows, button};
+    };
+    std::tie(m_castList, m_copyCast) = addColumn(0, "LBL_Cast", "LST_CastMDB", "Copy");
+    std::tie(m_crewList, m_copyCrew) = addColumn(1, "LBL_Crew", "LST_CrewMDB", "Button1");
+    auto* groups = new QWidget(this);
+    auto* groupsLayout = new QHBoxLayout(groups);
+    groupsLayout->addWidget(makeWidget<QLabel>(groups, "LBL_CastDesc"));
+    auto addGroup = [&](const char* name) {
+        auto* box = makeWidget<QCheckBox>(groups, name);
+        box->setChecked(true);
+        groupsLayout->addWidget(box);
+        return box;
+    };
+    m_sound = addGroup("CBO_Sound");
+    m_art = addGroup("CBO_Arte");
+    m_photography = addGroup("CBO_Fotografia");
+    m_other = addGroup("CBO_Altro");
+    groupsLayout->addStretch(1);
+    grid->addWidget(groups, 2, 0, 1, 2);
+    // Beside the copy buttons, which it serves, so that it widens no row of the page.
+    m_birthYears = makeWidget<QCheckBox>(this, "CHB_AnniNascita");
+    grid->addWidget(m_birthYears, 1, 0, Qt::AlignRight);
+    grid->setRowStretch(0, 1);
+}
+
+output::CrewGroups CastPage::crewGroups() const
+{
+    return {m_photography->isChecked(), m_sound->isChecked(), m_art->isChecked(),
+            m_other->isChecked()};
+}
+
+} // namespace ravello::app

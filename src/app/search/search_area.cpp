@@ -1,0 +1,265 @@
+// SPDX-License-Identifier: MIT
+#include "app/search/search_area.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/frame/tmdb_wait.h"
+#include "app/frame/window_messages.h"
+#include "app/look/credit_list_delegate.h"
+#include "app/pages/cast_page.h"
+#include "app/pages/cover_page.h"
+#include "app/pages/data_page.h"
+#include "app/pages/film_pages.h"
+#include "app/pages/not_found_picture.h"
+#include "app/pages/photo_page.h"
+#include "app/pages/row_activation.h"
+#include "app/pages/search_panel.h"
+#include "app/settings/settings_area.h"
+#include "app/texts/fetch_failure_text.h"
+#include "app/texts/interface_language.h"
+#include "app/texts/text_conversion.h"
+#include "core/files/path_text.h"
+#include "core/output/credit_line_text.h"
+#include "core/tmdb/fetcher.h"
+#include "core/tmdb/film_cache.h"
+#include "core/tmdb/film_search.h"
+#include "core/tmdb/result_line.h"
+
+namespace ravello::app {
+namespace {
+
+constexpr int kResultItemHeight = 32;
+
+// Each credit list with the film's rows it shows, in the order of creditLists().
+struct CreditListRows
+{
+    output::CreditList kind;
+    std::vector<std::string> tmdb::CreditLists::*rows;
+};
+constexpr CreditListRows kCreditListRows[] = {
+    {output::CreditList::Cast, &tmdb::CreditLists::cast},
+    {output::CreditList::Crew, &tmdb::CreditLists::crew},
+    {output::CreditList::CastPhoto, &tmdb::CreditLists::castPhoto},
+    {output::CreditList::CrewPhoto, &tmdb::CreditLists::crewPhoto},
+};
+
+// Tahoma at 21 pixels, or a close sans-serif where it is missing.
+QFont resultFont()
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(21);
+    return font;
+}
+
+} // namespace
+
+SearchArea::SearchArea(Controls controls, Services services, std::filesystem::path startupFolder,
+                       const SettingsArea& settings, const InterfaceLanguage& language,
+                       const WindowMessages& messages, TmdbWait& wait)
+    : QObject(&controls.results), m_controls(controls), m_services(services),
+      m_startupFolder(std::move(startupFolder)), m_settings(settings), m_language(language),
+      m_messages(messages), m_wait(wait)
+{
+    setObjectName(QStringLiteral("SearchArea"));
+    connectHandlers();
+}
+
+void SearchArea::connectHandlers()
+{
+    m_controls.results.setFont(resultFont());
+    RowActivation::attach(&m_controls.results, [this] { ListaFilmTrovatiDblClick(); });
+    connect(m_controls.search.searchButton(), &QPushButton::clicked, this,
+            &SearchArea::BTN_CercaClick);
+    // Enter in the search text searches, as the button does.
+    connect(m_controls.search.searchEdit(), &QLineEdit::returnPressed, this,
+            &SearchArea::BTN_CercaClick);
+    const QPixmap marker = m_controls.film.photoMarker();
+    const std::array<QListWidget*, 4> lists = creditLists();
+    for (std::size_t index = 0; index < lists.size(); ++index) {
+        const CreditListRows& part = kCreditListRows[index];
+        lists[index]->setItemDelegate(new CreditListDelegate(
+            part.kind, m_shownFilm.credits.*part.rows, marker, lists[index]));
+        lists[index]->setFont(CreditListDelegate::rowFont());
+        // Each row is measured: one sample row's width would cut the longer ones.
+        lists[index]->setUniformItemSizes(false);
+    }
+}
+
+std::array<QListWidget*, 4> SearchArea::creditLists() const
+{
+    const CastPage& cast = *m_controls.film.cast();
+    return {cast.castList(), cast.crewList(), m_controls.film.castPhotos()->list(),
+            m_controls.film.crewPhotos()->list()};
+}
+
+void SearchArea::setPickedFilm(const tmdb::WantedFilm& profile)
+{
+    m_pickedFilm = profile;
+}
+
+void SearchArea::BTN_CercaClick()
+{
+    if (!m_settings.requireKey())
+        return;
+    tmdb::SearchOutcome outcome;
+    {
+        const TmdbWait::Scope wait(m_wait);
+        outcome = tmdb::searchFilms(m_services.endpoint, m_services.fetcher,
+                                    m_controls.search.searchEdit()->text().toStdString());
+    }
+    // A cancelled search leaves the results as they were.
+    if (outcome.fetch.problem == tmdb::FetchProblem::Cancelled)
+        return;
+    if (!outcome.fetch.ok()) {
+        // No old results stay under the new search text.
+        m_controls.results.clear();
+        m_resultLines.clear();
+        m_messages.setStatusText(m_language.text("MSG_RicercaFallita"));
+        m_messages.showError(
+            fetchFailureText(outcome.fetch, m_language.table(), m_language.index()),
+            m_language.text("MSG_Errore"));
+        return;
+    }
+    // The line of an earlier failed search does not stay over these results.
+    m_messages.setStatusText({});
+    const tmdb::WantedFilm wanted = wantedFilm();
+    outcome.films = tmdb::rankFoundFilms(std::move(outcome.films), wanted);
+    showResults(outcome, wanted);
+}
+
+tmdb::WantedFilm SearchArea::wantedFilm() const
+{
+    const std::string typed = toWindows1252(m_controls.search.searchEdit()->text());
+    if (m_pickedFilm && m_pickedFilm->title == typed)
+        return *m_pickedFilm;
+    return {typed, {}, 0};
+}
+
+// The results best first; the first is selected, so that Enter opens it, and marked when its
+// title is the one searched for.
+void SearchArea::showResults(const tmdb::SearchOutcome& outcome, const tmdb::WantedFilm& wanted)
+{
+    QListWidget& results = m_controls.results;
+    results.clear();
+    m_resultLines = outcome.lines();
+    for (const tmdb::FoundFilm& film : outcome.films) {
+        auto* item = new QListWidgetItem(fromWindows1252(tmdb::shownResultText(film.line)));
+        item->setSizeHint(QSize(0, kResultItemHeight));
+        // The item carries its own font: a style sheet's repolish on a style change gives the
+        // list back the font it had when first polished.
+        QFont font = resultFont();
+        const bool match = results.count() == 0 && tmdb::hasWantedTitle(film, wanted);
+        font.setBold(match);
+        item->setFont(font);
+        if (match)
+            item->setToolTip(m_language.text("MSG_FilmCorrispondente"));
+        results.addItem(item);
+    }
+    // The first result is selected and the list takes the focus, so that Enter opens it.
+    if (results.count() > 0) {
+        results.setCurrentRow(0);
+        results.setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void SearchArea::ListaFilmTrovatiDblClick()
+{
+    const int row = m_controls.results.currentRow();
+    if (row < 0 || static_cast<std::size_t>(row) >= m_resultLines.size())
+        return;
+    if (!m_settings.requireKey())
+        return;
+    tmdb::FilmOpening opening;
+    {
+        const TmdbWait::Scope wait(m_wait);
+        opening = m_services.films.open(m_resultLines[static_cast<std::size_t>(row)]);
+    }
+    // A cancelled opening changes nothing: the film shown stays whole, and no box is needed.
+    if (opening.wasCancelled())
+        return;
+    showFilmOpening(opening);
+    tellOpeningFailures(opening);
+}
+
+// The steps are independent, so each failure is told; one box says them all.
+void SearchArea::tellOpeningFailures(const tmdb::FilmOpening& opening)
+{
+    QStringList failures;
+    for (const tmdb::OpeningFailure& failure : opening.failures) {
+        const QString text =
+            fetchFailureText(failure.fetch, m_language.table(), m_language.index());
+        if (!failures.contains(text))
+            failures << text;
+    }
+    if (failures.isEmpty())
+        return;
+    m_messages.showError(
+        failures.join(QStringLiteral("\n\n")),
+        openingFailureTitle(opening.failures.front().step, m_language.table(), m_language.index()));
+}
+
+void SearchArea::showFilmOpening(const tmdb::FilmOpening& opening)
+{
+    // An opening that failed at its details or credits changes no page: the pages and the copy
+    // buttons go on with the film they had, whole.
+    if (!m_shownFilm.take(opening))
+        return;
+    showFilmCover(opening);
+    showDataFields(m_shownFilm.dataPage);
+    fillCreditLists();
+    m_controls.film.castPhotos()->clearPhoto();
+    m_controls.film.crewPhotos()->clearPhoto();
+}
+
+void SearchArea::showDataFields(const tmdb::FilmDataPage& page)
+{
+    const FilmFields& fields = m_controls.film.data()->tmdb();
+    fields.id->setText(QString::fromStdString(page.filmId));
+    const std::pair<QLineEdit*, const std::optional<std::string>*> edits[] = {
+        {fields.title, &page.title},
+        {fields.originalTitle, &page.originalTitle},
+        {fields.year, &page.year},
+        {fields.runningTime, &page.runningTime}};
+    // Every field is the shown film's: one its document lacks is emptied.
+    for (const auto& [edit, value] : edits)
+        edit->setText(fromWindows1252(value->value_or("")));
+    fields.overview->setPlainText(fromWindows1252(page.overview.value_or("")));
+    const QString note = page.overviewInEnglish ? m_language.text("MSG_SinossiInglese") : QString();
+    fields.overview->setToolTip(note);
+    fields.overview->setAccessibleDescription(note);
+}
+
+void SearchArea::showFilmCover(const tmdb::FilmOpening& opening)
+{
+    QPixmap cover;
+    if (opening.coverFile) {
+        cover.load(QString::fromStdString(files::utf8FromPath(*opening.coverFile)));
+        // A cover that is no picture is fetched again at the next opening.
+        if (cover.isNull())
+            m_services.films.forgetCover(opening.filmId);
+    }
+    if (cover.isNull())
+        cover = notFoundPicture(m_startupFolder);
+    showPicture(m_controls.film.cover()->tmdbCover(), cover);
+    showPicture(m_controls.film.data()->tmdb().cover, cover);
+}
+
+void SearchArea::fillCreditLists()
+{
+    const std::array<QListWidget*, 4> lists = creditLists();
+    for (std::size_t index = 0; index < lists.size(); ++index) {
+        const CreditListRows& part = kCreditListRows[index];
+        lists[index]->clear();
+        // An item's text is what its row shows, for the screen reader; the painting and the
+        // documents read the film's rows.
+        for (const std::string& row : m_shownFilm.credits.*part.rows)
+            lists[index]->addItem(fromWindows1252(output::paintCreditRow(part.kind, row).text));
+    }
+}
+
+} // namespace ravello::app
