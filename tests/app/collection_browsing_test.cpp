@@ -171,6 +171,38 @@ private slots:
         QVERIFY(title->text().startsWith(QStringLiteral("La M")));
         QCOMPARE(child<QLabel>(window, "LBL_NumCollectionDVDP")->text(), QStringLiteral("7"));
     }
+
+    // A re-import of an export that cannot be read is told in a box and the status line, and
+    // keeps the titles; a path the file system refuses to look at (through a file, or a name
+    // longer than any folder allows) is no export, told by the status line alone, and ends
+    // nothing.
+    void aFailedImportIsToldAndKeepsTheTitles()
+    {
+        writeSettings("");
+        TestWindow window(m_base->path());
+        QStringList errors;
+        window.setErrorShower([&](const QString& text, const QString&) { errors << text; });
+        auto* exportEdit = child<QLineEdit>(window, "EDT_NomeAppoggioDVDProfiler");
+        // A folder where the export should be cannot be opened as one.
+        const std::filesystem::path damaged = m_base->path();
+        const std::string tooLong(300, 'x');
+        for (const std::filesystem::path& unreadable :
+             {damaged, m_export / "Collection.xml", m_base->path() / tooLong / "Collection.xml"}) {
+            errors.clear();
+            exportEdit->setText(QString::fromStdString(unreadable.string()));
+            child<QAbstractButton>(window, "BTN_Rielabora")->click();
+            QCOMPARE(errors.size(), unreadable == damaged ? 1 : 0);
+            QVERIFY(child<QStatusBar>(window, "STB_Status")
+                        ->currentMessage()
+                        .startsWith(QStringLiteral("The DVD Profiler export could not")));
+            QCOMPARE(comboTitles(window).size(), 4);
+        }
+        // The first activation's check of a changed export asks nothing of such a path.
+        int asked = 0;
+        window.setQuestionAsker([&](const QString&, const QString&) { return ++asked, false; });
+        window.FormActivate();
+        QCOMPARE(asked, 0);
+    }
 };
 
 QTEST_MAIN(CollectionBrowsingTest)

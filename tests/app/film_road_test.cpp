@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
@@ -38,8 +39,10 @@ namespace {
 
 constexpr const char* kKey = "0123456789abcdef0123456789abcdef";
 
-// The contrast of a list's selected row as it reaches the screen: the row's commonest colour,
-// its background, against the colour that stands out most from it, its text.
+// The contrast of a list's selected row's text as it reaches the screen. The row's commonest
+// colour is its background; the text's pixels are those that stand out from it, and the text
+// reads at the contrast that its strongest twentieth reaches (its solid strokes, not its
+// antialiased edges): a lone marker or frame pixel elsewhere in the row does not decide it.
 double selectedRowContrast(QListWidget& list)
 {
     const QImage row = list.viewport()->grab(list.visualItemRect(list.currentItem())).toImage();
@@ -51,10 +54,16 @@ double selectedRowContrast(QListWidget& list)
         std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
                          [](const auto& a, const auto& b) { return a.second < b.second; })
             ->first);
-    double most = 1;
-    for (const QRgb colour : counts.keys())
-        most = std::max(most, ravello::app::contrastRatio(background, QColor(colour)));
-    return most;
+    std::vector<double> text;
+    for (auto colour = counts.keyValueBegin(); colour != counts.keyValueEnd(); ++colour) {
+        const double contrast = ravello::app::contrastRatio(background, QColor(colour->first));
+        if (contrast > 1.1)
+            text.insert(text.end(), static_cast<std::size_t>(colour->second), contrast);
+    }
+    if (text.empty())
+        return 1;
+    std::sort(text.begin(), text.end(), std::greater<>());
+    return text[text.size() / 20];
 }
 
 } // namespace
@@ -414,6 +423,47 @@ private slots:
         child<QAbstractButton>(*m_window, "Button1")->click();
         QCOMPARE(status->currentMessage(), line);
         QCOMPARE(status->accessibleDescription(), line);
+    }
+
+    // A file that does not read leaves the built-in rules in effect, and the status line says
+    // where and why once the window is up.
+    void aCrewMappingThatDoesNotReadIsToldInTheStatusLine()
+    {
+        std::ofstream(m_window->folders().crewMappingFile()) << "department begins \"Directing\"\n"
+                                                                "    job sounds \"Director\"\n";
+        startWindow();
+        const QString line = child<QStatusBar>(*m_window, "STB_Status")->currentMessage();
+        QVERIFY2(line.startsWith(QStringLiteral("The crew mapping file does not read (")),
+                 qPrintable(line));
+        QVERIFY2(line.contains(QStringLiteral("CrewMapping.txt, line 2")), qPrintable(line));
+    }
+
+    // A profile picked from the collection ranks the results by its titles and year: of the
+    // films called "House", its 1977 one comes first; the same text typed anew ranks as TMDb
+    // answers.
+    void aPickedProfileRanksTheResultsByItsTitlesAndYear()
+    {
+        const std::filesystem::path exportFile = m_base->path() / "Collection.xml";
+        ravello::testing::writeFileBytes(
+            exportFile,
+            "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n<Collection>\r\n"
+            "  <DVD>\r\n    <ID>1</ID>\r\n    <CollectionNumber>1</CollectionNumber>\r\n"
+            "    <Title>House</Title>\r\n    <OriginalTitle/>\r\n"
+            "    <ProductionYear>1977</ProductionYear>\r\n    <MyLinks>\r\n    </MyLinks>\r\n"
+            "  </DVD>\r\n</Collection>\r\n");
+        child<QLineEdit>(*m_window, "EDT_NomeAppoggioDVDProfiler")
+            ->setText(QString::fromStdString(exportFile.string()));
+        child<QAbstractButton>(*m_window, "BTN_Rielabora")->click();
+        child<QComboBox>(*m_window, "CBB_TitoliDVDP")->activated(0);
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_CercaManuale")->text(), QStringLiteral("House"));
+        child<QAbstractButton>(*m_window, "BTN_Cerca")->click();
+        auto* results = child<QListWidget>(*m_window, "ListaFilmTrovati");
+        QVERIFY2(results->item(0)->text().contains(QStringLiteral("(1977)")),
+                 qPrintable(results->item(0)->text()));
+        QVERIFY(results->item(0)->font().bold());
+        search(QStringLiteral("house"));
+        QVERIFY2(results->item(0)->text().contains(QStringLiteral("(1986)")),
+                 qPrintable(results->item(0)->text()));
     }
 
     void aPhotoIsShownAndCopied()

@@ -121,17 +121,19 @@ private slots:
             auto window = makeWindow();
             child<QLineEdit>(*window, "EDT_Key")->setText(QStringLiteral("abc.def"));
             child<QAbstractButton>(*window, "BTN_Italiano")->click();
+            child<QAbstractButton>(*window, "CHB_AnniNascita")->click();
             child<QAbstractButton>(*window, "BTN_Esci")->click();
         }
         const std::string ini = readFileBytes(settingsFile());
         for (const char* key :
              {"Tema=Glow", "Lingua=0", "FileAppoggioDVDP=", "PathDatabaseDVDP=", "LastAnno=99",
               "LastSecondo=99", "Lingua=en-US", "Paese=US", "ChiaveTMDb=abc.def",
-              "Top=", "Left=", "Width=", "Height=", "Versione=2"})
+              "AnniNascitaTMDb=1", "Top=", "Left=", "Width=", "Height=", "Versione=2"})
             QVERIFY2(ini.find(key) != std::string::npos, key);
         auto reopened = makeWindow();
         QCOMPARE(reopened->languageIndex(), 0);
         QCOMPARE(child<QLineEdit>(*reopened, "EDT_Key")->text(), QStringLiteral("abc.def"));
+        QVERIFY(child<QAbstractButton>(*reopened, "CHB_AnniNascita")->isChecked());
     }
 
     void aWorkingFolderThatNoLongerExistsStillStarts()
