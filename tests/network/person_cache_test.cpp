@@ -107,6 +107,25 @@ TEST_F(PersonCache, MoreAtOnceThanTheCeilingStillEnds)
     EXPECT_EQ(server().requestCount(), 3u);
 }
 
+// A lookup started from the progress of a running one would replace the running batch's
+// callback: it is refused at once, sends nothing and keeps nothing.
+TEST_F(PersonCache, ALookupStartedWhileOneRunsIsRefused)
+{
+    std::optional<tmdb::BirthYears> nested;
+    const tmdb::BirthYears cast = m_cache.birthYears(m_cast, [&](std::size_t, std::size_t) {
+        if (!nested)
+            nested = m_cache.birthYears(m_crew);
+        return true;
+    });
+    EXPECT_EQ(cast.yearsOf(m_cast), (std::vector<int>{1969, 0, 0}));
+    ASSERT_TRUE(nested);
+    EXPECT_EQ(nested->yearsOf(m_crew), (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_EQ(nested->failed, 3u);
+    EXPECT_FALSE(nested->cancelled);
+    EXPECT_EQ(server().requestCount(), 3u);
+    EXPECT_FALSE(fs::exists(m_cache.personFile(2001)));
+}
+
 TEST_F(PersonCache, A429IsAskedOnceMoreAfterItsWait)
 {
     server().queueError(429, 0);
