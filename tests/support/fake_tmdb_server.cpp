@@ -39,6 +39,36 @@ bool isPlainName(const std::string& name)
            name.find_first_of("/\\") == std::string::npos;
 }
 
+// Whether `answers` holds `name` among its comma-separated names, as append_to_response does.
+bool namesAppended(const std::string& answers, const std::string& name)
+{
+    for (std::size_t start = 0; start <= answers.size();) {
+        const std::size_t comma = std::min(answers.find(',', start), answers.size());
+        if (answers.compare(start, comma - start, name) == 0)
+            return true;
+        start = comma + 1;
+    }
+    return false;
+}
+
+// A queued answer's path may end in "?name=value&...": it then answers a request that has
+// these query parameters among its own.
+bool matchesQueued(const std::string& queued, const httplib::Request& request)
+{
+    const std::size_t question = queued.find('?');
+    if (queued.compare(0, question, request.path) != 0 ||
+        (question == std::string::npos && queued.size() != request.path.size()))
+        return false;
+    httplib::Params wanted;
+    if (question != std::string::npos)
+        httplib::detail::parse_query_text(queued.substr(question + 1), wanted);
+    return std::all_of(wanted.begin(), wanted.end(), [&](const auto& parameter) {
+        const auto [first, last] = request.params.equal_range(parameter.first);
+        return std::any_of(first, last,
+                           [&](const auto& sent) { return sent.second == parameter.second; });
+    });
+}
+
 RecordedRequest recordOf(const httplib::Request& request)
 {
     RecordedRequest record{request.method, request.path, request.target, {}, {}};
@@ -54,6 +84,14 @@ RecordedRequest recordOf(const httplib::Request& request)
 }
 
 } // namespace
+
+std::string withAppended(std::string document, const std::string& name, const std::string& answer)
+{
+    const std::size_t close = document.find_last_of('}');
+    if (close != std::string::npos)
+        document.insert(close, ",\"" + name + "\":" + answer);
+    return document;
+}
 
 std::string RecordedRequest::param(const std::string& name) const
 {
@@ -192,7 +230,7 @@ void FakeTmdbServer::handle(const httplib::Request& request, httplib::Response& 
     m_wake.notify_all();
     if (!awaitHeldRequests() || (delay.count() > 0 && !pause(delay)))
         return;
-    if (auto scripted = nextScripted(request.path))
+    if (auto scripted = nextScripted(request))
         send(std::move(scripted->first), response, scripted->second);
     else if (!isAuthorised(request))
         send(errorAnswer(401), response);
@@ -201,11 +239,11 @@ void FakeTmdbServer::handle(const httplib::Request& request, httplib::Response& 
 }
 
 std::optional<std::pair<ScriptedAnswer, AnswerPacing>>
-FakeTmdbServer::nextScripted(const std::string& path)
+FakeTmdbServer::nextScripted(const httplib::Request& request)
 {
     std::lock_guard lock(m_mutex);
     const auto queued = std::find_if(m_queue.begin(), m_queue.end(), [&](const Queued& each) {
-        return each.path.empty() || each.path == path;
+        return each.path.empty() || matchesQueued(each.path, request);
     });
     if (queued == m_queue.end())
         return std::nullopt;
@@ -238,12 +276,7 @@ ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) co
         if (!body)
             body = kNoResults;
     } else if (std::regex_match(request.path, match, details)) {
-        // A film may have its answer in a language of its own, as a translation on TMDb.
-        const std::string language = request.get_param_value("language");
-        if (!language.empty())
-            body = readFixture(m_fixtures / "movie" / (match[1].str() + "." + language + ".json"));
-        if (!body)
-            body = readFixture(m_fixtures / "movie" / (match[1].str() + ".json"));
+        body = detailsBody(request, match[1].str());
     } else if (std::regex_match(request.path, match, credits)) {
         body = readFixture(m_fixtures / "movie" / (match[1].str() + "_credits.json"));
     } else if (std::regex_match(request.path, match, person)) {
@@ -256,6 +289,24 @@ ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) co
         return errorAnswer(404);
     answer.body = std::move(*body);
     return answer;
+}
+
+std::optional<std::string> FakeTmdbServer::detailsBody(const httplib::Request& request,
+                                                       const std::string& filmId) const
+{
+    // A film may have its answer in a language of its own, as a translation on TMDb.
+    const fs::path folder = m_fixtures / "movie";
+    const std::string language = request.get_param_value("language");
+    std::optional<std::string> body;
+    if (!language.empty())
+        body = readFixture(folder / (filmId + "." + language + ".json"));
+    if (!body)
+        body = readFixture(folder / (filmId + ".json"));
+    if (body && namesAppended(request.get_param_value("append_to_response"), "translations"))
+        body = withAppended(std::move(*body), "translations",
+                            readFixture(folder / (filmId + "_translations.json"))
+                                .value_or(R"({"translations":[]})"));
+    return body;
 }
 
 ScriptedAnswer FakeTmdbServer::errorAnswer(int status) const
