@@ -13,6 +13,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kFillerChunk = 64 * 1024;
+constexpr std::size_t kThreads = 32;
 constexpr const char* kNoResults = R"({"page":1,"results":[],"total_pages":1,"total_results":0})";
 
 std::optional<std::string> readFixture(const fs::path& file)
@@ -71,7 +72,8 @@ bool matchesQueued(const std::string& queued, const httplib::Request& request)
 
 RecordedRequest recordOf(const httplib::Request& request)
 {
-    RecordedRequest record{request.method, request.path, request.target, {}, {}};
+    RecordedRequest record{
+        request.method, request.path, request.target, {}, {}, std::chrono::steady_clock::now()};
     for (const auto& [name, value] : request.params)
         record.params.emplace(name, value);
     for (const auto& [name, value] : request.headers) {
@@ -118,6 +120,9 @@ FakeTmdbServer::FakeTmdbServer(fs::path fixtures, int port)
     // five, and a batch that opens its eight connections again at once can overflow the
     // listening socket's short queue and wait a second for the dropped connection's retry.
     m_server->set_keep_alive_max_count(1000);
+    // Every connection has a thread of its own, whatever the library's default, so that the
+    // server never limits how many requests run at once: the tests count them.
+    m_server->new_task_queue = [] { return new httplib::ThreadPool(kThreads); };
     m_port = port == 0 ? m_server->bind_to_any_port("127.0.0.1")
                        : (m_server->bind_to_port("127.0.0.1", port) ? port : -1);
     if (m_port <= 0)
@@ -202,6 +207,7 @@ void FakeTmdbServer::reset()
         m_heldUntil = 0;
         m_requiredKey.reset();
         m_requests.clear();
+        m_mostAtOnce = m_atOnce;
         ++m_generation;
     }
     m_wake.notify_all();
@@ -219,15 +225,32 @@ std::size_t FakeTmdbServer::requestCount() const
     return m_requests.size();
 }
 
+std::size_t FakeTmdbServer::mostAtOnce() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_mostAtOnce;
+}
+
 void FakeTmdbServer::handle(const httplib::Request& request, httplib::Response& response)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_requests.push_back(recordOf(request));
+        m_mostAtOnce = std::max(m_mostAtOnce, ++m_atOnce);
+    }
+    m_wake.notify_all();
+    answer(request, response);
+    std::lock_guard lock(m_mutex);
+    --m_atOnce;
+}
+
+void FakeTmdbServer::answer(const httplib::Request& request, httplib::Response& response)
 {
     std::chrono::milliseconds delay;
     {
         std::lock_guard lock(m_mutex);
-        m_requests.push_back(recordOf(request));
         delay = m_delay;
     }
-    m_wake.notify_all();
     if (!awaitHeldRequests() || (delay.count() > 0 && !pause(delay)))
         return;
     if (auto scripted = nextScripted(request))

@@ -35,6 +35,7 @@ struct RecordedRequest
     std::string target;                              // path and query exactly as sent
     std::multimap<std::string, std::string> params;  // decoded query parameters
     std::multimap<std::string, std::string> headers; // names in lower case
+    std::chrono::steady_clock::time_point arrived;   // on the server's clock
 
     std::string param(const std::string& name) const;
     std::string header(const std::string& lowerCaseName) const;
@@ -113,15 +114,18 @@ public:
 
     std::vector<RecordedRequest> requests() const;
     std::size_t requestCount() const;
+    // The most requests the server held at once, each from its arrival until its answer went
+    // out (or, for an answer sent in pieces, began to), since the start or the last reset.
+    std::size_t mostAtOnce() const;
 
 private:
     void handle(const httplib::Request& request, httplib::Response& response);
+    void answer(const httplib::Request& request, httplib::Response& response);
     std::optional<std::pair<ScriptedAnswer, AnswerPacing>>
     nextScripted(const httplib::Request& request);
     ScriptedAnswer fixtureAnswer(const httplib::Request& request) const;
     std::optional<std::string> detailsBody(const httplib::Request& request,
                                            const std::string& filmId) const;
-
     ScriptedAnswer errorAnswer(int status) const;
     bool isAuthorised(const httplib::Request& request) const;
     void send(ScriptedAnswer answer, httplib::Response& response, AnswerPacing pacing = {});
@@ -151,6 +155,8 @@ private:
     unsigned m_generation = 0; // counts the resets, so that waiting answers see one
     std::optional<std::string> m_requiredKey;
     std::vector<RecordedRequest> m_requests;
+    std::size_t m_atOnce = 0;
+    std::size_t m_mostAtOnce = 0;
 };
 
 } // namespace ravello::testing
