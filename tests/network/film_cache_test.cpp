@@ -187,6 +187,25 @@ TEST_F(FilmCache, TakesAnUntranslatedOverviewFromTheEnglishTranslation)
     EXPECT_FALSE(server().requests()[3].params.contains("append_to_response"));
 }
 
+// Translations without an English overview settle it too: the overview stays empty, and no
+// opening asks for more.
+TEST_F(FilmCache, TranslationsWithoutAnEnglishOverviewLeaveItEmptyForGood)
+{
+    m_endpoint.setLanguage("it-IT");
+    const std::string details =
+        withAppended(readFileBytes(fixturePath("tmdb/movie/4325.it-IT.json")), "translations",
+                     R"({"translations":[]})");
+    server().queueAnswerFor("/3/movie/4325?append_to_response=translations",
+                            {200, details, "application/json", {}, 0, false, {}});
+    for (int opening = 0; opening < 2; ++opening) {
+        const FilmOpening untranslated = m_cache.open(4325, "");
+        EXPECT_TRUE(untranslated.failures.empty());
+        EXPECT_EQ(untranslated.dataPage.overview, "");
+        EXPECT_FALSE(untranslated.dataPage.overviewInEnglish);
+        EXPECT_EQ(server().requestCount(), 2u);
+    }
+}
+
 // Details cached by an older version came without translations: the English details are asked
 // for beside the other missing parts, in one round, and kept.
 TEST_F(FilmCache, AsksTheEnglishOverviewOfOlderDetailsInTheSameRound)

@@ -44,11 +44,10 @@ std::optional<std::string> englishDetailsOf(std::string_view details)
     if (!ownOverview || !ownOverview->empty() || !json::isFilmDocument(*document))
         return std::nullopt;
     const json::Document* translations = translationsOf(*document);
-    const auto overview = translations ? englishOverviewOf(*translations) : std::nullopt;
-    if (!overview)
+    if (!translations)
         return std::nullopt;
     const json::Document english = {{"id", json::integerOf(*document, "id")},
-                                    {"overview", *overview}};
+                                    {"overview", englishOverviewOf(*translations).value_or("")}};
     // The texts were read as valid UTF-8: nothing needs replacing, and nothing throws.
     return english.dump(-1, ' ', false, json::Document::error_handler_t::replace);
 }

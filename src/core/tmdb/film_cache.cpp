@@ -72,7 +72,7 @@ void storeDocument(const fs::path& file, FetchResult& result)
 }
 
 // Details in another language than English whose overview is empty keep the English overview
-// of their translations beside them, so that no opening needs to ask for it again.
+// of their translations beside them, even an empty one, so that no opening asks for it again.
 void keepEnglishDetails(const fs::path& file, const FetchResult& result)
 {
     if (!result.ok())
@@ -169,15 +169,16 @@ FilmOpening FilmCache::open(std::int32_t filmId, std::string_view posterUrl)
         opening.coverFile = cover;
     else if (!posterUrl.empty())
         parts.push_back(coverPart(filmId, posterUrl));
+    bool englishKnown = true;
     for (const OpeningStep step : {OpeningStep::Details, OpeningStep::Credits}) {
         if (const auto document = cachedDocument(withFolder(documentFile(filmId, step))))
-            showDocument(opening, step, *document);
+            englishKnown = showDocument(opening, step, *document) && englishKnown;
         else
             parts.push_back(documentPart(filmId, step));
     }
-    // Details cached by an older version came without their translations: the English
-    // overview is asked for in the same round as the rest, within the same wait.
-    if (lacksEnglishOverview(opening) && m_endpoint.hasUsableKey())
+    // Details cached by an older version came without their translations: their English
+    // details are asked for in the same round as the rest, within the same wait.
+    if (!englishKnown && m_endpoint.hasUsableKey())
         parts.push_back(englishPart(filmId));
     fetchParts(std::move(parts), opening);
     return opening;
@@ -192,22 +193,23 @@ bool FilmCache::lacksEnglishOverview(const FilmOpening& opening) const
 }
 
 // Details without an overview take the English one from their translations, or from the
-// English details kept beside them.
-void FilmCache::showDocument(FilmOpening& opening, OpeningStep step,
+// English details kept beside them. False when they have neither.
+bool FilmCache::showDocument(FilmOpening& opening, OpeningStep step,
                              const std::string& document) const
 {
     if (step != OpeningStep::Details) {
         opening.credits = readCreditLists(document);
-        return;
+        return true;
     }
     opening.dataPage = readFilmDataPage(opening.filmId, document);
     if (!lacksEnglishOverview(opening))
-        return;
+        return true;
     auto english = englishDetailsOf(document);
     if (!english)
         english = cachedDocument(englishDetailsFile(opening.filmId));
     if (english)
         showEnglishOverview(opening, *english);
+    return english.has_value();
 }
 
 FilmOpening FilmCache::openByIdentifier(std::int32_t filmId)

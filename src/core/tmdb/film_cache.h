@@ -92,7 +92,7 @@ private:
     Part englishPart(std::int32_t filmId) const;
     void fetchParts(std::vector<Part> parts, FilmOpening& opening);
     bool lacksEnglishOverview(const FilmOpening& opening) const;
-    void showDocument(FilmOpening& opening, OpeningStep step, const std::string& document) const;
+    bool showDocument(FilmOpening& opening, OpeningStep step, const std::string& document) const;
     void takeEnglishDetails(FilmOpening& opening, FetchResult& result) const;
 
     files::ProgramFolders m_folders;
