@@ -51,6 +51,8 @@ std::string fetchFailureText(const tmdb::FetchResult& result)
         return "The answer could not be written to the cache";
     case FetchProblem::Cancelled:
         return "The wait was cancelled";
+    case FetchProblem::Busy:
+        return "Nothing was sent" + detail;
     }
     return {};
 }

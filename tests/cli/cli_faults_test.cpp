@@ -117,6 +117,11 @@ TEST(FetchFailureText, SaysWhatHappenedThenTheDetail)
     refused.tmdbStatusMessage = "Invalid API key: You must be granted a valid key.";
     EXPECT_EQ(fetchFailureText(refused), "The Movie Database answered with HTTP status 401: "
                                          "Invalid API key: You must be granted a valid key.");
+
+    tmdb::FetchResult busy;
+    busy.problem = tmdb::FetchProblem::Busy;
+    EXPECT_EQ(fetchFailureText(busy),
+              "Nothing was sent (a retrieval was started while another was running)");
 }
 
 TEST_F(CliFaults, ServerThatIsNotThereFails)

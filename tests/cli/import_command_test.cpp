@@ -60,15 +60,29 @@ TEST(ImportCommand, DefaultsToTheSettingsExportAndTheProgramsIndex)
               readFileBytes(fixturePath("collection/collection_index.txt")));
 }
 
-TEST(ImportCommand, MissingExportFailsAndKeepsTheIndex)
+// An export that is not there, or that no one can open (a path through a file, a name over 255
+// bytes), fails with the file named.
+TEST(ImportCommand, ExportThatCannotBeHadFailsAndKeepsTheIndex)
 {
     TemporaryFolder folder;
     writeFileBytes(folder / "index.txt", "old\r\n");
-    const ImportRun run = runImportWith(folder, {files::utf8FromPath(folder / "none.xml"),
-                                                 files::utf8FromPath(folder / "index.txt")});
-    EXPECT_EQ(run.status, kFailure);
-    EXPECT_NE(run.err.find("none.xml"), std::string::npos) << run.err;
-    EXPECT_EQ(readFileBytes(folder / "index.txt"), "old\r\n");
+    writeFileBytes(folder / "file.txt", "not a folder");
+    const struct
+    {
+        std::string exportFile;
+        const char* sentence;
+    } cases[] = {
+        {files::utf8FromPath(folder / "none.xml"), "there is no export "},
+        {files::utf8FromPath(folder / "file.txt" / "Collection.xml"), "there is no export "},
+        {files::utf8FromPath(folder / std::string(300, 'n')), "cannot open the export "},
+    };
+    for (const auto& test : cases) {
+        const ImportRun run =
+            runImportWith(folder, {test.exportFile, files::utf8FromPath(folder / "index.txt")});
+        EXPECT_EQ(run.status, kFailure);
+        EXPECT_NE(run.err.find(test.sentence + test.exportFile), std::string::npos) << run.err;
+        EXPECT_EQ(readFileBytes(folder / "index.txt"), "old\r\n");
+    }
 }
 
 TEST(ImportCommand, MoreThanTwoArgumentsAreAUsageError)

@@ -149,6 +149,36 @@ TEST_F(Fetcher, CallsTheProgressCallbackWhileWaiting)
     EXPECT_GE(calls.load(), 4);
 }
 
+// A retrieval started while a batch of the same fetcher runs would stall that batch: it is
+// refused at once, whether the progress callback or a retrieval's `ended` starts it.
+TEST_F(Fetcher, RefusesARetrievalStartedWhileItsBatchRuns)
+{
+    std::vector<FetchResult> nested;
+    m_fetcher.setProgressCallback([&](milliseconds) {
+        if (nested.empty())
+            nested.push_back(m_fetcher.fetchJson(api("/3/movie/4322")));
+        return tmdb::WaitChoice::KeepWaiting;
+    });
+    std::vector<tmdb::Retrieval> batch;
+    batch.push_back({api("/3/movie/4321"), {}, [&](FetchResult&) {
+                         nested.push_back(m_fetcher.fetchJson(api("/3/movie/4325")));
+                     }});
+    server().setDelay(milliseconds(200));
+    const std::vector<FetchResult> results = m_fetcher.fetchAll(std::move(batch));
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_TRUE(results[0].ok());
+    ASSERT_EQ(nested.size(), 2u);
+    for (const FetchResult& refused : nested) {
+        EXPECT_EQ(refused.problem, FetchProblem::Busy);
+        EXPECT_EQ(tmdb::failureDetail(refused),
+                  "a retrieval was started while another was running");
+    }
+    EXPECT_EQ(server().requestCount(), 1u) << "nothing of a refused retrieval is sent";
+
+    m_fetcher.setProgressCallback({});
+    EXPECT_TRUE(m_fetcher.fetchJson(api("/3/movie/4322")).ok()) << "the fetcher works on";
+}
+
 TEST_F(Fetcher, DownloadsAPictureWhole)
 {
     TemporaryFolder folder;

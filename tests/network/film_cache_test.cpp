@@ -12,6 +12,9 @@ using tmdb::FetchProblem;
 using tmdb::FilmOpening;
 using tmdb::OpeningStep;
 
+constexpr const char* kEnglishOverview =
+    "A film nobody has translated yet: this is its English overview.";
+
 // The page of a film whose details could not be had: every other box keeps what it shows.
 tmdb::FilmDataPage onlyTheIdentifier(std::int32_t filmId)
 {
@@ -39,6 +42,13 @@ protected:
     std::string posterUrl(const std::string& name) const
     {
         return fakeTmdb().url() + "/t/p/original/" + name;
+    }
+
+    // Stores a fixture answer in a cache file, as an earlier opening would have.
+    static void cacheAnswer(const fs::path& file, const char* fixture)
+    {
+        writeFileBytes(
+            file, tmdb::tokenFileBytes(tmdb::splitTokens(readFileBytes(fixturePath(fixture)))));
     }
 
     // Opens film 4321, poster included, through a fetcher of its own.
@@ -149,34 +159,103 @@ TEST_F(FilmCache, MakesNoRequestForAFilmWithoutPoster)
     EXPECT_EQ(opening.dataPage.year, "");
 }
 
-// A film without an overview in the user's language shows the English one, asked for once.
-TEST_F(FilmCache, FillsAnUntranslatedOverviewFromEnglishOnce)
+// A film without an overview in the user's language shows the English one of the translations
+// that came with its details: no request more, and none at the next opening.
+TEST_F(FilmCache, TakesAnUntranslatedOverviewFromTheEnglishTranslation)
 {
     m_endpoint.setLanguage("it-IT");
     const FilmOpening first = m_cache.open(4325, "");
     EXPECT_TRUE(first.failures.empty());
     EXPECT_EQ(first.dataPage.title, "Campione non tradotto");
-    EXPECT_EQ(first.dataPage.overview,
-              "A film nobody has translated yet: this is its English overview.");
+    EXPECT_EQ(first.dataPage.overview, kEnglishOverview);
     EXPECT_TRUE(first.dataPage.overviewInEnglish);
-    ASSERT_EQ(server().requestCount(), 3u);
-    EXPECT_EQ(server().requests().back().param("language"), "en-US");
+    ASSERT_EQ(server().requestCount(), 2u) << "the details and the credits, nothing more";
+    EXPECT_EQ(server().requests()[0].param("append_to_response") +
+                  server().requests()[1].param("append_to_response"),
+              "translations");
+    EXPECT_EQ(tmdb::joinTokenLines(
+                  tmdb::tokenLinesOfFile(readFileBytes(m_cache.englishDetailsFile(4325)))),
+              std::string(R"({"id":4325,"overview":")") + kEnglishOverview + "\"}");
 
     EXPECT_EQ(m_cache.open(4325, "").dataPage, first.dataPage);
-    EXPECT_EQ(server().requestCount(), 3u) << "the English overview is kept in the cache";
+    EXPECT_EQ(server().requestCount(), 2u) << "the English overview is kept in the cache";
 
-    // Without a key of the user's, a cached film opens with its own empty overview.
+    m_endpoint.setLanguage("en-GB");
+    EXPECT_FALSE(m_cache.open(4322, "").dataPage.overviewInEnglish);
+    ASSERT_EQ(server().requestCount(), 4u) << "nothing more is asked in English";
+    EXPECT_FALSE(server().requests()[2].params.contains("append_to_response"));
+    EXPECT_FALSE(server().requests()[3].params.contains("append_to_response"));
+}
+
+// Translations without an English overview settle it too: the overview stays empty, and no
+// opening asks for more.
+TEST_F(FilmCache, TranslationsWithoutAnEnglishOverviewLeaveItEmptyForGood)
+{
+    m_endpoint.setLanguage("it-IT");
+    const std::string details =
+        withAppended(readFileBytes(fixturePath("tmdb/movie/4325.it-IT.json")), "translations",
+                     R"({"translations":[]})");
+    server().queueAnswerFor("/3/movie/4325?append_to_response=translations",
+                            {200, details, "application/json", {}, 0, false, {}});
+    for (int opening = 0; opening < 2; ++opening) {
+        const FilmOpening untranslated = m_cache.open(4325, "");
+        EXPECT_TRUE(untranslated.failures.empty());
+        EXPECT_EQ(untranslated.dataPage.overview, "");
+        EXPECT_FALSE(untranslated.dataPage.overviewInEnglish);
+        EXPECT_EQ(server().requestCount(), 2u);
+    }
+}
+
+// Details cached by an older version came without translations: the English details are asked
+// for beside the other missing parts, in one round, and kept.
+TEST_F(FilmCache, AsksTheEnglishOverviewOfOlderDetailsInTheSameRound)
+{
+    m_endpoint.setLanguage("it-IT");
+    cacheAnswer(m_cache.filmDataFile(4325), "tmdb/movie/4325.it-IT.json");
+    server().holdAnswersUntil(2);
+    const FilmOpening opening = m_cache.open(4325, "");
+    EXPECT_TRUE(opening.failures.empty());
+    EXPECT_EQ(opening.dataPage.overview, kEnglishOverview);
+    EXPECT_TRUE(opening.credits);
+    ASSERT_EQ(server().requestCount(), 2u);
+    EXPECT_TRUE(fs::exists(m_cache.englishDetailsFile(4325)));
+    EXPECT_EQ(m_cache.open(4325, "").dataPage, opening.dataPage);
+    EXPECT_EQ(server().requestCount(), 2u);
+
+    // Without a key of the user's, such a film opens with its own empty overview.
     fs::remove(m_cache.englishDetailsFile(4325));
     const tmdb::Endpoint keyless(fakeTmdb().url(), fakeTmdb().url(), "", "it-IT");
     tmdb::FilmCache withoutKey(files::ProgramFolders::at(m_folder.path()), keyless, m_fetcher);
     const FilmOpening unasked = withoutKey.open(4325, "");
     EXPECT_EQ(unasked.dataPage.overview, "");
     EXPECT_FALSE(unasked.dataPage.overviewInEnglish);
-    EXPECT_EQ(server().requestCount(), 3u);
+    EXPECT_EQ(server().requestCount(), 2u);
+}
 
-    m_endpoint.setLanguage("en-GB");
-    EXPECT_FALSE(m_cache.open(4322, "").dataPage.overviewInEnglish);
-    EXPECT_EQ(server().requestCount(), 5u) << "nothing more is asked in English";
+// The English overview is no part of the film that can fail, but a wait for it that the user
+// cancels cancels the opening.
+TEST_F(FilmCache, EnglishOverviewThatFailsIsLeftEmptyAndItsCancelEndsTheOpening)
+{
+    m_endpoint.setLanguage("it-IT");
+    cacheAnswer(m_cache.filmDataFile(4325), "tmdb/movie/4325.it-IT.json");
+    cacheAnswer(m_cache.creditsFile(4325), "tmdb/movie/4325_credits.json");
+    server().queueErrorFor("/3/movie/4325?language=en-US", 500);
+    const FilmOpening failed = m_cache.open(4325, "");
+    EXPECT_TRUE(failed.failures.empty());
+    EXPECT_EQ(failed.dataPage.overview, "");
+    EXPECT_FALSE(failed.dataPage.overviewInEnglish);
+    EXPECT_FALSE(fs::exists(m_cache.englishDetailsFile(4325)));
+
+    tmdb::Fetcher fetcher(quickOptions());
+    fetcher.setProgressCallback([](std::chrono::milliseconds) { return tmdb::WaitChoice::Cancel; });
+    server().setDelay(std::chrono::seconds(60));
+    tmdb::FilmCache cache(files::ProgramFolders::at(m_folder.path()), m_endpoint, fetcher);
+    const FilmOpening cancelled = cache.open(4325, "");
+    EXPECT_TRUE(cancelled.wasCancelled());
+    ASSERT_EQ(cancelled.failures.size(), 1u);
+    EXPECT_EQ(cancelled.failures[0].step, OpeningStep::Details);
+    EXPECT_EQ(cancelled.dataPage.overview, "");
+    EXPECT_FALSE(fs::exists(m_cache.englishDetailsFile(4325)));
 }
 
 TEST_F(FilmCache, KeepsNoPosterOfAThousandBytesOrLess)

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include <algorithm>
+
 #include "core/output/cast_information.h"
 #include "core/output/crew_information.h"
 #include "core/output/photo_cache.h"
@@ -12,6 +14,23 @@ namespace {
 
 namespace fs = std::filesystem;
 using output::PhotoList;
+
+// The most requests that arrived within any span of `span`, by the server's clock.
+std::size_t mostArrivedWithin(const std::vector<RecordedRequest>& requests,
+                              std::chrono::milliseconds span)
+{
+    std::vector<std::chrono::steady_clock::time_point> arrivals;
+    for (const RecordedRequest& request : requests)
+        arrivals.push_back(request.arrived);
+    std::sort(arrivals.begin(), arrivals.end());
+    std::size_t most = 0;
+    for (std::size_t first = 0, last = 0; last < arrivals.size(); ++last) {
+        while (arrivals[last] - arrivals[first] >= span)
+            ++first;
+        most = std::max(most, last - first + 1);
+    }
+    return most;
+}
 
 // Film 4321: cast 1001 (born 1969), 1002 (birthday null), 1003 (birthday empty); crew 2001
 // (born 1954) twice, 2002 (born 1979) and 2003, whom TMDb does not know.
@@ -105,6 +124,48 @@ TEST_F(PersonCache, MoreAtOnceThanTheCeilingStillEnds)
     tmdb::PersonCache cache{files::ProgramFolders::at(m_folder.path()), m_endpoint, narrow};
     EXPECT_EQ(cache.birthYears(m_crew).yearsOf(m_crew), (std::vector<int>{1954, 1979, 1954, 0}));
     EXPECT_EQ(server().requestCount(), 3u);
+}
+
+// A lookup started from the progress of a running one would replace the running batch's
+// callback: it is refused at once, sends nothing and keeps nothing.
+TEST_F(PersonCache, ALookupStartedWhileOneRunsIsRefused)
+{
+    std::optional<tmdb::BirthYears> nested;
+    const tmdb::BirthYears cast = m_cache.birthYears(m_cast, [&](std::size_t, std::size_t) {
+        if (!nested)
+            nested = m_cache.birthYears(m_crew);
+        return true;
+    });
+    EXPECT_EQ(cast.yearsOf(m_cast), (std::vector<int>{1969, 0, 0}));
+    ASSERT_TRUE(nested);
+    EXPECT_EQ(nested->yearsOf(m_crew), (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_EQ(nested->failed, 3u);
+    EXPECT_FALSE(nested->cancelled);
+    EXPECT_EQ(server().requestCount(), 3u);
+    EXPECT_FALSE(fs::exists(m_cache.personFile(2001)));
+}
+
+// The batch's limits, counted at the server: with every answer 100 ms late, 90 requests never
+// have more than 8 under way and never start more than 40 in a second. The server sees each
+// start a little late, by a varying amount: counting over 750 ms instead of a second leaves
+// room for that, and a batch without its ceiling would still start over 50 in such a span.
+TEST_F(PersonCache, BatchKeepsToEightAtOnceAndFortyASecond)
+{
+    std::vector<tmdb::Request> requests;
+    for (std::int32_t person = 1; person <= 90; ++person)
+        requests.push_back(m_endpoint.personRequest(person));
+    // The fake server's library queues only five new connections: of eight opened at once, one
+    // may arrive a second late. The batch's connections are opened first, and kept.
+    m_fetcher.fetchJson({requests.begin(), requests.begin() + 8}, [](std::size_t, auto) {});
+    server().reset();
+    server().setDelay(std::chrono::milliseconds(100));
+    std::size_t answers = 0;
+    EXPECT_TRUE(m_fetcher.fetchJson(requests, [&](std::size_t, tmdb::FetchResult) { ++answers; }));
+    EXPECT_EQ(answers, 90u);
+    ASSERT_EQ(server().requestCount(), 90u);
+    EXPECT_LE(server().mostAtOnce(), 8u);
+    EXPECT_GT(server().mostAtOnce(), 1u) << "the requests run side by side";
+    EXPECT_LE(mostArrivedWithin(server().requests(), std::chrono::milliseconds(750)), 40u);
 }
 
 TEST_F(PersonCache, A429IsAskedOnceMoreAfterItsWait)

@@ -13,6 +13,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kFillerChunk = 64 * 1024;
+constexpr std::size_t kThreads = 32;
 constexpr const char* kNoResults = R"({"page":1,"results":[],"total_pages":1,"total_results":0})";
 
 std::optional<std::string> readFixture(const fs::path& file)
@@ -39,9 +40,40 @@ bool isPlainName(const std::string& name)
            name.find_first_of("/\\") == std::string::npos;
 }
 
+// Whether `answers` holds `name` among its comma-separated names, as append_to_response does.
+bool namesAppended(const std::string& answers, const std::string& name)
+{
+    for (std::size_t start = 0; start <= answers.size();) {
+        const std::size_t comma = std::min(answers.find(',', start), answers.size());
+        if (answers.compare(start, comma - start, name) == 0)
+            return true;
+        start = comma + 1;
+    }
+    return false;
+}
+
+// A queued answer's path may end in "?name=value&...": it then answers a request that has
+// these query parameters among its own.
+bool matchesQueued(const std::string& queued, const httplib::Request& request)
+{
+    const std::size_t question = queued.find('?');
+    if (queued.compare(0, question, request.path) != 0 ||
+        (question == std::string::npos && queued.size() != request.path.size()))
+        return false;
+    httplib::Params wanted;
+    if (question != std::string::npos)
+        httplib::detail::parse_query_text(queued.substr(question + 1), wanted);
+    return std::all_of(wanted.begin(), wanted.end(), [&](const auto& parameter) {
+        const auto [first, last] = request.params.equal_range(parameter.first);
+        return std::any_of(first, last,
+                           [&](const auto& sent) { return sent.second == parameter.second; });
+    });
+}
+
 RecordedRequest recordOf(const httplib::Request& request)
 {
-    RecordedRequest record{request.method, request.path, request.target, {}, {}};
+    RecordedRequest record{
+        request.method, request.path, request.target, {}, {}, std::chrono::steady_clock::now()};
     for (const auto& [name, value] : request.params)
         record.params.emplace(name, value);
     for (const auto& [name, value] : request.headers) {
@@ -54,6 +86,14 @@ RecordedRequest recordOf(const httplib::Request& request)
 }
 
 } // namespace
+
+std::string withAppended(std::string document, const std::string& name, const std::string& answer)
+{
+    const std::size_t close = document.find_last_of('}');
+    if (close != std::string::npos)
+        document.insert(close, ",\"" + name + "\":" + answer);
+    return document;
+}
 
 std::string RecordedRequest::param(const std::string& name) const
 {
@@ -80,6 +120,9 @@ FakeTmdbServer::FakeTmdbServer(fs::path fixtures, int port)
     // five, and a batch that opens its eight connections again at once can overflow the
     // listening socket's short queue and wait a second for the dropped connection's retry.
     m_server->set_keep_alive_max_count(1000);
+    // Every connection has a thread of its own, whatever the library's default, so that the
+    // server never limits how many requests run at once: the tests count them.
+    m_server->new_task_queue = [] { return new httplib::ThreadPool(kThreads); };
     m_port = port == 0 ? m_server->bind_to_any_port("127.0.0.1")
                        : (m_server->bind_to_port("127.0.0.1", port) ? port : -1);
     if (m_port <= 0)
@@ -164,6 +207,7 @@ void FakeTmdbServer::reset()
         m_heldUntil = 0;
         m_requiredKey.reset();
         m_requests.clear();
+        m_mostAtOnce = m_atOnce;
         ++m_generation;
     }
     m_wake.notify_all();
@@ -181,18 +225,35 @@ std::size_t FakeTmdbServer::requestCount() const
     return m_requests.size();
 }
 
+std::size_t FakeTmdbServer::mostAtOnce() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_mostAtOnce;
+}
+
 void FakeTmdbServer::handle(const httplib::Request& request, httplib::Response& response)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_requests.push_back(recordOf(request));
+        m_mostAtOnce = std::max(m_mostAtOnce, ++m_atOnce);
+    }
+    m_wake.notify_all();
+    answer(request, response);
+    std::lock_guard lock(m_mutex);
+    --m_atOnce;
+}
+
+void FakeTmdbServer::answer(const httplib::Request& request, httplib::Response& response)
 {
     std::chrono::milliseconds delay;
     {
         std::lock_guard lock(m_mutex);
-        m_requests.push_back(recordOf(request));
         delay = m_delay;
     }
-    m_wake.notify_all();
     if (!awaitHeldRequests() || (delay.count() > 0 && !pause(delay)))
         return;
-    if (auto scripted = nextScripted(request.path))
+    if (auto scripted = nextScripted(request))
         send(std::move(scripted->first), response, scripted->second);
     else if (!isAuthorised(request))
         send(errorAnswer(401), response);
@@ -201,11 +262,11 @@ void FakeTmdbServer::handle(const httplib::Request& request, httplib::Response& 
 }
 
 std::optional<std::pair<ScriptedAnswer, AnswerPacing>>
-FakeTmdbServer::nextScripted(const std::string& path)
+FakeTmdbServer::nextScripted(const httplib::Request& request)
 {
     std::lock_guard lock(m_mutex);
     const auto queued = std::find_if(m_queue.begin(), m_queue.end(), [&](const Queued& each) {
-        return each.path.empty() || each.path == path;
+        return each.path.empty() || matchesQueued(each.path, request);
     });
     if (queued == m_queue.end())
         return std::nullopt;
@@ -238,12 +299,7 @@ ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) co
         if (!body)
             body = kNoResults;
     } else if (std::regex_match(request.path, match, details)) {
-        // A film may have its answer in a language of its own, as a translation on TMDb.
-        const std::string language = request.get_param_value("language");
-        if (!language.empty())
-            body = readFixture(m_fixtures / "movie" / (match[1].str() + "." + language + ".json"));
-        if (!body)
-            body = readFixture(m_fixtures / "movie" / (match[1].str() + ".json"));
+        body = detailsBody(request, match[1].str());
     } else if (std::regex_match(request.path, match, credits)) {
         body = readFixture(m_fixtures / "movie" / (match[1].str() + "_credits.json"));
     } else if (std::regex_match(request.path, match, person)) {
@@ -256,6 +312,24 @@ ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) co
         return errorAnswer(404);
     answer.body = std::move(*body);
     return answer;
+}
+
+std::optional<std::string> FakeTmdbServer::detailsBody(const httplib::Request& request,
+                                                       const std::string& filmId) const
+{
+    // A film may have its answer in a language of its own, as a translation on TMDb.
+    const fs::path folder = m_fixtures / "movie";
+    const std::string language = request.get_param_value("language");
+    std::optional<std::string> body;
+    if (!language.empty())
+        body = readFixture(folder / (filmId + "." + language + ".json"));
+    if (!body)
+        body = readFixture(folder / (filmId + ".json"));
+    if (body && namesAppended(request.get_param_value("append_to_response"), "translations"))
+        body = withAppended(std::move(*body), "translations",
+                            readFixture(folder / (filmId + "_translations.json"))
+                                .value_or(R"({"translations":[]})"));
+    return body;
 }
 
 ScriptedAnswer FakeTmdbServer::errorAnswer(int status) const

@@ -23,6 +23,10 @@ struct Response;
 
 namespace ravello::testing {
 
+// The document with `answer` appended under `name`, as TMDb appends an answer asked for with
+// append_to_response.
+std::string withAppended(std::string document, const std::string& name, const std::string& answer);
+
 // A request as the fake server saw it.
 struct RecordedRequest
 {
@@ -31,6 +35,7 @@ struct RecordedRequest
     std::string target;                              // path and query exactly as sent
     std::multimap<std::string, std::string> params;  // decoded query parameters
     std::multimap<std::string, std::string> headers; // names in lower case
+    std::chrono::steady_clock::time_point arrived;   // on the server's clock
 
     std::string param(const std::string& name) const;
     std::string header(const std::string& lowerCaseName) const;
@@ -62,7 +67,9 @@ struct AnswerPacing
 // TMDb's API and image host on 127.0.0.1, answering from fixture files:
 //   /3/search/movie?query=Q   search/<q>.json, q being Q in lower case with every byte that
 //                             is not a letter or digit turned into '_' (no match: no results)
-//   /3/movie/ID               movie/ID.LANGUAGE.json when there is one, else movie/ID.json
+//   /3/movie/ID               movie/ID.LANGUAGE.json when there is one, else movie/ID.json;
+//                             with append_to_response=translations, movie/ID_translations.json
+//                             appended as "translations" (an empty list when there is none)
 //   /3/movie/ID/credits       movie/ID_credits.json
 //   /3/person/ID              person/ID.json
 //   /t/p/original/NAME        images/NAME
@@ -90,7 +97,8 @@ public:
     // when given.
     void queueError(int status, std::optional<int> retryAfterSeconds = std::nullopt);
     // As queueAnswer and queueError, for the next request to `path` only: requests that run
-    // side by side arrive in any order.
+    // side by side arrive in any order. A path may end in "?name=value&...": the request must
+    // then carry these query parameters too (among others).
     void queueAnswerFor(std::string path, ScriptedAnswer answer, AnswerPacing pacing = {});
     void queueErrorFor(std::string path, int status);
     // Every answer waits this long before it is sent.
@@ -106,11 +114,18 @@ public:
 
     std::vector<RecordedRequest> requests() const;
     std::size_t requestCount() const;
+    // The most requests the server held at once, each from its arrival until its answer went
+    // out (or, for an answer sent in pieces, began to), since the start or the last reset.
+    std::size_t mostAtOnce() const;
 
 private:
     void handle(const httplib::Request& request, httplib::Response& response);
-    std::optional<std::pair<ScriptedAnswer, AnswerPacing>> nextScripted(const std::string& path);
+    void answer(const httplib::Request& request, httplib::Response& response);
+    std::optional<std::pair<ScriptedAnswer, AnswerPacing>>
+    nextScripted(const httplib::Request& request);
     ScriptedAnswer fixtureAnswer(const httplib::Request& request) const;
+    std::optional<std::string> detailsBody(const httplib::Request& request,
+                                           const std::string& filmId) const;
     ScriptedAnswer errorAnswer(int status) const;
     bool isAuthorised(const httplib::Request& request) const;
     void send(ScriptedAnswer answer, httplib::Response& response, AnswerPacing pacing = {});
@@ -140,6 +155,8 @@ private:
     unsigned m_generation = 0; // counts the resets, so that waiting answers see one
     std::optional<std::string> m_requiredKey;
     std::vector<RecordedRequest> m_requests;
+    std::size_t m_atOnce = 0;
+    std::size_t m_mostAtOnce = 0;
 };
 
 } // namespace ravello::testing

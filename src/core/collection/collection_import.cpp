@@ -49,12 +49,44 @@ bool writeIndex(const std::filesystem::path& indexFile, std::vector<std::string>
     return file.commit();
 }
 
-ImportResult failure(ImportStatus status, std::string detail)
+constexpr struct
+{
+    ImportFailure failure;
+    const char* sentence;
+} kFailureSentences[] = {
+    {ImportFailure::ExportMissing, "there is no export "},
+    {ImportFailure::ExportNotOpened, "cannot open the export "},
+    {ImportFailure::ExportReadError, "cannot read the export "},
+    {ImportFailure::ExportLineTooLong, "no export: a line longer than 256 MB in "},
+    {ImportFailure::IndexNotWritten, "cannot write the title index "},
+};
+
+void setFailure(ImportResult& result, ImportFailure failure, const std::filesystem::path& file)
+{
+    result.status = failure == ImportFailure::IndexNotWritten ? ImportStatus::IndexNotWritten
+                                                              : ImportStatus::ExportUnreadable;
+    result.failure = failure;
+    result.failedFile = file;
+    for (const auto& entry : kFailureSentences) {
+        if (entry.failure == failure)
+            result.detail = entry.sentence + files::utf8FromPath(file);
+    }
+}
+
+ImportResult failure(ImportFailure failure, const std::filesystem::path& file)
 {
     ImportResult result;
-    result.status = status;
-    result.detail = std::move(detail);
+    setFailure(result, failure, file);
     return result;
+}
+
+// A path that names nothing is told apart from one that cannot be opened; a path that cannot
+// even be checked counts as one that cannot be opened.
+ImportFailure openingFailure(const std::filesystem::path& exportFile)
+{
+    std::error_code error;
+    const bool exists = std::filesystem::exists(exportFile, error);
+    return exists || error ? ImportFailure::ExportNotOpened : ImportFailure::ExportMissing;
 }
 
 } // namespace
@@ -65,14 +97,12 @@ ImportResult importCollection(const std::filesystem::path& exportFile,
 {
     LineReader lines(exportFile, LineReader::kDefaultBlockSize);
     if (!lines.isOpen())
-        return failure(ImportStatus::ExportUnreadable,
-                       "cannot open the export " + files::utf8FromPath(exportFile));
+        return failure(openingFailure(exportFile), exportFile);
     ProfileReader profiles;
     if (!readProfiles(lines, profiles, progress))
-        return failure(ImportStatus::ExportUnreadable,
-                       (lines.lineTooLong() ? "no export: a line longer than 256 MB in "
-                                            : "cannot read the export ") +
-                           files::utf8FromPath(exportFile));
+        return failure(lines.lineTooLong() ? ImportFailure::ExportLineTooLong
+                                           : ImportFailure::ExportReadError,
+                       exportFile);
     ImportResult result;
     result.records = profiles.recordCount();
     result.skipped = profiles.skipped();
@@ -81,8 +111,7 @@ ImportResult importCollection(const std::filesystem::path& exportFile,
         progress({result.records, lines.position(), lines.size()});
     std::vector<std::string> records = profiles.takeRecords();
     if (!writeIndex(indexFile, records)) {
-        result.status = ImportStatus::IndexNotWritten;
-        result.detail = "cannot write the title index " + files::utf8FromPath(indexFile);
+        setFailure(result, ImportFailure::IndexNotWritten, indexFile);
         return result;
     }
     result.status = ImportStatus::Imported;

@@ -31,16 +31,30 @@ enum class ImportStatus
     IndexNotWritten,  // the index file could not be written: the old one stays
 };
 
+// Why an import failed, for each interface to word in its own language.
+enum class ImportFailure
+{
+    None,              // imported
+    ExportMissing,     // no file at the export's path
+    ExportNotOpened,   // the export cannot be opened: a folder, no permission, a path refused
+    ExportReadError,   // reading the export failed part-way
+    ExportLineTooLong, // a line longer than 256 MB: the file is no export
+    IndexNotWritten,   // the title index could not be written
+};
+
 struct ImportResult
 {
     ImportStatus status = ImportStatus::ExportUnreadable;
-    int records = 0;    // records written to the index
-    int skipped = 0;    // profiles whose values would break the index's columns
-    int unnumbered = 0; // profiles without a collection number (no record, by design)
+    ImportFailure failure = ImportFailure::None;
+    std::filesystem::path failedFile; // the export or the index the failure concerns
+    int records = 0;                  // records written to the index
+    int skipped = 0;                  // profiles whose values would break the index's columns
+    int unnumbered = 0;               // profiles without a collection number (no record, by design)
     // The export's last-write time, to be kept as the collection export stamp; only after a
     // successful import and when the time could be read.
     std::optional<settings::ExportStamp> exportStamp;
-    std::string detail; // technical description of a failure, for logs and the command line
+    // The failure in an English sentence with the file, for logs and the command line.
+    std::string detail;
 };
 
 // Reads DVD Profiler's export and replaces the title index with its records, sorted by

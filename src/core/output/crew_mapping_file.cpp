@@ -17,11 +17,11 @@ LoadedCrewMapping loadCrewMapping(const fs::path& file)
         fs::create_directories(file.parent_path(), error);
         if (files::writeFileAtomically(file, writeCrewMappingFile(builtIn)))
             return {builtIn, std::nullopt};
-        return {builtIn, CrewMappingError{0, "the file could not be written"}};
+        return {builtIn, crewMappingError(0, CrewMappingErrorKind::FileNotWritten)};
     }
     const auto text = files::readWholeFile(file);
     if (!text)
-        return {builtIn, CrewMappingError{0, "the file could not be read"}};
+        return {builtIn, crewMappingError(0, CrewMappingErrorKind::FileNotRead)};
     CrewMappingReading reading = readCrewMapping(*text);
     if (!reading.mapping)
         return {builtIn, std::move(reading.error)};

@@ -22,6 +22,8 @@ constexpr Word<CrewGroup> kGroups[] = {{"photography", CrewGroup::Photography},
                                        {"art", CrewGroup::Art},
                                        {"other", CrewGroup::Other}};
 
+using Kind = CrewMappingErrorKind;
+
 constexpr std::string_view kIndent = "    ";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -159,18 +161,19 @@ private:
     bool readOther();
 
     RuleBlock& block() { return m_blocks.back(); }
-    bool fail(std::string message);
+    bool fail(Kind kind, std::string word = {});
     bool atEnd();
-    std::optional<std::string> text(std::string_view what);
+    std::optional<std::string> text(Kind missing);
     bool takeWord(std::string_view word);
     template <typename T, std::size_t N>
-    std::optional<T> choice(const Word<T> (&table)[N], std::string_view expected);
+    std::optional<T> choice(const Word<T> (&table)[N], Kind expected);
 
     std::vector<Token> m_tokens;
     std::size_t m_next = 0;
     std::vector<RuleBlock> m_blocks;
     std::vector<std::string_view> m_seenInBlock;
-    std::string m_problem;
+    Kind m_fault = Kind::None;
+    std::string m_faultWord;
 };
 
 const MappingParser::LineKind MappingParser::kLineKinds[] = {
@@ -194,11 +197,11 @@ CrewMappingReading MappingParser::read(std::string_view text)
             line.remove_suffix(1);
         ++number;
         if (!readLine(line))
-            return {std::nullopt, {number, m_problem}};
+            return {std::nullopt, crewMappingError(number, m_fault, std::move(m_faultWord))};
         start = end + 1;
     }
     if (m_blocks.empty())
-        return {std::nullopt, {0, "no department line: the mapping has no rules"}};
+        return {std::nullopt, crewMappingError(0, Kind::NoRules)};
     return {CrewMapping(std::move(m_blocks)), {}};
 }
 
@@ -209,7 +212,7 @@ bool MappingParser::readLine(std::string_view line)
         return true;
     auto tokens = tokensOf(line);
     if (!tokens)
-        return fail("a text in double quotes has no closing quote");
+        return fail(Kind::UnclosedQuote);
     m_tokens = std::move(*tokens);
     m_next = 1;
     const Token& keyword = m_tokens.front();
@@ -217,12 +220,12 @@ bool MappingParser::readLine(std::string_view line)
         if (keyword.quoted || keyword.text != kind.keyword)
             continue;
         if (kind.read != &MappingParser::readDepartment && m_blocks.empty())
-            return fail("\"" + keyword.text + "\" comes before the first department line");
+            return fail(Kind::BeforeFirstDepartment, keyword.text);
         if (kind.oncePerBlock && !noteOnce(kind.keyword))
-            return fail("the block has a \"" + keyword.text + "\" line already");
+            return fail(Kind::RepeatedLine, keyword.text);
         return (this->*kind.read)() && atEnd();
     }
-    return fail("unknown line: a line starts with department, type, group, job, minor or other");
+    return fail(Kind::UnknownLine, keyword.text);
 }
 
 // False when the block has had a line of this kind already.
@@ -236,7 +239,7 @@ bool MappingParser::noteOnce(std::string_view keyword)
 
 bool MappingParser::readDepartment()
 {
-    const auto test = choice(kTests, "\"is\" or \"begins\"");
+    const auto test = choice(kTests, Kind::TestExpected);
     if (!test)
         return false;
     RuleBlock newBlock;
@@ -244,7 +247,7 @@ bool MappingParser::readDepartment()
     while (m_next < m_tokens.size() && m_tokens[m_next].quoted)
         newBlock.entries.push_back(m_tokens[m_next++].text);
     if (newBlock.entries.empty())
-        return fail("the department line names no department in double quotes");
+        return fail(Kind::NoDepartmentNamed);
     m_blocks.push_back(std::move(newBlock));
     m_seenInBlock.clear();
     return true;
@@ -252,7 +255,7 @@ bool MappingParser::readDepartment()
 
 bool MappingParser::readType()
 {
-    auto type = text("the credit type");
+    auto type = text(Kind::CreditTypeMissing);
     if (type)
         block().creditType = std::move(*type);
     return type.has_value();
@@ -260,7 +263,7 @@ bool MappingParser::readType()
 
 bool MappingParser::readGroup()
 {
-    const auto group = choice(kGroups, "a group (photography, sound, art or other)");
+    const auto group = choice(kGroups, Kind::GroupExpected);
     if (!group)
         return false;
     block().group = *group;
@@ -271,16 +274,16 @@ bool MappingParser::readGroup()
 bool MappingParser::readRule(std::vector<JobRule>& rules)
 {
     JobRule rule;
-    const auto test = choice(kTests, "\"is\" or \"begins\"");
-    auto job = test ? text("the job") : std::nullopt;
-    const auto disposition = job ? choice(kDispositions, "principal or custom") : std::nullopt;
+    const auto test = choice(kTests, Kind::TestExpected);
+    auto job = test ? text(Kind::JobMissing) : std::nullopt;
+    const auto disposition = job ? choice(kDispositions, Kind::DispositionExpected) : std::nullopt;
     if (!disposition)
         return false;
     rule.test = *test;
     rule.text = std::move(*job);
     rule.disposition = *disposition;
     if (rule.disposition == CreditDisposition::Custom) {
-        auto subtype = text("the custom credit's subtype");
+        auto subtype = text(Kind::SubtypeMissing);
         if (!subtype)
             return false;
         rule.customSubtype = std::move(*subtype);
@@ -288,7 +291,7 @@ bool MappingParser::readRule(std::vector<JobRule>& rules)
         rule.job = m_tokens[m_next++].text;
     }
     if (takeWord("type")) {
-        auto type = text("the credit type");
+        auto type = text(Kind::CreditTypeMissing);
         if (!type)
             return false;
         rule.creditType = std::move(*type);
@@ -300,14 +303,15 @@ bool MappingParser::readRule(std::vector<JobRule>& rules)
 bool MappingParser::readOther()
 {
     if (!takeWord("jobs") || !takeWord("custom"))
-        return fail("the line reads \"other jobs custom\"");
+        return fail(Kind::OtherJobsMalformed);
     block().leftover = Leftover::BecomesCustom;
     return true;
 }
 
-bool MappingParser::fail(std::string message)
+bool MappingParser::fail(Kind kind, std::string word)
 {
-    m_problem = std::move(message);
+    m_fault = kind;
+    m_faultWord = std::move(word);
     return false;
 }
 
@@ -315,14 +319,14 @@ bool MappingParser::atEnd()
 {
     if (m_next == m_tokens.size())
         return true;
-    return fail("unexpected \"" + m_tokens[m_next].text + "\" at the end of the line");
+    return fail(Kind::UnexpectedWord, m_tokens[m_next].text);
 }
 
-std::optional<std::string> MappingParser::text(std::string_view what)
+std::optional<std::string> MappingParser::text(Kind missing)
 {
     if (m_next < m_tokens.size() && m_tokens[m_next].quoted)
         return m_tokens[m_next++].text;
-    fail(std::string(what) + " in double quotes is missing");
+    fail(missing);
     return std::nullopt;
 }
 
@@ -335,7 +339,7 @@ bool MappingParser::takeWord(std::string_view word)
 }
 
 template <typename T, std::size_t N>
-std::optional<T> MappingParser::choice(const Word<T> (&table)[N], std::string_view expected)
+std::optional<T> MappingParser::choice(const Word<T> (&table)[N], Kind expected)
 {
     if (m_next < m_tokens.size() && !m_tokens[m_next].quoted) {
         for (const Word<T>& word : table) {
@@ -345,8 +349,7 @@ std::optional<T> MappingParser::choice(const Word<T> (&table)[N], std::string_vi
             }
         }
     }
-    const std::string found = m_next < m_tokens.size() ? "\"" + m_tokens[m_next].text + "\"" : "";
-    fail((found.empty() ? "missing " : "unknown " + found + ": expected ") + std::string(expected));
+    fail(expected, m_next < m_tokens.size() ? m_tokens[m_next].text : std::string());
     return std::nullopt;
 }
 

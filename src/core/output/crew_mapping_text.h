@@ -6,16 +6,11 @@
 #include <string_view>
 
 #include "core/output/crew_credit_mapping.h"
+#include "core/output/crew_mapping_error.h"
 
 // The crew mapping as text: the form of the mapping file the user may edit, and of the rules
 // the command line prints. The file explains the format at its top.
 namespace ravello::output {
-
-struct CrewMappingError
-{
-    int line = 0; // the line at fault, from 1; 0 for a fault of the whole text
-    std::string message;
-};
 
 // The rules read from a text, or why there are none.
 struct CrewMappingReading

@@ -63,11 +63,43 @@ BatchFetcher::BatchFetcher(FetcherOptions options, BatchLimits limits)
     : m_fetcher(options), m_limits(limits)
 {}
 
+// A batch started inside a running one would replace the progress callback that is running.
+bool BatchFetcher::fetchJson(const std::vector<Request>& requests, const BatchAnswer& answer,
+                             const BatchProgress& progress)
+{
+    if (m_running) {
+        for (std::size_t index = 0; index < requests.size(); ++index) {
+            FetchResult refused;
+            refused.problem = FetchProblem::Busy;
+            answer(index, std::move(refused));
+        }
+        return true;
+    }
+    // However the batch ends, the fetcher forgets the callback that refers to its frame.
+    class Running
+    {
+    public:
+        explicit Running(BatchFetcher& batch) : m_batch(batch) { m_batch.m_running = true; }
+        ~Running()
+        {
+            m_batch.m_fetcher.setProgressCallback({});
+            m_batch.m_running = false;
+        }
+        Running(const Running&) = delete;
+        Running& operator=(const Running&) = delete;
+
+    private:
+        BatchFetcher& m_batch;
+    };
+    const Running running(*this);
+    return fetchGroups(requests, answer, progress);
+}
+
 // The requests go out in groups of at most maxAtOnce, side by side on the fetcher's
 // connections; between groups the batch waits as long as the per-second ceiling asks,
 // asking the progress callback meanwhile.
-bool BatchFetcher::fetchJson(const std::vector<Request>& requests, const BatchAnswer& answer,
-                             const BatchProgress& progress)
+bool BatchFetcher::fetchGroups(const std::vector<Request>& requests, const BatchAnswer& answer,
+                               const BatchProgress& progress)
 {
     bool cancelled = false;
     const std::function<bool()> keepWaiting = [&] {
@@ -96,7 +128,6 @@ bool BatchFetcher::fetchJson(const std::vector<Request>& requests, const BatchAn
         m_fetcher.fetchAll(std::move(group));
         first += count;
     }
-    m_fetcher.setProgressCallback({});
     return !cancelled;
 }
 

@@ -23,7 +23,7 @@ struct BatchLimits
 // Called on the caller's thread as each request of a batch ends, with its index in the batch.
 using BatchAnswer = std::function<void(std::size_t index, FetchResult result)>;
 // Called on the caller's thread regularly while a batch runs and after every answer, so that a
-// window can repaint; returning false stops the batch. It must not start another retrieval.
+// window can repaint; returning false stops the batch.
 using BatchProgress = std::function<bool()>;
 
 // Many JSON GETs side by side on one fetcher's connections, with the rules of
@@ -37,13 +37,19 @@ public:
     explicit BatchFetcher(FetcherOptions options = {}, BatchLimits limits = {});
 
     // Fetches the requests, telling each answer as it comes. False when the progress callback
-    // stopped the batch: the requests not ended by then get no answer.
+    // stopped the batch: the requests not ended by then get no answer. Called while a batch of
+    // this fetcher runs (from its progress or answer callback), it sends nothing and answers
+    // every request at once with FetchProblem::Busy.
     bool fetchJson(const std::vector<Request>& requests, const BatchAnswer& answer,
                    const BatchProgress& progress = {});
 
 private:
+    bool fetchGroups(const std::vector<Request>& requests, const BatchAnswer& answer,
+                     const BatchProgress& progress);
+
     Fetcher m_fetcher;
     BatchLimits m_limits;
+    bool m_running = false;
 };
 
 } // namespace ravello::tmdb

@@ -83,9 +83,14 @@ Request Endpoint::searchRequest(std::string_view utf8Text) const
                                              "&query=" + percentEncode(utf8Text));
 }
 
+// In another language than English the translations come along, so that a film nobody has
+// translated into it shows its English overview without a second request.
 Request Endpoint::detailsRequest(std::int32_t filmId) const
 {
-    return detailsRequest(filmId, m_language);
+    std::string query = "language=" + percentEncode(m_language);
+    if (!asksInEnglish())
+        query += "&append_to_response=translations";
+    return apiRequest("/3/movie/" + std::to_string(filmId), query);
 }
 
 Request Endpoint::detailsRequest(std::int32_t filmId, std::string_view language) const

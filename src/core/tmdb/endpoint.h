@@ -58,9 +58,11 @@ public:
 
     // The movie search for a UTF-8 text, in the endpoint's language.
     Request searchRequest(std::string_view utf8Text) const;
+    // The details in the endpoint's language; in any other than English with the film's
+    // translations appended ("translations": {"translations": [...]}).
     Request detailsRequest(std::int32_t filmId) const;
-    // The details in another language than the endpoint's, such as English for a film that
-    // has no overview in the user's language.
+    // The details alone in another language than the endpoint's, such as English for a film
+    // that has no overview in the user's language.
     Request detailsRequest(std::int32_t filmId, std::string_view language) const;
     // True when the endpoint asks for English answers (en, en-US, en-GB...).
     bool asksInEnglish() const;

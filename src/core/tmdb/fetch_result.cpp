@@ -33,6 +33,8 @@ std::string failureDetail(const FetchResult& result)
         return "answer not written to its file";
     case FetchProblem::Cancelled:
         return "wait cancelled";
+    case FetchProblem::Busy:
+        return "a retrieval was started while another was running";
     }
     return {};
 }

@@ -17,6 +17,7 @@ enum class FetchProblem
     TooLarge,   // the answer passed the fetcher's size cap
     File,       // the answer could not be written to its file
     Cancelled,  // the caller ended the wait before the answer was complete
+    Busy,       // started while another retrieval of the same fetcher ran: nothing was sent
 };
 
 struct TransportError

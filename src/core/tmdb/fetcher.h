@@ -48,8 +48,8 @@ enum class WaitChoice
 };
 
 // Called regularly while a wait lasts, on the caller's thread, with the time it has lasted so
-// far, so that a window can repaint, tell how long it waits and offer a way out. It must not
-// start another retrieval.
+// far, so that a window can repaint, tell how long it waits and offer a way out. A retrieval
+// it starts on the same fetcher ends at once with FetchProblem::Busy.
 using ProgressCallback = std::function<WaitChoice(std::chrono::milliseconds waited)>;
 
 // One retrieval of a batch: a JSON document, or, with a target, a download to that file.
@@ -85,6 +85,8 @@ public:
     // Runs the retrievals side by side and returns their results, in the same order, when all
     // have ended: the wait lasts as long as the slowest, within one time-out. A cancelled wait
     // ends every retrieval still running with FetchProblem::Cancelled and keeps nothing of it.
+    // Called while a batch of this fetcher runs (from its progress callback or a retrieval's
+    // `ended`), it sends nothing and ends every retrieval at once with FetchProblem::Busy.
     std::vector<FetchResult> fetchAll(std::vector<Retrieval> retrievals);
 
     // Fetches a JSON document. ok() only for a complete 2xx answer that parses as JSON; the

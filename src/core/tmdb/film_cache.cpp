@@ -7,6 +7,7 @@
 
 #include "core/files/atomic_file.h"
 #include "core/files/whole_file.h"
+#include "core/tmdb/english_details.h"
 #include "core/tmdb/json_document.h"
 #include "core/tmdb/result_line.h"
 #include "core/tmdb/tmdb_number.h"
@@ -70,6 +71,16 @@ void storeDocument(const fs::path& file, FetchResult& result)
         result.problem = FetchProblem::File;
 }
 
+// Details in another language than English whose overview is empty keep the English overview
+// of their translations beside them, even an empty one, so that no opening asks for it again.
+void keepEnglishDetails(const fs::path& file, const FetchResult& result)
+{
+    if (!result.ok())
+        return;
+    if (const auto english = englishDetailsOf(result.body))
+        files::writeFileAtomically(file, tokenFileBytes(splitTokens(*english)));
+}
+
 // A cover that is no picture is not kept, so that the next opening tries again.
 void dropNonPicture(const fs::path& file, const FetchResult& result)
 {
@@ -81,12 +92,13 @@ void dropNonPicture(const fs::path& file, const FetchResult& result)
         fs::remove(file, error);
 }
 
-void showDocument(FilmOpening& opening, OpeningStep step, const std::string& document)
+void showEnglishOverview(FilmOpening& opening, const std::string& englishDetails)
 {
-    if (step == OpeningStep::Details)
-        opening.dataPage = readFilmDataPage(opening.filmId, document);
-    else
-        opening.credits = readCreditLists(document);
+    auto overview = readFilmDataPage(opening.filmId, englishDetails).overview;
+    if (overview && !overview->empty()) {
+        opening.dataPage.overview = std::move(overview);
+        opening.dataPage.overviewInEnglish = true;
+    }
 }
 
 } // namespace
@@ -96,6 +108,9 @@ struct FilmCache::Part
 {
     OpeningStep step;
     Retrieval retrieval;
+    // The English details of a film whose details an older version cached without their
+    // translations: only a cancelled wait for them is a failure of the opening.
+    bool englishDetails = false;
 };
 
 bool FilmOpening::wasCancelled() const
@@ -154,41 +169,47 @@ FilmOpening FilmCache::open(std::int32_t filmId, std::string_view posterUrl)
         opening.coverFile = cover;
     else if (!posterUrl.empty())
         parts.push_back(coverPart(filmId, posterUrl));
+    bool englishKnown = true;
     for (const OpeningStep step : {OpeningStep::Details, OpeningStep::Credits}) {
         if (const auto document = cachedDocument(withFolder(documentFile(filmId, step))))
-            showDocument(opening, step, *document);
+            englishKnown = showDocument(opening, step, *document) && englishKnown;
         else
             parts.push_back(documentPart(filmId, step));
     }
+    // Details cached by an older version came without their translations: their English
+    // details are asked for in the same round as the rest, within the same wait.
+    if (!englishKnown && m_endpoint.hasUsableKey())
+        parts.push_back(englishPart(filmId));
     fetchParts(std::move(parts), opening);
-    fillEnglishOverview(opening);
     return opening;
 }
 
 // TMDb answers a film nobody translated into the chosen language with an empty overview; the
-// English one takes its place, asked for once and then kept beside the details. An English
-// answer that cannot be had, or cannot be asked for without a key of the user's, leaves the
-// overview empty: the film itself is whole.
-void FilmCache::fillEnglishOverview(FilmOpening& opening)
+// English one takes its place.
+bool FilmCache::lacksEnglishOverview(const FilmOpening& opening) const
 {
     const auto& overview = opening.dataPage.overview;
-    if (m_endpoint.asksInEnglish() || !overview || !overview->empty() || opening.wasCancelled())
-        return;
-    const fs::path file = englishDetailsFile(opening.filmId);
-    std::optional<std::string> document = cachedDocument(file);
-    if (!document && m_endpoint.hasUsableKey()) {
-        FetchResult result =
-            m_fetcher.fetchJson(m_endpoint.detailsRequest(opening.filmId, "en-US"));
-        storeDocument(file, result);
-        if (result.ok() || result.problem == FetchProblem::File)
-            document = std::move(result.body);
+    return !m_endpoint.asksInEnglish() && overview && overview->empty();
+}
+
+// Details without an overview take the English one from their translations, or from the
+// English details kept beside them. False when they have neither.
+bool FilmCache::showDocument(FilmOpening& opening, OpeningStep step,
+                             const std::string& document) const
+{
+    if (step != OpeningStep::Details) {
+        opening.credits = readCreditLists(document);
+        return true;
     }
-    const auto englishOverview =
-        document ? readFilmDataPage(opening.filmId, *document).overview : std::nullopt;
-    if (englishOverview && !englishOverview->empty()) {
-        opening.dataPage.overview = englishOverview;
-        opening.dataPage.overviewInEnglish = true;
-    }
+    opening.dataPage = readFilmDataPage(opening.filmId, document);
+    if (!lacksEnglishOverview(opening))
+        return true;
+    auto english = englishDetailsOf(document);
+    if (!english)
+        english = cachedDocument(englishDetailsFile(opening.filmId));
+    if (english)
+        showEnglishOverview(opening, *english);
+    return english.has_value();
 }
 
 FilmOpening FilmCache::openByIdentifier(std::int32_t filmId)
@@ -220,11 +241,25 @@ FilmCache::Part FilmCache::coverPart(std::int32_t filmId, std::string_view poste
 FilmCache::Part FilmCache::documentPart(std::int32_t filmId, OpeningStep step) const
 {
     const fs::path file = documentFile(filmId, step);
-    return {step,
-            {step == OpeningStep::Details ? m_endpoint.detailsRequest(filmId)
-                                          : m_endpoint.creditsRequest(filmId),
+    if (step == OpeningStep::Credits)
+        return {step, {m_endpoint.creditsRequest(filmId), {}, [file](FetchResult& result) {
+                           storeDocument(file, result);
+                       }}};
+    const fs::path englishFile = englishDetailsFile(filmId);
+    return {step, {m_endpoint.detailsRequest(filmId), {}, [file, englishFile](FetchResult& result) {
+                       storeDocument(file, result);
+                       keepEnglishDetails(englishFile, result);
+                   }}};
+}
+
+FilmCache::Part FilmCache::englishPart(std::int32_t filmId) const
+{
+    const fs::path file = englishDetailsFile(filmId);
+    return {OpeningStep::Details,
+            {m_endpoint.detailsRequest(filmId, "en-US"),
              {},
-             [file](FetchResult& result) { storeDocument(file, result); }}};
+             [file](FetchResult& result) { storeDocument(file, result); }},
+            true};
 }
 
 void FilmCache::fetchParts(std::vector<Part> parts, FilmOpening& opening)
@@ -238,6 +273,10 @@ void FilmCache::fetchParts(std::vector<Part> parts, FilmOpening& opening)
     for (std::size_t index = 0; index < parts.size(); ++index) {
         const OpeningStep step = parts[index].step;
         FetchResult& result = results[index];
+        if (parts[index].englishDetails) {
+            takeEnglishDetails(opening, result);
+            continue;
+        }
         if (step == OpeningStep::Cover && result.ok() && isReadable(coverFile(opening.filmId)))
             opening.coverFile = coverFile(opening.filmId);
         // A document that arrived but could not be stored is shown all the same.
@@ -246,6 +285,16 @@ void FilmCache::fetchParts(std::vector<Part> parts, FilmOpening& opening)
         if (!result.ok())
             opening.failures.push_back({step, std::move(result)});
     }
+}
+
+// An English overview that cannot be had leaves the overview empty: the film itself is whole.
+// A cancelled wait for it is the opening's, though.
+void FilmCache::takeEnglishDetails(FilmOpening& opening, FetchResult& result) const
+{
+    if (result.ok() || result.problem == FetchProblem::File)
+        showEnglishOverview(opening, result.body);
+    else if (result.problem == FetchProblem::Cancelled)
+        opening.failures.push_back({OpeningStep::Details, std::move(result)});
 }
 
 void FilmCache::forgetCover(std::int32_t filmId) const

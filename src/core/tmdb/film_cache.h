@@ -52,12 +52,13 @@ struct FilmOpening
 // database folder, in buckets of identifier / 1000:
 //   DB/Covers/%04d/%07d.jpg, DB/Movie/FilmData/%04d/data_%07d.txt,
 //   DB/Movie/Actors/%04d/data_%07d.txt
-// and, for a film without an overview in the chosen language, its English details in
+// and, for a film without an overview in the chosen language, its English overview in
 //   DB/Movie/FilmData/%04d/data_%07d_en.txt
-// The text files hold the token lines of TMDb's answers. What an opening lacks of the first
-// three is requested side by side, each file stored as soon as its answer is complete, and the
-// English details after them when needed; nothing that failed is stored, and opening a film
-// whose files are cached makes no request.
+// The text files hold the token lines of TMDb's answers. Details in another language than
+// English are asked for with their translations, which give the English overview. What an
+// opening lacks is requested side by side in one round, each file stored as soon as its
+// answer is complete; nothing that failed is stored, and opening a film whose files are cached
+// makes no request.
 class FilmCache
 {
 public:
@@ -88,8 +89,11 @@ private:
     std::filesystem::path documentFile(std::int32_t filmId, OpeningStep step) const;
     Part coverPart(std::int32_t filmId, std::string_view posterUrl) const;
     Part documentPart(std::int32_t filmId, OpeningStep step) const;
+    Part englishPart(std::int32_t filmId) const;
     void fetchParts(std::vector<Part> parts, FilmOpening& opening);
-    void fillEnglishOverview(FilmOpening& opening);
+    bool lacksEnglishOverview(const FilmOpening& opening) const;
+    bool showDocument(FilmOpening& opening, OpeningStep step, const std::string& document) const;
+    void takeEnglishDetails(FilmOpening& opening, FetchResult& result) const;
 
     files::ProgramFolders m_folders;
     const Endpoint& m_endpoint;

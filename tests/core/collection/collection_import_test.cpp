@@ -7,6 +7,7 @@
 #include "core/collection/collection_import.h"
 #include "core/collection/export_timestamp.h"
 #include "core/collection/index_record.h"
+#include "core/files/path_text.h"
 #include "tests/support/synthetic_export.h"
 #include "tests/support/temporary_folder.h"
 
@@ -71,6 +72,7 @@ TEST_F(CollectionImport, RealLookingExportGivesTheExactRecordLayout)
 {
     const ImportResult result = import(fixturePath("collection/collection.xml"));
     ASSERT_EQ(result.status, ImportStatus::Imported) << result.detail;
+    EXPECT_EQ(result.failure, ImportFailure::None);
     EXPECT_EQ(result.records, 4);
     EXPECT_EQ(result.skipped, 3); // an ID of 30 characters, number 120000, an ID holding '|'
     EXPECT_EQ(result.unnumbered, 1);
@@ -135,22 +137,52 @@ TEST_F(CollectionImport, ExportWithoutNumberedProfilesGivesAnEmptyIndex)
     EXPECT_EQ(readFileBytes(m_index), "");
 }
 
-TEST_F(CollectionImport, MissingExportKeepsTheOldIndex)
+// An export that cannot be had is told by its kind and its file, and keeps the old index. The
+// paths fail for any user, root included: a path through a file, a name over 255 bytes.
+TEST_F(CollectionImport, ExportThatCannotBeHadKeepsTheOldIndex)
 {
     writeFileBytes(m_index, "old\r\n");
-    const ImportResult result = import(m_folder / "no such Collection.xml");
-    EXPECT_EQ(result.status, ImportStatus::ExportUnreadable);
-    EXPECT_FALSE(result.exportStamp.has_value());
-    EXPECT_FALSE(result.detail.empty());
-    EXPECT_EQ(readFileBytes(m_index), "old\r\n");
+    writeFileBytes(m_folder / "file.txt", "not a folder");
+    const struct
+    {
+        std::filesystem::path exportFile;
+        ImportFailure failure;
+        const char* detail;
+    } cases[] = {
+        {m_folder / "no such Collection.xml", ImportFailure::ExportMissing, "there is no export "},
+        {m_folder / "file.txt" / "Collection.xml", ImportFailure::ExportMissing,
+         "there is no export "},
+        {m_folder.path(), ImportFailure::ExportNotOpened, "cannot open the export "},
+        {m_folder / (std::string(300, 'n') + ".xml"), ImportFailure::ExportNotOpened,
+         "cannot open the export "},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.exportFile);
+        const ImportResult result = import(test.exportFile);
+        EXPECT_EQ(result.status, ImportStatus::ExportUnreadable);
+        EXPECT_EQ(result.failure, test.failure);
+        EXPECT_EQ(result.failedFile, test.exportFile);
+        EXPECT_EQ(result.detail, test.detail + files::utf8FromPath(test.exportFile));
+        EXPECT_FALSE(result.exportStamp.has_value());
+        EXPECT_EQ(readFileBytes(m_index), "old\r\n");
+    }
 }
 
 TEST_F(CollectionImport, UnwritableIndexKeepsTheOldStamp)
 {
     std::filesystem::create_directories(m_index); // a folder where the file should go
-    const ImportResult result = import(fixturePath("collection/collection.xml"));
-    EXPECT_EQ(result.status, ImportStatus::IndexNotWritten);
-    EXPECT_FALSE(result.exportStamp.has_value());
+    writeFileBytes(m_folder / "file.txt", "not a folder");
+    for (const std::filesystem::path& index :
+         {m_index, m_folder / "file.txt" / "index.txt", m_folder / std::string(300, 'i')}) {
+        SCOPED_TRACE(index);
+        const ImportResult result =
+            importCollection(fixturePath("collection/collection.xml"), index);
+        EXPECT_EQ(result.status, ImportStatus::IndexNotWritten);
+        EXPECT_EQ(result.failure, ImportFailure::IndexNotWritten);
+        EXPECT_EQ(result.failedFile, index);
+        EXPECT_EQ(result.detail, "cannot write the title index " + files::utf8FromPath(index));
+        EXPECT_FALSE(result.exportStamp.has_value());
+    }
     EXPECT_TRUE(std::filesystem::is_directory(m_index));
 }
 

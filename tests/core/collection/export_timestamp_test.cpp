@@ -44,11 +44,18 @@ TEST(ExportTimestamp, ReadsTheLastWriteTimeInLocalTime)
     EXPECT_EQ(*stamp, (settings::ExportStamp{2023, 11, 5, 21, 7, 42}));
 }
 
-TEST(ExportTimestamp, MissingFileOrFolderHasNoTime)
+// Paths that no user can read, root included: a folder, a path through a file, a name over
+// 255 bytes. None has a time, none asks for an import, and none throws.
+TEST(ExportTimestamp, PathThatCannotBeReadHasNoTimeAndDoesNotAsk)
 {
     TemporaryFolder folder;
-    EXPECT_FALSE(readExportTimestamp(folder / "none.xml").has_value());
-    EXPECT_FALSE(readExportTimestamp(folder.path()).has_value());
+    writeFileBytes(folder / "file.txt", "not a folder");
+    for (const auto& path : {folder / "none.xml", folder.path(), folder / "file.txt" / "x.xml",
+                             folder / (std::string(300, 'x') + ".xml")}) {
+        SCOPED_TRACE(path);
+        EXPECT_FALSE(readExportTimestamp(path).has_value());
+        EXPECT_FALSE(exportChanged(path, settings::ExportStamp{}));
+    }
 }
 
 TEST(ExportTimestamp, FirstRunAsks)
@@ -77,12 +84,6 @@ TEST(ExportTimestamp, NewExportAsks)
     std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) +
                                                std::chrono::seconds(1));
     EXPECT_TRUE(exportChanged(file, *stamp));
-}
-
-TEST(ExportTimestamp, MissingExportDoesNotAsk)
-{
-    TemporaryFolder folder;
-    EXPECT_FALSE(exportChanged(folder / "none.xml", settings::ExportStamp{}));
 }
 
 } // namespace

@@ -26,6 +26,8 @@ TEST(CrewMappingFile, DamagedFileIsLeftAsItIsAndTheBuiltInRulesAreUsed)
     const LoadedCrewMapping loaded = loadCrewMapping(file);
     ASSERT_TRUE(loaded.error);
     EXPECT_EQ(loaded.error->line, 3);
+    EXPECT_EQ(loaded.error->kind, CrewMappingErrorKind::GroupExpected);
+    EXPECT_EQ(loaded.error->word, "lens");
     EXPECT_EQ(loaded.mapping, CrewMapping::builtIn());
     EXPECT_EQ(testing::readFileBytes(file), damaged);
 }
@@ -37,7 +39,23 @@ TEST(CrewMappingFile, UnwritableFolderGivesTheBuiltInRulesAndSaysSo)
     const LoadedCrewMapping loaded = loadCrewMapping(folder / "plain file" / "CrewMapping.txt");
     ASSERT_TRUE(loaded.error);
     EXPECT_EQ(loaded.error->line, 0);
+    EXPECT_EQ(loaded.error->kind, CrewMappingErrorKind::FileNotWritten);
+    EXPECT_EQ(loaded.error->message, "the file could not be written");
     EXPECT_EQ(loaded.mapping, CrewMapping::builtIn());
+}
+
+// A folder in the file's place, or a name the system refuses (over 255 bytes), cannot be read
+// by anyone, root included.
+TEST(CrewMappingFile, UnreadableFileGivesTheBuiltInRulesAndSaysSo)
+{
+    testing::TemporaryFolder folder;
+    std::filesystem::create_directories(folder / "CrewMapping.txt");
+    for (const auto& file : {folder / "CrewMapping.txt", folder / std::string(300, 'c')}) {
+        const LoadedCrewMapping loaded = loadCrewMapping(file);
+        ASSERT_TRUE(loaded.error);
+        EXPECT_EQ(loaded.error->kind, CrewMappingErrorKind::FileNotRead);
+        EXPECT_EQ(loaded.mapping, CrewMapping::builtIn());
+    }
 }
 
 } // namespace

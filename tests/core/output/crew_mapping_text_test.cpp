@@ -61,28 +61,45 @@ struct DamagedCase
 {
     const char* text;
     int line;
+    CrewMappingErrorKind kind;
+    const char* word;
     const char* message; // a part of the message
 };
 
+using Kind = CrewMappingErrorKind;
+
 const DamagedCase kDamaged[] = {
-    {"", 0, "no rules"},
-    {"# only a comment\n\n", 0, "no rules"},
-    {"department begins \"Camera\n", 1, "no closing quote"},
-    {"job is \"Writer\" principal\n", 1, "before the first department"},
-    {"department begins \"Sound\"\n  group music\n", 2, "unknown \"music\": expected a group"},
+    {"", 0, Kind::NoRules, "", "no rules"},
+    {"# only a comment\n\n", 0, Kind::NoRules, "", "no rules"},
+    {"department begins \"Camera\n", 1, Kind::UnclosedQuote, "", "no closing quote"},
+    {"job is \"Writer\" principal\n", 1, Kind::BeforeFirstDepartment, "job",
+     "\"job\" comes before the first department"},
+    {"department begins \"Sound\"\n  group music\n", 2, Kind::GroupExpected, "music",
+     "unknown \"music\": expected a group"},
+    {"department begins \"Sound\"\n  group\n", 2, Kind::GroupExpected, "", "missing a group"},
     {"department begins \"Sound\"\n\n  job starts \"Foley\" custom \"Custom\"\n", 3,
-     "unknown \"starts\""},
-    {"department begins \"Sound\"\n  job is \"Foley\" custom\n", 2, "subtype"},
+     Kind::TestExpected, "starts", "unknown \"starts\""},
+    {"department begins \"Sound\"\n  job is principal\n", 2, Kind::JobMissing, "",
+     "the job in double quotes"},
+    {"department begins \"Sound\"\n  job is \"Foley\" custom\n", 2, Kind::SubtypeMissing, "",
+     "subtype"},
+    {"department begins \"Sound\"\n  job is \"Foley\" principal type\n", 2, Kind::CreditTypeMissing,
+     "", "the credit type in double quotes"},
     {"department begins \"Sound\"\n  job is \"Foley\" custom \"Custom\" now\n", 2,
-     "unexpected \"now\""},
+     Kind::UnexpectedWord, "now", "unexpected \"now\""},
     {"department begins \"Sound\"\n  job is \"Foley\" optional \"Custom\"\n", 2,
-     "principal or custom"},
-    {"department begins \"Art\"\n  type \"Art\"\n  type \"Other\"\n", 3, "already"},
-    {"department is\n", 1, "names no department"},
-    {"department begins \"Crew\"\n  other jobs principal\n", 2, "other jobs custom"},
-    {"department begins \"Crew\"\n\x7f\x45LF\x02\x01\x01\n", 2, "unknown line"},
+     Kind::DispositionExpected, "optional", "principal or custom"},
+    {"department begins \"Art\"\n  type \"Art\"\n  type \"Other\"\n", 3, Kind::RepeatedLine, "type",
+     "has a \"type\" line already"},
+    {"department is\n", 1, Kind::NoDepartmentNamed, "", "names no department"},
+    {"department \"Crew\"\n", 1, Kind::TestExpected, "Crew", "expected \"is\" or \"begins\""},
+    {"department begins \"Crew\"\n  other jobs principal\n", 2, Kind::OtherJobsMalformed, "",
+     "other jobs custom"},
+    {"department begins \"Crew\"\n\x7f\x45LF\x02\x01\x01\n", 2, Kind::UnknownLine,
+     "\x7f\x45LF\x02\x01\x01", "unknown line"},
 };
 
+// Each fault has its kind and word, for the window's own words, and an English message.
 TEST(CrewMappingText, DamagedTextsGiveNoMappingAndTheLineAtFault)
 {
     for (const DamagedCase& c : kDamaged) {
@@ -90,6 +107,8 @@ TEST(CrewMappingText, DamagedTextsGiveNoMappingAndTheLineAtFault)
         const CrewMappingReading reading = readCrewMapping(c.text);
         EXPECT_FALSE(reading.mapping);
         EXPECT_EQ(reading.error.line, c.line);
+        EXPECT_EQ(reading.error.kind, c.kind);
+        EXPECT_EQ(reading.error.word, c.word);
         EXPECT_NE(reading.error.message.find(c.message), std::string::npos)
             << reading.error.message;
     }

@@ -20,7 +20,16 @@ TEST(Endpoint, BuildsTheFilmRequestsWithTheKey)
 {
     const Endpoint endpoint("https://api.example", "https://img.example", "k3y0123456", "it-IT");
     EXPECT_EQ(endpoint.detailsRequest(4321).url,
-              "https://api.example/3/movie/4321?api_key=k3y0123456&language=it-IT");
+              "https://api.example/3/movie/4321?api_key=k3y0123456&language=it-IT"
+              "&append_to_response=translations");
+    EXPECT_EQ(endpoint.detailsRequest(4321, "en-US").url,
+              "https://api.example/3/movie/4321?api_key=k3y0123456&language=en-US");
+    for (const char* english : {"en", "en-US", "en-GB"}) {
+        const Endpoint inEnglish("https://api.example", "https://img.example", "k3y0123456",
+                                 english);
+        EXPECT_EQ(inEnglish.detailsRequest(4321).url.find("append_to_response"), std::string::npos)
+            << english;
+    }
     EXPECT_EQ(endpoint.creditsRequest(4321).url,
               "https://api.example/3/movie/4321/credits?api_key=k3y0123456");
     EXPECT_TRUE(endpoint.detailsRequest(4321).bearerToken.empty());

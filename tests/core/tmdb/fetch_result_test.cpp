@@ -28,8 +28,9 @@ TEST(FetchResult, DetailTellsTheTechnicalFactsOfEachProblem)
     notJson.problem = FetchProblem::NotJson;
     notJson.httpStatus = 200;
     EXPECT_NE(failureDetail(notJson).find("not a JSON document"), std::string::npos);
-    for (const FetchProblem problem : {FetchProblem::Session, FetchProblem::TooLarge,
-                                       FetchProblem::File, FetchProblem::Cancelled}) {
+    for (const FetchProblem problem :
+         {FetchProblem::Session, FetchProblem::TooLarge, FetchProblem::File,
+          FetchProblem::Cancelled, FetchProblem::Busy}) {
         FetchResult other;
         other.problem = problem;
         EXPECT_FALSE(failureDetail(other).empty());

@@ -5,6 +5,7 @@
 #include "core/tmdb/film_cache.h"
 #include "core/tmdb/tmdb_number.h"
 #include "core/tmdb/token_lines.h"
+#include "tests/support/fake_tmdb_server.h"
 #include "tests/support/temporary_folder.h"
 
 namespace ravello::tmdb {
@@ -22,6 +23,9 @@ FilmDataPage onlyTheIdentifier(std::int32_t filmId)
     page.filmId = std::to_string(filmId);
     return page;
 }
+
+constexpr const char* kEnglishOverview =
+    "A film nobody has translated yet: this is its English overview.";
 
 // Nothing listens there: any request fails at once, so an opening that needs none must come
 // back without failures.
@@ -114,6 +118,35 @@ TEST_F(FilmCacheOffline, KeepsTheListsWhenTheCreditsCannotBeHad)
     EXPECT_FALSE(opening.credits);
     EXPECT_FALSE(fs::exists(m_cache.creditsFile(4321)));
     EXPECT_TRUE(fs::is_empty(m_cache.creditsFile(4321).parent_path()));
+}
+
+// Details in Italian without an overview show the English one that the cache holds, in their
+// translations or beside them; when there is none and it cannot be had, the overview stays
+// empty and the opening whole.
+TEST_F(FilmCacheOffline, ShowsTheCachedEnglishOverviewOfUntranslatedDetails)
+{
+    m_endpoint.setLanguage("it-IT");
+    cacheAnswer(m_cache.creditsFile(4325), "tmdb/movie/4325_credits.json");
+    cacheAnswer(m_cache.filmDataFile(4325), "tmdb/movie/4325.it-IT.json");
+    const FilmOpening unreachable = m_cache.open(4325, "");
+    EXPECT_TRUE(unreachable.failures.empty());
+    EXPECT_EQ(unreachable.dataPage.overview, "");
+    EXPECT_FALSE(unreachable.dataPage.overviewInEnglish);
+    EXPECT_FALSE(fs::exists(m_cache.englishDetailsFile(4325)));
+
+    cacheAnswer(m_cache.englishDetailsFile(4325), "tmdb/movie/4325.json");
+    const FilmOpening beside = m_cache.open(4325, "");
+    EXPECT_TRUE(beside.failures.empty());
+    EXPECT_EQ(beside.dataPage.title, "Campione non tradotto");
+    EXPECT_EQ(beside.dataPage.overview, kEnglishOverview);
+    EXPECT_TRUE(beside.dataPage.overviewInEnglish);
+
+    fs::remove(m_cache.englishDetailsFile(4325));
+    writeFileBytes(m_cache.filmDataFile(4325),
+                   tokenFileBytes(splitTokens(testing::withAppended(
+                       readFileBytes(fixturePath("tmdb/movie/4325.it-IT.json")), "translations",
+                       readFileBytes(fixturePath("tmdb/movie/4325_translations.json"))))));
+    EXPECT_EQ(m_cache.open(4325, "").dataPage, beside.dataPage);
 }
 
 TEST_F(FilmCacheOffline, ForgetsACoverThatIsNoPicture)
