@@ -172,10 +172,9 @@ private slots:
         QCOMPARE(child<QLabel>(window, "LBL_NumCollectionDVDP")->text(), QStringLiteral("7"));
     }
 
-    // A re-import of an export that cannot be read is told in a box and the status line, and
-    // keeps the titles; a path the file system refuses to look at (through a file, or a name
-    // longer than any folder allows) is no export, told by the status line alone, and ends
-    // nothing.
+    // A re-import of an export that cannot be opened (a folder, a name longer than any folder
+    // allows) is told in a box and the status line, and keeps the titles; a path through a file
+    // is a missing export, told by the status line alone. None ends anything.
     void aFailedImportIsToldAndKeepsTheTitles()
     {
         writeSettings("");
@@ -183,15 +182,19 @@ private slots:
         QStringList errors;
         window.setErrorShower([&](const QString& text, const QString&) { errors << text; });
         auto* exportEdit = child<QLineEdit>(window, "EDT_NomeAppoggioDVDProfiler");
-        // A folder where the export should be cannot be opened as one.
-        const std::filesystem::path damaged = m_base->path();
         const std::string tooLong(300, 'x');
-        for (const std::filesystem::path& unreadable :
-             {damaged, m_export / "Collection.xml", m_base->path() / tooLong / "Collection.xml"}) {
+        const struct
+        {
+            std::filesystem::path path;
+            qsizetype boxes;
+        } cases[] = {{m_base->path(), 1},
+                     {m_base->path() / tooLong / "Collection.xml", 1},
+                     {m_export / "Collection.xml", 0}};
+        for (const auto& unreadable : cases) {
             errors.clear();
-            exportEdit->setText(QString::fromStdString(unreadable.string()));
+            exportEdit->setText(QString::fromStdString(unreadable.path.string()));
             child<QAbstractButton>(window, "BTN_Rielabora")->click();
-            QCOMPARE(errors.size(), unreadable == damaged ? 1 : 0);
+            QCOMPARE(errors.size(), unreadable.boxes);
             QVERIFY(child<QStatusBar>(window, "STB_Status")
                         ->currentMessage()
                         .startsWith(QStringLiteral("The DVD Profiler export could not")));

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 
+#include "app/texts/core_failure_text.h"
 #include "app/texts/fetch_failure_text.h"
+#include "app/texts/interface_language.h"
+#include "core/collection/collection_import.h"
+#include "core/output/crew_mapping_error.h"
 
 using ravello::app::fetchFailureText;
 using ravello::app::MessageTable;
@@ -70,6 +74,9 @@ private slots:
             "Die Antwort von TMDb ist zu groß");
         row("file", FetchProblem::File, 200, "", "The answer could not be written to the cache",
             "Die Antwort konnte nicht im Cache gespeichert werden");
+        row("busy", FetchProblem::Busy, 0, "",
+            "Another request to The Movie Database is still running: nothing was sent.",
+            "Eine andere Anfrage an The Movie Database läuft noch: es wurde nichts gesendet.");
     }
 
     void eachProblemHasItsText()
@@ -104,6 +111,30 @@ private slots:
         QCOMPARE(
             fetchFailureText(result, m_messages, kItalian),
             QStringLiteral("The Movie Database non ha risposto entro 1.5 secondi\nErrore n.:28"));
+    }
+
+    // What the core reports of an import or a crew mapping file is worded in the interface's
+    // language, not in the command line's English.
+    void coreFailuresAreToldInTheInterfaceLanguage()
+    {
+        ravello::app::InterfaceLanguage language;
+        language.setIndex(kGerman);
+        ravello::collection::ImportResult import;
+        import.failure = ravello::collection::ImportFailure::ExportNotOpened;
+        import.failedFile = "/daten/Collection.xml";
+        import.detail = "cannot open the export";
+        QCOMPARE(ravello::app::importFailureText(import, language),
+                 QStringLiteral("/daten/Collection.xml lässt sich nicht öffnen."));
+        import.failure = ravello::collection::ImportFailure::None;
+        QVERIFY(ravello::app::importFailureText(import, language).isEmpty());
+
+        const auto error = ravello::output::crewMappingError(
+            3, ravello::output::CrewMappingErrorKind::TestExpected, "sounds");
+        QCOMPARE(ravello::app::crewMappingErrorText(error, language),
+                 QStringLiteral("\"is\" oder \"begins\" erwartet, nicht \"sounds\""));
+        language.setIndex(kItalian);
+        QCOMPARE(ravello::app::crewMappingErrorText(error, language),
+                 QStringLiteral("atteso \"is\" o \"begins\", non \"sounds\""));
     }
 
     void theCoverBoxIsTitledInEnglishTheOthersInItalian()

@@ -435,7 +435,10 @@ private slots:
         const QString line = child<QStatusBar>(*m_window, "STB_Status")->currentMessage();
         QVERIFY2(line.startsWith(QStringLiteral("The crew mapping file does not read (")),
                  qPrintable(line));
-        QVERIFY2(line.contains(QStringLiteral("CrewMapping.txt, line 2")), qPrintable(line));
+        QVERIFY2(
+            line.contains(QStringLiteral("CrewMapping.txt, line 2: \"is\" or \"begins\" expected, "
+                                         "not \"sounds\")")),
+            qPrintable(line));
     }
 
     // A profile picked from the collection ranks the results by its titles and year: of the

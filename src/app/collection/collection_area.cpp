@@ -19,6 +19,7 @@
 #include "app/pages/not_found_picture.h"
 #include "app/pages/search_panel.h"
 #include "app/settings/settings_area.h"
+#include "app/texts/core_failure_text.h"
 #include "app/texts/interface_language.h"
 #include "app/texts/text_conversion.h"
 #include "core/collection/collection_import.h"
@@ -122,11 +123,10 @@ void CollectionArea::showImportResult(const collection::ImportResult& result)
     const bool unreadable = result.status == collection::ImportStatus::ExportUnreadable;
     const QString text =
         m_language.text(unreadable ? "MSG_ArchivioIlleggibile" : "MSG_IndiceNonScritto")
-            .arg(QString::fromStdString(result.detail));
+            .arg(importFailureText(result, m_language));
     m_messages.setStatusText(text.section(QLatin1Char('\r'), 0, 0));
     // A missing export on a first start is told by the status bar's next step alone.
-    std::error_code error;
-    if (!unreadable || std::filesystem::exists(m_settings.exportFile(), error))
+    if (result.failure != collection::ImportFailure::ExportMissing)
         m_messages.showError(text, m_language.text("MSG_Errore"));
 }
 

@@ -17,6 +17,7 @@
 #include "app/pages/film_pages.h"
 #include "app/pages/photo_page.h"
 #include "app/pages/row_activation.h"
+#include "app/texts/core_failure_text.h"
 #include "app/texts/fetch_failure_text.h"
 #include "app/texts/interface_language.h"
 #include "app/texts/text_conversion.h"
@@ -195,7 +196,7 @@ void HandoverArea::showCrewMappingProblem() const
     m_messages.setStatusText(
         m_language.text("MSG_MappaturaStaffErrata")
             .arg(QString::fromStdString(files::utf8FromPath(m_services.folders.crewMappingFile())),
-                 QString::number(error->line), QString::fromStdString(error->message)));
+                 QString::number(error->line), crewMappingErrorText(*error, m_language)));
 }
 
 std::optional<BirthYearLookup::Years>

@@ -28,6 +28,7 @@ constexpr ProblemText kProblemTexts[] = {
     {FetchProblem::NotJson, "MSG_RispostaNonJSON", Detail::HttpStatus},
     {FetchProblem::TooLarge, "MSG_RispostaTroppoGrande", Detail::None},
     {FetchProblem::File, "MSG_CacheNonScritta", Detail::None},
+    {FetchProblem::Busy, "MSG_RichiestaInCorso", Detail::None},
 };
 
 QString statusText(const tmdb::FetchResult& result, const MessageTable& messages, int languageIndex)

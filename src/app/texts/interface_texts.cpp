@@ -257,6 +257,50 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "Staff:"}, // 121
     {"MSG_ErroreInatteso", "Ravello ha incontrato un errore inatteso e deve chiudersi:\r\n%1",
      "Ravello met an unexpected error and must close:\r\n%1"}, // 122
+    {"MSG_RichiestaInCorso", "Un'altra richiesta a The Movie Database è ancora in corso: non è stato inviato nulla.",
+     "Another request to The Movie Database is still running: nothing was sent."}, // 123
+    {"MSG_ImpNonTrovato", "Nessun file in %1.",
+     "There is no file at %1."}, // 124
+    {"MSG_ImpNonAperto", "%1 non si può aprire.",
+     "%1 cannot be opened."}, // 125
+    {"MSG_ImpErroreLettura", "La lettura di %1 si è interrotta.",
+     "Reading %1 stopped part-way."}, // 126
+    {"MSG_ImpRigaLunga", "%1 ha una riga più lunga di 256 MB: non è un archivio di DVD Profiler.",
+     "%1 has a line longer than 256 MB: it is no DVD Profiler export."}, // 127
+    {"MSG_ImpIndice", "%1 non si può scrivere.",
+     "%1 cannot be written."}, // 128
+    {"MSG_MapNonScritto", "il file non si può scrivere",
+     "the file cannot be written"}, // 129
+    {"MSG_MapNonLetto", "il file non si può leggere",
+     "the file cannot be read"}, // 130
+    {"MSG_MapNessunaRegola", "nessuna riga department",
+     "no department line"}, // 131
+    {"MSG_MapVirgolette", "un testo tra virgolette non ha la virgoletta di chiusura",
+     "a quoted text has no closing quote"}, // 132
+    {"MSG_MapRigaIgnota", "\"%1\" non apre nessuna riga nota",
+     "\"%1\" begins no known line"}, // 133
+    {"MSG_MapPrimaDelReparto", "\"%1\" viene prima della prima riga department",
+     "\"%1\" comes before the first department line"}, // 134
+    {"MSG_MapRipetuta", "una seconda riga \"%1\" nello stesso blocco",
+     "a second \"%1\" line in one block"}, // 135
+    {"MSG_MapRepartoSenzaNome", "la riga department non nomina un reparto tra virgolette",
+     "the department line names no department in double quotes"}, // 136
+    {"MSG_MapAttesoTest", "atteso \"is\" o \"begins\", non \"%1\"",
+     "\"is\" or \"begins\" expected, not \"%1\""}, // 137
+    {"MSG_MapAttesoGruppo", "atteso photography, sound, art o other, non \"%1\"",
+     "photography, sound, art or other expected, not \"%1\""}, // 138
+    {"MSG_MapAttesoTipo", "atteso principal o custom, non \"%1\"",
+     "principal or custom expected, not \"%1\""}, // 139
+    {"MSG_MapTipoMancante", "manca il tipo di credito tra virgolette",
+     "the credit type in double quotes is missing"}, // 140
+    {"MSG_MapRuoloMancante", "manca il ruolo tra virgolette",
+     "the job in double quotes is missing"}, // 141
+    {"MSG_MapSottotipoMancante", "manca il sottotipo del credito personalizzato tra virgolette",
+     "the custom credit's subtype in double quotes is missing"}, // 142
+    {"MSG_MapAltriRuoli", "una riga che inizia con \"other\" deve essere \"other jobs custom\"",
+     "a line beginning with \"other\" must read \"other jobs custom\""}, // 143
+    {"MSG_MapParolaInattesa", "\"%1\" dopo la fine della riga",
+     "\"%1\" after the end of the line"}, // 144
 }};
 // clang-format on
 

@@ -18,7 +18,7 @@ struct InterfaceTextRow
     const char* english;
 };
 
-inline constexpr int kInterfaceTextRows = 123;
+inline constexpr int kInterfaceTextRows = 145;
 
 const std::array<InterfaceTextRow, kInterfaceTextRows>& interfaceTextRows();
 
