@@ -30,6 +30,9 @@ const std::vector<Command>& commands()
          runFilm},
         {"credits", "ID", "print the film's four credit lists", runCredits},
         {"open", "ID", "open the film as the window does and print its cache files", runOpen},
+        {"prefetch", "[--from N] [--to M] [--birth-years]",
+         "prepare the collection's profiles: search each, cache the films of certain matches",
+         runPrefetch},
     };
     return all;
 }

@@ -44,5 +44,9 @@ int runCredits(CliContext& context, const Arguments& arguments);
 // Opens a film as the window does, cover included, and prints the path of each cache file
 // held for it, one a line; the steps that failed go to stderr and make the status 1.
 int runOpen(CliContext& context, const Arguments& arguments);
+// [--from N] [--to M] [--birth-years]: searches the title index's profiles in number order and
+// caches the films of certain matches (their people's birth years too when asked), one line
+// per profile: number, status, TMDb id, title; the counts on stderr. Ctrl-C stops it cleanly.
+int runPrefetch(CliContext& context, const Arguments& arguments);
 
 } // namespace ravello::cli

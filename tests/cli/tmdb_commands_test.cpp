@@ -211,6 +211,49 @@ TEST_F(TmdbCommands, FilmNeedsOnlyTheDetailsAndCreditsOnlyTheCredits)
     EXPECT_EQ(run({"cast-xml", "4324"}).status, kFailure);
 }
 
+// The profiles of a small collection: a certain match, two films of one title without a year, a
+// title TMDb does not know, a certain match whose details TMDb lacks, and a year no result has.
+TEST_F(TmdbCommands, PrefetchPreparesEachProfileAndASecondRunAsksOnlyTheSearches)
+{
+    ASSERT_EQ(
+        run({"import", testing::fixturePath("collection/prefetch_collection.xml").string()}).status,
+        kSuccess);
+    const CliRun first = run({"prefetch"});
+    EXPECT_EQ(first.status, kSuccess) << first.err;
+    EXPECT_EQ(first.out, "1\topened\t4321\tSample Film\n"
+                         "2\tuncertain\t11415\tHouse\n"
+                         "3\tnone\t0\tNothing Like It\n"
+                         "5\tfailed\t25623\tHouse\n"
+                         "6\tuncertain\t4321\tSample Film\n");
+    EXPECT_NE(first.err.find("5: "), std::string::npos) << first.err;
+    EXPECT_NE(first.err.find("5 profiles: 1 opened, 0 already cached, 2 uncertain, 1 not found, "
+                             "1 failed\n"),
+              std::string::npos)
+        << first.err;
+
+    m_server.reset();
+    const CliRun second = run({"prefetch", "--from", "1", "--to", "2"});
+    EXPECT_EQ(second.status, kSuccess) << second.err;
+    EXPECT_EQ(second.out, "1\tcached\t4321\tSample Film\n2\tuncertain\t11415\tHouse\n");
+    for (const auto& request : m_server.requests())
+        EXPECT_EQ(request.path, "/3/search/movie");
+}
+
+TEST_F(TmdbCommands, PrefetchStopsWhenTmdbRefusesTheKey)
+{
+    ASSERT_EQ(
+        run({"import", testing::fixturePath("collection/prefetch_collection.xml").string()}).status,
+        kSuccess);
+    for (int request = 0; request < 8; ++request)
+        m_server.queueError(401);
+    const CliRun result = run({"prefetch"});
+    EXPECT_EQ(result.status, kFailure);
+    EXPECT_NE(result.err.find("TMDb refused the key"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("5 profiles: 0 opened"), std::string::npos) << result.err;
+    EXPECT_EQ(run({"prefetch", "--from"}).status, kUsageError);
+    EXPECT_EQ(run({"prefetch", "--to", "x"}).status, kUsageError);
+}
+
 TEST_F(TmdbCommands, HelpSaysWhatEachCommandDoes)
 {
     const CliRun help = run({"--help"});

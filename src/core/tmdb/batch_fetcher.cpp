@@ -16,7 +16,8 @@ using Clock = steady_clock;
 class StartWindow
 {
 public:
-    explicit StartWindow(std::size_t perSecond) : m_perSecond(std::max<std::size_t>(perSecond, 1))
+    StartWindow(std::size_t perSecond, std::deque<Clock::time_point>& starts)
+        : m_perSecond(std::max<std::size_t>(perSecond, 1)), m_starts(starts)
     {}
 
     // When `count` more requests may start, at the earliest `now`.
@@ -36,7 +37,7 @@ public:
 
 private:
     std::size_t m_perSecond;
-    std::deque<Clock::time_point> m_starts;
+    std::deque<Clock::time_point>& m_starts;
 };
 
 // Waits until `count` more requests may start, asking `keepWaiting` every `pollInterval`;
@@ -67,8 +68,18 @@ BatchFetcher::BatchFetcher(FetcherOptions options, BatchLimits limits)
 bool BatchFetcher::fetchJson(const std::vector<Request>& requests, const BatchAnswer& answer,
                              const BatchProgress& progress)
 {
+    std::vector<Retrieval> retrievals;
+    retrievals.reserve(requests.size());
+    for (const Request& request : requests)
+        retrievals.push_back({request, {}, {}});
+    return fetchAll(std::move(retrievals), answer, progress);
+}
+
+bool BatchFetcher::fetchAll(std::vector<Retrieval> retrievals, const BatchAnswer& answer,
+                            const BatchProgress& progress)
+{
     if (m_running) {
-        for (std::size_t index = 0; index < requests.size(); ++index) {
+        for (std::size_t index = 0; index < retrievals.size(); ++index) {
             FetchResult refused;
             refused.problem = FetchProblem::Busy;
             answer(index, std::move(refused));
@@ -92,13 +103,13 @@ bool BatchFetcher::fetchJson(const std::vector<Request>& requests, const BatchAn
         BatchFetcher& m_batch;
     };
     const Running running(*this);
-    return fetchGroups(requests, answer, progress);
+    return fetchGroups(retrievals, answer, progress);
 }
 
 // The requests go out in groups of at most maxAtOnce, side by side on the fetcher's
 // connections; between groups the batch waits as long as the per-second ceiling asks,
 // asking the progress callback meanwhile.
-bool BatchFetcher::fetchGroups(const std::vector<Request>& requests, const BatchAnswer& answer,
+bool BatchFetcher::fetchGroups(std::vector<Retrieval>& retrievals, const BatchAnswer& answer,
                                const BatchProgress& progress)
 {
     bool cancelled = false;
@@ -108,17 +119,21 @@ bool BatchFetcher::fetchGroups(const std::vector<Request>& requests, const Batch
     };
     m_fetcher.setProgressCallback(
         [&](milliseconds) { return keepWaiting() ? WaitChoice::KeepWaiting : WaitChoice::Cancel; });
-    StartWindow starts(m_limits.maxPerSecond);
+    StartWindow starts(m_limits.maxPerSecond, m_starts);
     // A group larger than the per-second ceiling could never start.
     const std::size_t groupSize = std::clamp<std::size_t>(
         m_limits.maxAtOnce, 1, std::max<std::size_t>(m_limits.maxPerSecond, 1));
-    for (std::size_t first = 0; first < requests.size() && keepWaiting();) {
-        const std::size_t count = std::min(groupSize, requests.size() - first);
+    for (std::size_t first = 0; first < retrievals.size() && keepWaiting();) {
+        const std::size_t count = std::min(groupSize, retrievals.size() - first);
         if (!waitForStarts(starts, count, m_fetcher.options().progressInterval, keepWaiting))
             break;
         std::vector<Retrieval> group;
         for (std::size_t index = first; index < first + count; ++index) {
-            group.push_back({requests[index], {}, [&, index](FetchResult& result) {
+            Retrieval& retrieval = retrievals[index];
+            group.push_back({std::move(retrieval.request), std::move(retrieval.target),
+                             [&, index, ended = std::move(retrieval.ended)](FetchResult& result) {
+                                 if (ended)
+                                     ended(result);
                                  if (result.problem == FetchProblem::Cancelled)
                                      return;
                                  answer(index, result);

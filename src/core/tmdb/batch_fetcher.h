@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -26,11 +27,11 @@ using BatchAnswer = std::function<void(std::size_t index, FetchResult result)>;
 // window can repaint; returning false stops the batch.
 using BatchProgress = std::function<bool()>;
 
-// Many JSON GETs side by side on one fetcher's connections, with the rules of
-// Fetcher::fetchJson for each (certificate checks, time-outs, size cap, one retry after a 429,
-// no key in a result), within the limits (a 429's retry is not counted against the
-// per-second ceiling). A fetch blocks until every request has ended or the progress callback
-// stopped it.
+// Many GETs side by side on one fetcher's connections, with the rules of Fetcher::fetchAll for
+// each (certificate checks, time-outs, size cap, one retry after a 429, no key in a result),
+// within the limits, which hold across the fetches of one batch fetcher (a 429's retry is not
+// counted against the per-second ceiling). A fetch blocks until every request has ended or
+// the progress callback stopped it.
 class BatchFetcher
 {
 public:
@@ -42,14 +43,20 @@ public:
     // every request at once with FetchProblem::Busy.
     bool fetchJson(const std::vector<Request>& requests, const BatchAnswer& answer,
                    const BatchProgress& progress = {});
+    // The same for retrievals of JSON documents and downloads: each one's own `ended` runs as
+    // it ends, before `answer`.
+    bool fetchAll(std::vector<Retrieval> retrievals, const BatchAnswer& answer,
+                  const BatchProgress& progress = {});
 
 private:
-    bool fetchGroups(const std::vector<Request>& requests, const BatchAnswer& answer,
+    bool fetchGroups(std::vector<Retrieval>& retrievals, const BatchAnswer& answer,
                      const BatchProgress& progress);
 
     Fetcher m_fetcher;
     BatchLimits m_limits;
     bool m_running = false;
+    // When the requests of the last second started.
+    std::deque<std::chrono::steady_clock::time_point> m_starts;
 };
 
 } // namespace ravello::tmdb

@@ -161,6 +161,16 @@ FilmOpening FilmCache::open(std::string_view resultLine)
 FilmOpening FilmCache::open(std::int32_t filmId, std::string_view posterUrl)
 {
     FilmOpening opening;
+    std::vector<Part> parts = cachedAndMissing(filmId, posterUrl, opening);
+    fetchParts(std::move(parts), opening);
+    return opening;
+}
+
+// Fills the opening from the cache and returns the parts it lacks.
+std::vector<FilmCache::Part> FilmCache::cachedAndMissing(std::int32_t filmId,
+                                                         std::string_view posterUrl,
+                                                         FilmOpening& opening) const
+{
     opening.filmId = filmId;
     opening.dataPage.filmId = std::to_string(filmId);
     std::vector<Part> parts;
@@ -180,8 +190,17 @@ FilmOpening FilmCache::open(std::int32_t filmId, std::string_view posterUrl)
     // details are asked for in the same round as the rest, within the same wait.
     if (!englishKnown && m_endpoint.hasUsableKey())
         parts.push_back(englishPart(filmId));
-    fetchParts(std::move(parts), opening);
-    return opening;
+    return parts;
+}
+
+std::vector<Retrieval> FilmCache::missingRetrievals(std::int32_t filmId,
+                                                    std::string_view posterUrl) const
+{
+    FilmOpening cached;
+    std::vector<Retrieval> retrievals;
+    for (Part& part : cachedAndMissing(filmId, posterUrl, cached))
+        retrievals.push_back(std::move(part.retrieval));
+    return retrievals;
 }
 
 // TMDb answers a film nobody translated into the chosen language with an empty overview; the

@@ -79,6 +79,11 @@ public:
     // for once they have arrived.
     FilmOpening openByIdentifier(std::int32_t filmId);
 
+    // The retrievals that would complete the film's cache (poster, details, credits, English
+    // details), each storing its answer as soon as it has arrived, for a batch of many films;
+    // none when every file is cached.
+    std::vector<Retrieval> missingRetrievals(std::int32_t filmId, std::string_view posterUrl) const;
+
     // Removes a cached cover that turned out not to be a picture, so that the next opening
     // fetches it again.
     void forgetCover(std::int32_t filmId) const;
@@ -90,6 +95,8 @@ private:
     Part coverPart(std::int32_t filmId, std::string_view posterUrl) const;
     Part documentPart(std::int32_t filmId, OpeningStep step) const;
     Part englishPart(std::int32_t filmId) const;
+    std::vector<Part> cachedAndMissing(std::int32_t filmId, std::string_view posterUrl,
+                                       FilmOpening& opening) const;
     void fetchParts(std::vector<Part> parts, FilmOpening& opening);
     bool lacksEnglishOverview(const FilmOpening& opening) const;
     bool showDocument(FilmOpening& opening, OpeningStep step, const std::string& document) const;

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: MIT
+// ravello-cli prefetch: prepares the collection's profiles, number after number, so that the
+// window finds their films in the cache.
+#include <cstdio>
+
+#include "cli/commands.h"
+#include "cli/fetch_failure_text.h"
+#include "cli/profile_list.h"
+#include "core/collection/index_record.h"
+#include "core/output/photo_cache.h"
+#include "core/platform/interruption.h"
+#include "core/tmdb/person_cache.h"
+#include "core/tmdb/prefetcher.h"
+
+namespace ravello::cli {
+namespace {
+
+using tmdb::PrefetchStatus;
+
+struct PrefetchOptions
+{
+    ProfileRange range;
+    bool birthYears = false;
+};
+
+std::optional<PrefetchOptions> readOptions(const CliContext& context, const Arguments& arguments)
+{
+    PrefetchOptions options;
+    for (std::size_t at = 0; at < arguments.size(); ++at) {
+        const std::string& argument = arguments[at];
+        if (argument == "--birth-years") {
+            options.birthYears = true;
+            continue;
+        }
+        const bool bound = argument == "--from" || argument == "--to";
+        const auto number =
+            bound && at + 1 < arguments.size() ? parseIdentifier(arguments[++at]) : std::nullopt;
+        if (!number || *number > collection::kHighestCollectionNumber) {
+            context.usageError(bound ? argument + " needs a collection number"
+                                     : "prefetch takes --from N, --to M and --birth-years");
+            return std::nullopt;
+        }
+        (argument == "--from" ? options.range.from : options.range.to) = *number;
+    }
+    return options;
+}
+
+const char* statusWord(PrefetchStatus status)
+{
+    switch (status) {
+    case PrefetchStatus::Opened:
+        return "opened";
+    case PrefetchStatus::Cached:
+        return "cached";
+    case PrefetchStatus::Uncertain:
+        return "uncertain";
+    case PrefetchStatus::None:
+        return "none";
+    case PrefetchStatus::Failed:
+        break;
+    }
+    return "failed";
+}
+
+// What a run counts and whether it must stop.
+class PrefetchRun
+{
+public:
+    PrefetchRun(const CliContext& context, const std::vector<ProfileEntry>& entries)
+        : m_context(context), m_entries(entries), m_showsProgress(platform::isTerminal(stderr))
+    {}
+
+    void report(const tmdb::PrefetchOutcome& outcome)
+    {
+        const ProfileEntry& entry = m_entries[m_reported++];
+        ++m_counts[static_cast<std::size_t>(outcome.status)];
+        m_context.out << entry.profile.number << '\t' << statusWord(outcome.status) << '\t'
+                      << outcome.tmdbId << '\t';
+        m_context.writeText(entry.title);
+        m_context.out << std::endl;
+        if (outcome.status == PrefetchStatus::Failed) {
+            m_context.err << "ravello-cli: " << entry.profile.number << ": "
+                          << fetchFailureText(outcome.failure) << '\n';
+            // A refused key refuses every other request too.
+            m_keyRefused = m_keyRefused || outcome.failure.httpStatus == 401;
+        }
+        if (outcome.status == PrefetchStatus::Opened || outcome.status == PrefetchStatus::Cached)
+            m_matches.push_back(outcome.tmdbId);
+    }
+
+    bool keepGoing()
+    {
+        if (m_showsProgress)
+            m_context.err << '\r' << m_reported << " of " << m_entries.size() << std::flush;
+        return !platform::interrupted() && !m_keyRefused;
+    }
+
+    void writeSummary() const
+    {
+        if (m_showsProgress)
+            m_context.err << '\r';
+        const auto count = [&](PrefetchStatus status) {
+            return m_counts[static_cast<std::size_t>(status)];
+        };
+        m_context.err << m_reported << " profiles: " << count(PrefetchStatus::Opened) << " opened, "
+                      << count(PrefetchStatus::Cached) << " already cached, "
+                      << count(PrefetchStatus::Uncertain) << " uncertain, "
+                      << count(PrefetchStatus::None) << " not found, "
+                      << count(PrefetchStatus::Failed) << " failed\n";
+    }
+
+    bool keyRefused() const { return m_keyRefused; }
+    const std::vector<std::int32_t>& matches() const { return m_matches; }
+
+private:
+    const CliContext& m_context;
+    const std::vector<ProfileEntry>& m_entries;
+    bool m_showsProgress;
+    std::size_t m_reported = 0;
+    std::size_t m_counts[5] = {};
+    bool m_keyRefused = false;
+    std::vector<std::int32_t> m_matches;
+};
+
+// The birth years of the matches' people, into the person cache.
+bool prefetchBirthYears(const CliContext& context, tmdb::FilmCache& films,
+                        const std::vector<std::int32_t>& matches)
+{
+    std::vector<std::int32_t> people;
+    for (const std::int32_t filmId : matches) {
+        const tmdb::FilmOpening opening = films.open(filmId, "");
+        if (!opening.credits)
+            continue;
+        for (const auto& [list, rows] :
+             {std::pair{output::PhotoList::Cast, &opening.credits->castPhoto},
+              std::pair{output::PhotoList::Crew, &opening.credits->crewPhoto}}) {
+            const std::vector<std::int32_t> ids = output::personNumbersOf(list, *rows);
+            people.insert(people.end(), ids.begin(), ids.end());
+        }
+    }
+    tmdb::PersonCache cache(context.folders, context.endpoint, context.batchFetcher);
+    const tmdb::BirthYears years =
+        cache.birthYears(people, [](std::size_t, std::size_t) { return !platform::interrupted(); });
+    return !years.cancelled;
+}
+
+} // namespace
+
+int runPrefetch(CliContext& context, const Arguments& arguments)
+{
+    const auto options = readOptions(context, arguments);
+    if (!options)
+        return kUsageError;
+    const auto entries = profilesInRange(context, options->range);
+    if (!entries || !context.canAskTmdb())
+        return kFailure;
+    tmdb::FilmCache films(context.folders, context.endpoint, context.fetcher);
+    tmdb::Prefetcher prefetcher(context.endpoint, context.batchFetcher, films);
+    std::vector<tmdb::PrefetchProfile> profiles;
+    for (const ProfileEntry& entry : *entries)
+        profiles.push_back(entry.profile);
+    PrefetchRun run(context, *entries);
+    platform::watchInterruptions();
+    bool complete =
+        prefetcher.prepare(
+            profiles, [&](const tmdb::PrefetchOutcome& outcome) { run.report(outcome); },
+            [&] { return run.keepGoing(); }) &&
+        !run.keyRefused();
+    if (complete && options->birthYears)
+        complete = prefetchBirthYears(context, films, run.matches());
+    const bool wasInterrupted = platform::interrupted();
+    platform::stopWatchingInterruptions();
+    run.writeSummary();
+    if (run.keyRefused())
+        return context.fail("TMDb refused the key: the run stopped");
+    if (wasInterrupted || !complete)
+        return context.fail("interrupted: the next run goes on where this one stopped");
+    return context.finish();
+}
+
+} // namespace ravello::cli

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#include "cli/profile_list.h"
+
+#include <algorithm>
+
+#include "core/collection/title_index.h"
+#include "core/text/text_fields.h"
+#include "core/text/windows1252.h"
+
+namespace ravello::cli {
+namespace {
+
+std::string trimmed(std::string text)
+{
+    text::trimRight(text);
+    return text;
+}
+
+ProfileEntry entryOf(const std::string& record)
+{
+    ProfileEntry entry;
+    entry.title = trimmed(collection::recordTitle(record));
+    tmdb::PrefetchProfile& profile = entry.profile;
+    profile.number = collection::recordCollectionNumber(record);
+    profile.searchText = text::windows1252ToUtf8(entry.title);
+    profile.wanted = {entry.title, trimmed(collection::recordOriginalTitle(record)),
+                      text::toLong(collection::recordProductionYear(record))};
+    return entry;
+}
+
+} // namespace
+
+std::optional<std::vector<ProfileEntry>> profilesInRange(const CliContext& context,
+                                                         const ProfileRange& range)
+{
+    collection::TitleIndex index;
+    if (!index.loadTitleIndex(context.folders.titleIndexFile())) {
+        context.fail("no title index: import DVD Profiler's export first (ravello-cli import)");
+        return std::nullopt;
+    }
+    std::vector<std::pair<std::pair<int, int>, const std::string*>> ordered;
+    for (const std::string& record : index.records()) {
+        const int number = collection::recordCollectionNumber(record);
+        if (number >= range.from && number <= range.to)
+            ordered.push_back({{number, collection::recordOccurrence(record)}, &record});
+    }
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<ProfileEntry> entries;
+    for (const auto& [key, record] : ordered)
+        entries.push_back(entryOf(*record));
+    return entries;
+}
+
+} // namespace ravello::cli

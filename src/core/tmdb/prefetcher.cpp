@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+#include "core/tmdb/prefetcher.h"
+
+#include <algorithm>
+#include <map>
+
+namespace ravello::tmdb {
+namespace {
+
+// Profiles searched side by side before their matches are fetched: one group of the batch.
+constexpr std::size_t kProfilesPerRound = 8;
+
+} // namespace
+
+Prefetcher::Prefetcher(const Endpoint& endpoint, BatchFetcher& fetcher, const FilmCache& films,
+                       SeriesPreparation series)
+    : m_endpoint(endpoint), m_fetcher(fetcher), m_films(films), m_series(std::move(series))
+{}
+
+bool Prefetcher::prepare(const std::vector<PrefetchProfile>& profiles, const PrefetchReport& report,
+                         const BatchProgress& progress)
+{
+    for (std::size_t first = 0; first < profiles.size(); first += kProfilesPerRound) {
+        const auto end =
+            profiles.begin() +
+            static_cast<std::ptrdiff_t>(std::min(first + kProfilesPerRound, profiles.size()));
+        const std::vector<PrefetchProfile> round(
+            profiles.begin() + static_cast<std::ptrdiff_t>(first), end);
+        if (!prepareRound(round, report, progress))
+            return false;
+    }
+    return true;
+}
+
+bool Prefetcher::prepareRound(const std::vector<PrefetchProfile>& round,
+                              const PrefetchReport& report, const BatchProgress& progress)
+{
+    std::vector<PrefetchOutcome> outcomes(round.size());
+    if (!search(round, outcomes, progress) || !fetchMatches(round, outcomes, progress))
+        return false;
+    for (const PrefetchOutcome& outcome : outcomes)
+        report(outcome);
+    return true;
+}
+
+bool Prefetcher::isSeries(const PrefetchProfile& profile) const
+{
+    return profile.kind == MatchKind::Series && m_series.searchRequest;
+}
+
+// Each profile's search, ranked; a certain match is Opened until its files say otherwise.
+bool Prefetcher::search(const std::vector<PrefetchProfile>& round,
+                        std::vector<PrefetchOutcome>& outcomes, const BatchProgress& progress)
+{
+    std::vector<Request> requests;
+    for (const PrefetchProfile& profile : round) {
+        requests.push_back(isSeries(profile) ? m_series.searchRequest(profile.searchText)
+                                             : m_endpoint.searchRequest(profile.searchText));
+    }
+    return m_fetcher.fetchJson(
+        requests,
+        [&](std::size_t index, FetchResult result) {
+            const PrefetchProfile& profile = round[index];
+            PrefetchOutcome& outcome = outcomes[index];
+            outcome.number = profile.number;
+            if (!result.ok()) {
+                outcome.status = PrefetchStatus::Failed;
+                outcome.failure = std::move(result);
+                return;
+            }
+            std::vector<FoundFilm> found = isSeries(profile)
+                                               ? m_series.foundShows(result.body)
+                                               : foundFilmsOf(result.body, m_endpoint);
+            outcome.ranked = rankFoundFilms(std::move(found), profile.wanted);
+            if (outcome.ranked.empty())
+                return;
+            outcome.tmdbId = readResultLine(outcome.ranked.front().line).filmId;
+            const bool certain = isCertainMatch(outcome.ranked, profile.wanted, profile.kind);
+            outcome.status = certain ? PrefetchStatus::Opened : PrefetchStatus::Uncertain;
+        },
+        progress);
+}
+
+std::vector<Retrieval> Prefetcher::missingOf(const PrefetchProfile& profile,
+                                             const PrefetchOutcome& outcome) const
+{
+    const FoundFilm& match = outcome.ranked.front();
+    if (isSeries(profile))
+        return m_series.missingRetrievals(match, profile.season);
+    return m_films.missingRetrievals(outcome.tmdbId, readResultLine(match.line).posterUrl);
+}
+
+// The files the certain matches lack, all side by side; a match with nothing missing was
+// cached already, one whose request failed is Failed. Profiles of the same film (its DVD and
+// its Blu-ray) ask for it once and share the outcome.
+bool Prefetcher::fetchMatches(const std::vector<PrefetchProfile>& round,
+                              std::vector<PrefetchOutcome>& outcomes, const BatchProgress& progress)
+{
+    std::vector<Retrieval> retrievals;
+    std::vector<std::size_t> owners; // the outcome each retrieval is for
+    std::map<std::pair<std::int32_t, int>, std::size_t> firstOfMatch;
+    std::vector<std::pair<std::size_t, std::size_t>> repeats; // (profile, first of its match)
+    for (std::size_t index = 0; index < round.size(); ++index) {
+        if (outcomes[index].status != PrefetchStatus::Opened)
+            continue;
+        const auto key =
+            std::pair{isSeries(round[index]) ? -outcomes[index].tmdbId : outcomes[index].tmdbId,
+                      round[index].season};
+        if (const auto first = firstOfMatch.find(key); first != firstOfMatch.end()) {
+            repeats.emplace_back(index, first->second);
+            continue;
+        }
+        firstOfMatch.emplace(key, index);
+        std::vector<Retrieval> missing = missingOf(round[index], outcomes[index]);
+        if (missing.empty())
+            outcomes[index].status = PrefetchStatus::Cached;
+        for (Retrieval& retrieval : missing) {
+            retrievals.push_back(std::move(retrieval));
+            owners.push_back(index);
+        }
+    }
+    const bool complete = m_fetcher.fetchAll(
+        std::move(retrievals),
+        [&](std::size_t index, FetchResult result) {
+            PrefetchOutcome& outcome = outcomes[owners[index]];
+            if (!result.ok() && outcome.status != PrefetchStatus::Failed) {
+                outcome.status = PrefetchStatus::Failed;
+                outcome.failure = std::move(result);
+            }
+        },
+        progress);
+    for (const auto& [index, first] : repeats) {
+        outcomes[index].status = outcomes[first].status;
+        outcomes[index].failure = outcomes[first].failure;
+    }
+    return complete;
+}
+
+} // namespace ravello::tmdb
