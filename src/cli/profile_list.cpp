@@ -5,7 +5,6 @@
 
 #include "core/collection/title_index.h"
 #include "core/text/text_fields.h"
-#include "core/text/windows1252.h"
 
 namespace ravello::cli {
 namespace {
@@ -20,11 +19,9 @@ ProfileEntry entryOf(const std::string& record)
 {
     ProfileEntry entry;
     entry.title = trimmed(collection::recordTitle(record));
-    tmdb::PrefetchProfile& profile = entry.profile;
-    profile.number = collection::recordCollectionNumber(record);
-    profile.searchText = text::windows1252ToUtf8(entry.title);
-    profile.wanted = {entry.title, trimmed(collection::recordOriginalTitle(record)),
-                      text::toLong(collection::recordProductionYear(record))};
+    entry.profile = tmdb::profileToPrepare(collection::recordCollectionNumber(record), entry.title,
+                                           trimmed(collection::recordOriginalTitle(record)),
+                                           text::toLong(collection::recordProductionYear(record)));
     return entry;
 }
 

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -100,6 +101,23 @@ private:
         for (int press = 0; press < 80 && QApplication::focusWidget() != target; ++press)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         return QApplication::focusWidget() == target;
+    }
+
+    // Imports the export as the re-import button does.
+    void importExport(const std::filesystem::path& exportFile)
+    {
+        child<QLineEdit>(*m_window, "EDT_NomeAppoggioDVDProfiler")
+            ->setText(QString::fromStdString(exportFile.string()));
+        child<QAbstractButton>(*m_window, "BTN_Rielabora")->click();
+    }
+
+    // How many searches for the text the fake TMDb has seen.
+    int searchesFor(const std::string& text) const
+    {
+        const auto requests = m_server->requests();
+        return static_cast<int>(std::count_if(requests.begin(), requests.end(), [&](const auto& r) {
+            return r.path == "/3/search/movie" && r.param("query") == text;
+        }));
     }
 
     void openResult(int row)
@@ -298,6 +316,49 @@ private slots:
         QVERIFY(!child<QLabel>(*m_window, "IMG_Cast")->pixmap().isNull());
     }
 
+    // Profile after profile with the keys alone: Alt+Right and Alt+Left step to the profiles
+    // that exist; a certain match opens at the cast's copy, the others say why not. The
+    // profiles after the one shown are prepared meanwhile: stepping onto them asks nothing.
+    void theKeysWalkProfileAfterProfile()
+    {
+        importExport(ravello::testing::fixturePath("collection/prefetch_collection.xml"));
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        auto* status = child<QStatusBar>(*m_window, "STB_Status");
+        auto* number = child<QSpinBox>(*m_window, "SPN_Numero");
+        const auto press = [&](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        };
+        press(Qt::Key_Right); // from 1, which no one has picked, to 2
+        QCOMPARE(number->value(), 2);
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_CercaManuale")->text(), QStringLiteral("House"));
+        QCOMPARE(status->currentMessage(), QStringLiteral("Several possible matches: choose one"));
+        // Profiles 3, 5 and 6 are being prepared: once they are, 3 needs no search of its own.
+        QTRY_VERIFY_WITH_TIMEOUT(searchesFor("Nothing Like It") == 1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(searchesFor("Sample Film") == 1, 5000);
+        QTest::qWait(100); // the outcomes reach the window
+        press(Qt::Key_Right);
+        QCOMPARE(number->value(), 3);
+        QCOMPARE(status->currentMessage(), QStringLiteral("Nothing found"));
+        QCOMPARE(searchesFor("Nothing Like It"), 1);
+        press(Qt::Key_Left);
+        press(Qt::Key_Left);
+        QCOMPARE(number->value(), 1);
+        QCOMPARE(status->currentMessage(), QStringLiteral("Opened: certain match"));
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_IDMDB")->text(), QStringLiteral("4321"));
+        auto* copy = child<QAbstractButton>(*m_window, "Copy");
+        QCOMPARE(QApplication::focusWidget(), copy);
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(copy, Qt::Key_Space);
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("<CastInformation>")));
+        press(Qt::Key_Left); // nothing before the first profile
+        QCOMPARE(number->value(), 1);
+        QVERIFY(m_errors.isEmpty());
+        QVERIFY(child<QAbstractButton>(*m_window, "BTN_Successivo")
+                    ->toolTip()
+                    .startsWith(QStringLiteral("Shows the next profile")));
+    }
+
     void openingFillsThePagesAndTheSecondOpeningMakesNoRequest()
     {
         search(QStringLiteral("Sample Film"));
@@ -454,9 +515,7 @@ private slots:
             "    <Title>House</Title>\r\n    <OriginalTitle/>\r\n"
             "    <ProductionYear>1977</ProductionYear>\r\n    <MyLinks>\r\n    </MyLinks>\r\n"
             "  </DVD>\r\n</Collection>\r\n");
-        child<QLineEdit>(*m_window, "EDT_NomeAppoggioDVDProfiler")
-            ->setText(QString::fromStdString(exportFile.string()));
-        child<QAbstractButton>(*m_window, "BTN_Rielabora")->click();
+        importExport(exportFile);
         child<QComboBox>(*m_window, "CBB_TitoliDVDP")->activated(0);
         QCOMPARE(child<QLineEdit>(*m_window, "EDT_CercaManuale")->text(), QStringLiteral("House"));
         child<QAbstractButton>(*m_window, "BTN_Cerca")->click();

@@ -146,6 +146,7 @@ void CollectionArea::reloadTitleIndex()
     QSpinBox* numberSpin = search.numberSpin();
     const QSignalBlocker blocker(numberSpin);
     numberSpin->setRange(load.largestCollectionNumber > 0 ? 1 : 0, load.largestCollectionNumber);
+    emit indexReloaded();
 }
 
 void CollectionArea::askToImportChangedExport()
@@ -271,6 +272,35 @@ void CollectionArea::SPN_Numero1Change()
         occurrenceSpin->setValue(choice->occurrence);
     }
     showTitleChoice(*choice);
+}
+
+bool CollectionArea::stepToNeighbour(int step)
+{
+    const auto next = m_titleBrowser->index().neighbourWithProfile(shownNumber(), step);
+    if (!next)
+        return false;
+    m_controls.search.numberSpin()->setValue(*next);
+    return true;
+}
+
+int CollectionArea::shownNumber() const
+{
+    return m_controls.search.numberSpin()->value();
+}
+
+std::vector<tmdb::PrefetchProfile> CollectionArea::profilesAfter(int number, int count) const
+{
+    const collection::TitleIndex& index = m_titleBrowser->index();
+    std::vector<tmdb::PrefetchProfile> profiles;
+    for (auto next = index.neighbourWithProfile(number, 1);
+         next && static_cast<int>(profiles.size()) < count;
+         next = index.neighbourWithProfile(*next, 1)) {
+        const collection::TitleView view = m_titleBrowser->showTitle(*next, 1);
+        profiles.push_back(tmdb::profileToPrepare(*next, view.title,
+                                                  view.originalTitle.value_or(std::string()),
+                                                  text::toLong(view.productionYear)));
+    }
+    return profiles;
 }
 
 void CollectionArea::BTN_RielaboraClick()

@@ -3,10 +3,12 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include <QObject>
 
 #include "core/settings/settings.h"
+#include "core/tmdb/prefetcher.h"
 #include "core/tmdb/result_ranking.h"
 
 class QProgressBar;
@@ -62,11 +64,21 @@ public:
     void start(const settings::Settings& stored);
     // When the export changed since the last import, asks whether to import it again.
     void askToImportChangedExport();
+    // Shows the nearest profile after (step 1) or before (step -1) the collection number shown,
+    // as the spinner would; false when there is none that way.
+    bool stepToNeighbour(int step);
+    // The collection number the spinner shows.
+    int shownNumber() const;
+    // Up to `count` profiles after collection number `number`, in number order, as the
+    // preparation of the next profiles takes them.
+    std::vector<tmdb::PrefetchProfile> profilesAfter(int number, int count) const;
 
 signals:
     // A title of the collection was picked and its title written into the search box: a search
     // for that text ranks its results by the profile's titles and year.
     void profilePicked(const ravello::tmdb::WantedFilm& profile);
+    // The title index was read again after an import.
+    void indexReloaded();
 
 public slots:
     void EDT_CercaManualeChange();

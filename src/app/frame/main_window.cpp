@@ -27,6 +27,8 @@
 #include "app/pages/program_page.h"
 #include "app/pages/settings_pages.h"
 #include "app/pages/widget_factory.h"
+#include "app/road/profile_preparer.h"
+#include "app/road/profile_road.h"
 #include "app/search/search_area.h"
 #include "app/settings/settings_area.h"
 #include "app/texts/captions.h"
@@ -126,6 +128,10 @@ void TForm1::makeAreas()
     m_handover = new HandoverArea(
         film, {services.folders, services.photos, services.people, services.crewMapping},
         m_search->shownFilm(), m_language, messages, *m_wait);
+    m_preparer = new ProfilePreparer(services.folders, this);
+    m_road =
+        new ProfileRoad(*m_programPage->search(), film, {*m_collection, *m_search, *m_settings},
+                        *m_preparer, services.endpoint, m_language, messages);
 }
 
 // How the areas talk: the settings tell every caption to follow the language, a picked profile
@@ -136,6 +142,13 @@ void TForm1::wireAreas()
     connect(m_settings, &ravello::app::SettingsArea::languageChanged, this, &TForm1::applyCaptions);
     connect(m_collection, &ravello::app::CollectionArea::profilePicked, m_search,
             &ravello::app::SearchArea::setPickedFilm);
+    // While a profile is shown the next ones are prepared, making way for the user's requests;
+    // a re-import makes what was prepared out of date.
+    connect(m_collection, &ravello::app::CollectionArea::profilePicked, m_road,
+            [this] { m_road->prepareAfterShown(); });
+    connect(m_collection, &ravello::app::CollectionArea::indexReloaded, m_preparer,
+            [this] { m_preparer->forget(); });
+    m_wait->setObserver([this](bool waiting) { m_preparer->makeWay(waiting); });
     m_services.fetcher.setProgressCallback([this](std::chrono::milliseconds waited) {
         return m_wait->keepWaiting(m_language.text("MSG_AttesaTMDb"), waited)
                    ? ravello::tmdb::WaitChoice::KeepWaiting
@@ -157,6 +170,7 @@ void TForm1::applyCaptions()
 {
     ravello::app::applyCaptions(*this, m_namedControls, m_language,
                                 *m_settingsPages->archive()->apiInstructions());
+    m_road->applyToolTips();
 }
 
 const ravello::files::ProgramFolders& TForm1::folders() const

@@ -21,6 +21,8 @@ class ProgramFolders;
 namespace ravello::app {
 class CollectionArea;
 class HandoverArea;
+class ProfilePreparer;
+class ProfileRoad;
 class ProgramPage;
 class SearchArea;
 class SettingsArea;
@@ -105,4 +107,6 @@ private:
     ravello::app::CollectionArea* m_collection = nullptr;
     ravello::app::SearchArea* m_search = nullptr;
     ravello::app::HandoverArea* m_handover = nullptr;
+    ravello::app::ProfilePreparer* m_preparer = nullptr;
+    ravello::app::ProfileRoad* m_road = nullptr;
 };

@@ -67,6 +67,8 @@ void TmdbWait::begin()
     m_running = true;
     m_cancelled = false;
     qApp->installEventFilter(this);
+    if (m_observer)
+        m_observer(true);
 }
 
 void TmdbWait::end()
@@ -76,6 +78,8 @@ void TmdbWait::end()
     m_status->clear();
     m_cancel->hide();
     m_running = false;
+    if (m_observer)
+        m_observer(false);
 }
 
 bool TmdbWait::keepWaiting(const QString& status)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 
 #include <QObject>
 #include <QString>
@@ -38,6 +39,13 @@ public:
         TmdbWait& m_wait;
     };
 
+    // Told when a wait begins (true) and ends (false), so that work in the background can make
+    // way for what the user asked.
+    void setObserver(std::function<void(bool waiting)> observer)
+    {
+        m_observer = std::move(observer);
+    }
+
     // Shows `status`, lets the window repaint and take the way out; false once the user has
     // asked to end the wait.
     bool keepWaiting(const QString& status);
@@ -57,6 +65,7 @@ private:
     bool& m_busy;
     bool m_running = false;
     bool m_cancelled = false;
+    std::function<void(bool)> m_observer;
 };
 
 } // namespace ravello::app

@@ -104,6 +104,10 @@ int ArchivePage::addTmdbRows(QGridLayout* grid, int row)
     m_keyEdit = makeWidget<QLineEdit>(this, "EDT_Key");
     m_keyEdit->setEchoMode(QLineEdit::PasswordEchoOnEdit);
     addCaptionedRow(grid, row++, makeWidget<QLabel>(this, "LBL_API2"), m_keyEdit, 2);
+    // While a profile is shown, the next ones are searched and their certain films cached.
+    m_prepareBox = makeWidget<QCheckBox>(this, "CHB_PreparaProfili");
+    m_prepareBox->setChecked(true);
+    grid->addWidget(m_prepareBox, row++, 0, 1, 3);
     m_apiInstructions = makeWidget<QPlainTextEdit>(this, "MEM_API");
     m_apiInstructions->setReadOnly(true);
     grid->addWidget(m_apiInstructions, row++, 0, 1, 3);

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLineEdit;
@@ -30,6 +31,7 @@ public:
     QPushButton* importButton() const { return m_importButton; }          // BTN_Rielabora
     QComboBox* tmdbLanguageBox() const { return m_tmdbLanguageBox; }      // CBO_Linguaggio
     QLineEdit* keyEdit() const { return m_keyEdit; }                      // EDT_Key
+    QCheckBox* prepareBox() const { return m_prepareBox; }                // CHB_PreparaProfili
     QPlainTextEdit* apiInstructions() const { return m_apiInstructions; } // MEM_API
     HiddenSettingsPanel* hidden() const { return m_hidden; }
 
@@ -44,6 +46,7 @@ private:
     QPushButton* m_importButton = nullptr;
     QComboBox* m_tmdbLanguageBox = nullptr;
     QLineEdit* m_keyEdit = nullptr;
+    QCheckBox* m_prepareBox = nullptr;
     QPlainTextEdit* m_apiInstructions = nullptr;
     HiddenSettingsPanel* m_hidden = nullptr;
 };

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,7 +36,14 @@ SearchPanel::SearchPanel(QWidget* parent) : QFrame(parent)
         grid->addWidget(label, row, 0);
         grid->addWidget(rows[row].second, row, 1);
     }
-    grid->addWidget(m_occurrenceSpin, 2, 2);
+    auto* numberTools = new QHBoxLayout;
+    numberTools->setContentsMargins(0, 0, 0, 0);
+    numberTools->addWidget(m_occurrenceSpin);
+    m_previousProfile = makeWidget<QPushButton>(this, "BTN_Precedente");
+    m_nextProfile = makeWidget<QPushButton>(this, "BTN_Successivo");
+    numberTools->addWidget(m_previousProfile);
+    numberTools->addWidget(m_nextProfile);
+    grid->addLayout(numberTools, 2, 2);
     m_searchButton = makeWidget<QPushButton>(this, "BTN_Cerca");
     grid->addWidget(m_searchButton, 0, 2);
     m_resetButton = makeWidget<QPushButton>(this, "BTN_Azzera");

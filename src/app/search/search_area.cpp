@@ -27,6 +27,7 @@
 #include "core/tmdb/fetcher.h"
 #include "core/tmdb/film_cache.h"
 #include "core/tmdb/film_search.h"
+#include "core/tmdb/match_certainty.h"
 #include "core/tmdb/result_line.h"
 
 namespace ravello::app {
@@ -104,8 +105,13 @@ void SearchArea::setPickedFilm(const tmdb::WantedFilm& profile)
 
 void SearchArea::BTN_CercaClick()
 {
+    search();
+}
+
+std::optional<std::vector<tmdb::FoundFilm>> SearchArea::search()
+{
     if (!m_settings.requireKey())
-        return;
+        return std::nullopt;
     tmdb::SearchOutcome outcome;
     {
         const TmdbWait::Scope wait(m_wait);
@@ -114,22 +120,33 @@ void SearchArea::BTN_CercaClick()
     }
     // A cancelled search leaves the results as they were.
     if (outcome.fetch.problem == tmdb::FetchProblem::Cancelled)
-        return;
+        return std::nullopt;
     if (!outcome.fetch.ok()) {
         // No old results stay under the new search text.
         m_controls.results.clear();
-        m_resultLines.clear();
+        m_results.clear();
         m_messages.setStatusText(m_language.text("MSG_RicercaFallita"));
         m_messages.showError(
             fetchFailureText(outcome.fetch, m_language.table(), m_language.index()),
             m_language.text("MSG_Errore"));
-        return;
+        return std::nullopt;
     }
     // The line of an earlier failed search does not stay over these results.
     m_messages.setStatusText({});
     const tmdb::WantedFilm wanted = wantedFilm();
-    outcome.films = tmdb::rankFoundFilms(std::move(outcome.films), wanted);
-    showResults(outcome, wanted);
+    std::vector<tmdb::FoundFilm> ranked = tmdb::rankFoundFilms(std::move(outcome.films), wanted);
+    showResults(ranked, wanted);
+    return ranked;
+}
+
+void SearchArea::showRanked(const std::vector<tmdb::FoundFilm>& ranked)
+{
+    showResults(ranked, wantedFilm());
+}
+
+bool SearchArea::bestIsCertain() const
+{
+    return tmdb::isCertainMatch(m_results, m_rankedFor, tmdb::MatchKind::Film);
 }
 
 tmdb::WantedFilm SearchArea::wantedFilm() const
@@ -142,12 +159,14 @@ tmdb::WantedFilm SearchArea::wantedFilm() const
 
 // The results best first; the first is selected, so that Enter opens it, and marked when its
 // title is the one searched for.
-void SearchArea::showResults(const tmdb::SearchOutcome& outcome, const tmdb::WantedFilm& wanted)
+void SearchArea::showResults(const std::vector<tmdb::FoundFilm>& ranked,
+                             const tmdb::WantedFilm& wanted)
 {
     QListWidget& results = m_controls.results;
     results.clear();
-    m_resultLines = outcome.lines();
-    for (const tmdb::FoundFilm& film : outcome.films) {
+    m_results = ranked;
+    m_rankedFor = wanted;
+    for (const tmdb::FoundFilm& film : ranked) {
         auto* item = new QListWidgetItem(fromWindows1252(tmdb::shownResultText(film.line)));
         item->setSizeHint(QSize(0, kResultItemHeight));
         // The item carries its own font: a style sheet's repolish on a style change gives the
@@ -169,21 +188,26 @@ void SearchArea::showResults(const tmdb::SearchOutcome& outcome, const tmdb::Wan
 
 void SearchArea::ListaFilmTrovatiDblClick()
 {
-    const int row = m_controls.results.currentRow();
-    if (row < 0 || static_cast<std::size_t>(row) >= m_resultLines.size())
-        return;
+    openRow(m_controls.results.currentRow());
+}
+
+bool SearchArea::openRow(int row)
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= m_results.size())
+        return false;
     if (!m_settings.requireKey())
-        return;
+        return false;
     tmdb::FilmOpening opening;
     {
         const TmdbWait::Scope wait(m_wait);
-        opening = m_services.films.open(m_resultLines[static_cast<std::size_t>(row)]);
+        opening = m_services.films.open(m_results[static_cast<std::size_t>(row)].line);
     }
     // A cancelled opening changes nothing: the film shown stays whole, and no box is needed.
     if (opening.wasCancelled())
-        return;
-    showFilmOpening(opening);
+        return false;
+    const bool shown = showFilmOpening(opening);
     tellOpeningFailures(opening);
+    return shown;
 }
 
 // The steps are independent, so each failure is told; one box says them all.
@@ -203,17 +227,18 @@ void SearchArea::tellOpeningFailures(const tmdb::FilmOpening& opening)
         openingFailureTitle(opening.failures.front().step, m_language.table(), m_language.index()));
 }
 
-void SearchArea::showFilmOpening(const tmdb::FilmOpening& opening)
+bool SearchArea::showFilmOpening(const tmdb::FilmOpening& opening)
 {
     // An opening that failed at its details or credits changes no page: the pages and the copy
     // buttons go on with the film they had, whole.
     if (!m_shownFilm.take(opening))
-        return;
+        return false;
     showFilmCover(opening);
     showDataFields(m_shownFilm.dataPage);
     fillCreditLists();
     m_controls.film.castPhotos()->clearPhoto();
     m_controls.film.crewPhotos()->clearPhoto();
+    return true;
 }
 
 void SearchArea::showDataFields(const tmdb::FilmDataPage& page)

@@ -9,6 +9,7 @@
 
 #include <QObject>
 
+#include "core/tmdb/result_line.h"
 #include "core/tmdb/result_ranking.h"
 #include "core/tmdb/shown_film.h"
 
@@ -61,6 +62,17 @@ public:
     // The four credit lists: cast, crew, cast photos, crew photos.
     std::array<QListWidget*, 4> creditLists() const;
 
+    // Searches for the search box's text as BTN_Cerca does; the results best first, nothing
+    // when the search failed (and was told) or was cancelled.
+    std::optional<std::vector<tmdb::FoundFilm>> search();
+    // Shows results found before, best first, as a search shows them.
+    void showRanked(const std::vector<tmdb::FoundFilm>& ranked);
+    bool hasResults() const { return !m_results.empty(); }
+    // True when the first of the results shown is surely the picked profile's film.
+    bool bestIsCertain() const;
+    // Opens the film of the results' row as a double-click does; true when the pages show it.
+    bool openRow(int row);
+
 public slots:
     void BTN_CercaClick();
     void ListaFilmTrovatiDblClick();
@@ -70,9 +82,9 @@ public slots:
 private:
     void connectHandlers();
     tmdb::WantedFilm wantedFilm() const;
-    void showResults(const tmdb::SearchOutcome& outcome, const tmdb::WantedFilm& wanted);
+    void showResults(const std::vector<tmdb::FoundFilm>& ranked, const tmdb::WantedFilm& wanted);
     void tellOpeningFailures(const tmdb::FilmOpening& opening);
-    void showFilmOpening(const tmdb::FilmOpening& opening);
+    bool showFilmOpening(const tmdb::FilmOpening& opening);
     void showFilmCover(const tmdb::FilmOpening& opening);
     void showDataFields(const tmdb::FilmDataPage& page);
     void fillCreditLists();
@@ -85,8 +97,9 @@ private:
     const WindowMessages& m_messages;
     TmdbWait& m_wait;
     tmdb::ShownFilm m_shownFilm;
-    // The result lines ListaFilmTrovati lists, row by row.
-    std::vector<std::string> m_resultLines;
+    // The results ListaFilmTrovati lists, row by row, and what they were ranked for.
+    std::vector<tmdb::FoundFilm> m_results;
+    tmdb::WantedFilm m_rankedFor;
     std::optional<tmdb::WantedFilm> m_pickedFilm;
 };
 

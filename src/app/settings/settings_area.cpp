@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/settings/settings_area.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -69,6 +70,7 @@ void SettingsArea::load(const settings::Settings& stored)
     archive.keyEdit()->setText(QString::fromStdString(stored.tmdbKey));
     archive.tmdbLanguageBox()->setCurrentText(QString::fromStdString(stored.tmdbLanguage));
     archive.hidden()->countryBox()->setCurrentText(QString::fromStdString(stored.country));
+    archive.prepareBox()->setChecked(stored.prepareNextProfiles);
     followEndpoint();
 }
 
@@ -82,6 +84,12 @@ void SettingsArea::save(settings::Settings& current) const
     current.tmdbLanguage = archive.tmdbLanguageBox()->currentText().toStdString();
     current.country = archive.hidden()->countryBox()->currentText().toStdString();
     current.tmdbKey = archive.keyEdit()->text().trimmed().toStdString();
+    current.prepareNextProfiles = prepareNextProfiles();
+}
+
+bool SettingsArea::prepareNextProfiles() const
+{
+    return m_pages.archive()->prepareBox()->isChecked();
 }
 
 void SettingsArea::showExportStamp(const settings::ExportStamp& stamp) const

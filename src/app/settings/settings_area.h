@@ -42,6 +42,8 @@ public:
     void save(settings::Settings& current) const;
 
     const QString& currentStyleName() const { return m_currentStyleName; }
+    // Whether the profiles after the one shown are prepared (CHB_PreparaProfili).
+    bool prepareNextProfiles() const;
     std::filesystem::path exportFile() const;
     // True when the user has given a TMDb key; otherwise says so, takes the user to the key
     // field and returns false.

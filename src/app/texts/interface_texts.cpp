@@ -301,6 +301,22 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "a line beginning with \"other\" must read \"other jobs custom\""}, // 143
     {"MSG_MapParolaInattesa", "\"%1\" dopo la fine della riga",
      "\"%1\" after the end of the line"}, // 144
+    {"BTN_Precedente", "Profilo precedente",
+     "Previous profile"}, // 145
+    {"BTN_Successivo", "Profilo successivo",
+     "Next profile"}, // 146
+    {"CHB_PreparaProfili", "Prepara i profili successivi",
+     "Prepare the next profiles"}, // 147
+    {"MSG_AperturaCerta", "Aperto: corrispondenza certa",
+     "Opened: certain match"}, // 148
+    {"MSG_PiuCorrispondenze", "Più corrispondenze possibili: scegline una",
+     "Several possible matches: choose one"}, // 149
+    {"MSG_NessunRisultato", "Nessun risultato",
+     "Nothing found"}, // 150
+    {"MSG_TipSuccessivo", "Mostra il profilo successivo e lo cerca su TMDb (%1)",
+     "Shows the next profile and searches TMDb for it (%1)"}, // 151
+    {"MSG_TipPrecedente", "Mostra il profilo precedente e lo cerca su TMDb (%1)",
+     "Shows the previous profile and searches TMDb for it (%1)"}, // 152
 }};
 // clang-format on
 

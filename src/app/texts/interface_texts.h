@@ -18,7 +18,7 @@ struct InterfaceTextRow
     const char* english;
 };
 
-inline constexpr int kInterfaceTextRows = 145;
+inline constexpr int kInterfaceTextRows = 153;
 
 const std::array<InterfaceTextRow, kInterfaceTextRows>& interfaceTextRows();
 

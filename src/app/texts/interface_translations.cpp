@@ -11,7 +11,7 @@ namespace {
 // stay as they are; menu commands of DVD Profiler stay as its English menus show them.
 // Captions keep "&&" where the English has it, messages keep "%1" and their line breaks.
 // clang-format off
-constexpr std::array<InterfaceTranslation, 154> kTranslations = {{
+constexpr std::array<InterfaceTranslation, 162> kTranslations = {{
     {"Ravello",
      "Ravello",
      "Ravello",
@@ -628,6 +628,38 @@ constexpr std::array<InterfaceTranslation, 154> kTranslations = {{
      "\"%1\" tras el final de la línea",
      "\"%1\" nach dem Ende der Zeile",
      "\"%1\" après la fin de la ligne"},
+    {"Previous profile",
+     "Perfil anterior",
+     "Vorheriges Profil",
+     "Profil précédent"},
+    {"Next profile",
+     "Perfil siguiente",
+     "Nächstes Profil",
+     "Profil suivant"},
+    {"Prepare the next profiles",
+     "Preparar los perfiles siguientes",
+     "Die nächsten Profile vorbereiten",
+     "Préparer les profils suivants"},
+    {"Opened: certain match",
+     "Abierto: coincidencia segura",
+     "Geöffnet: sicherer Treffer",
+     "Ouvert : correspondance certaine"},
+    {"Several possible matches: choose one",
+     "Varias coincidencias posibles: elija una",
+     "Mehrere mögliche Treffer: wählen Sie einen",
+     "Plusieurs correspondances possibles : choisissez-en une"},
+    {"Nothing found",
+     "No se ha encontrado nada",
+     "Nichts gefunden",
+     "Aucun résultat"},
+    {"Shows the next profile and searches TMDb for it (%1)",
+     "Muestra el perfil siguiente y lo busca en TMDb (%1)",
+     "Zeigt das nächste Profil und sucht es bei TMDb (%1)",
+     "Affiche le profil suivant et le cherche sur TMDb (%1)"},
+    {"Shows the previous profile and searches TMDb for it (%1)",
+     "Muestra el perfil anterior y lo busca en TMDb (%1)",
+     "Zeigt das vorherige Profil und sucht es bei TMDb (%1)",
+     "Affiche le profil précédent et le cherche sur TMDb (%1)"},
 }};
 // clang-format on
 

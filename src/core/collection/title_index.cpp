@@ -50,6 +50,16 @@ int TitleIndex::occurrences(int collectionNumber) const
     return m_occurrences[static_cast<std::size_t>(collectionNumber)];
 }
 
+std::optional<int> TitleIndex::neighbourWithProfile(int number, int step) const
+{
+    for (int next = std::clamp(number, 0, m_largest + 1) + step; next >= 1 && next <= m_largest;
+         next += step) {
+        if (occurrences(next) > 0)
+            return next;
+    }
+    return std::nullopt;
+}
+
 // Numbers outside the table (a hand-edited index) are left out of it, never written past it.
 void TitleIndex::countOccurrences()
 {

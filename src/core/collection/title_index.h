@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,9 @@ public:
     // The occurrence table: the highest occurrence number found for a collection number,
     // which is how many profiles share it; 0 for a number outside 0..99,999.
     int occurrences(int collectionNumber) const;
+    // The nearest collection number after `number` (step 1) or before it (step -1) that has a
+    // profile; nothing when there is none that way.
+    std::optional<int> neighbourWithProfile(int number, int step) const;
     // The largest collection number of the records (0 when there are none): the spinners'
     // maximum.
     int largestCollectionNumber() const { return m_largest; }

@@ -46,6 +46,7 @@ struct Settings
     std::string tmdbKey; // the user's own TMDb key; empty when none was given
     WindowGeometry geometry;
     bool birthYearsFromTmdb = false; // the credit documents carry TMDb's birth years
+    bool prepareNextProfiles = true; // the window prepares the profiles after the one shown
     int databaseVersion = 1;         // what the file says; saving always writes kDatabaseVersion
 
     bool operator==(const Settings&) const = default;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <map>
 
+#include "core/text/windows1252.h"
+
 namespace ravello::tmdb {
 namespace {
 
@@ -11,6 +13,16 @@ namespace {
 constexpr std::size_t kProfilesPerRound = 8;
 
 } // namespace
+
+PrefetchProfile profileToPrepare(int number, std::string_view title, std::string_view originalTitle,
+                                 int year)
+{
+    PrefetchProfile profile;
+    profile.number = number;
+    profile.searchText = text::windows1252ToUtf8(title);
+    profile.wanted = {std::string(title), std::string(originalTitle), year};
+    return profile;
+}
 
 Prefetcher::Prefetcher(const Endpoint& endpoint, BatchFetcher& fetcher, const FilmCache& films,
                        SeriesPreparation series)

@@ -28,6 +28,11 @@ struct PrefetchProfile
     int season = 0;
 };
 
+// The profile of collection number `number` with these titles (Windows-1252) and production
+// year (0 when unknown): its title is searched for.
+PrefetchProfile profileToPrepare(int number, std::string_view title, std::string_view originalTitle,
+                                 int year);
+
 enum class PrefetchStatus
 {
     Opened,    // the match is certain and its files are now cached

@@ -63,6 +63,19 @@ TEST(TitleIndex, FindsRecordsBeyondTheRecordCountInACollectionWithGaps)
     EXPECT_EQ(index.occurrences(20030), 1);
 }
 
+TEST(TitleIndex, StepsToTheNearestNumberThatHasAProfile)
+{
+    const TitleIndex index = indexOf({{10, 1}, {20, 1}, {20, 2}, {20030, 1}});
+    EXPECT_EQ(index.neighbourWithProfile(10, 1), 20);
+    EXPECT_EQ(index.neighbourWithProfile(20, 1), 20030);
+    EXPECT_EQ(index.neighbourWithProfile(15, -1), 10);
+    EXPECT_EQ(index.neighbourWithProfile(0, 1), 10);
+    EXPECT_EQ(index.neighbourWithProfile(99999, -1), 20030);
+    EXPECT_EQ(index.neighbourWithProfile(20030, 1), std::nullopt);
+    EXPECT_EQ(index.neighbourWithProfile(10, -1), std::nullopt);
+    EXPECT_EQ(TitleIndex().neighbourWithProfile(0, 1), std::nullopt);
+}
+
 TEST(TitleIndex, NumbersOutsideTheCollectionGiveTheNotFoundRecord)
 {
     const TitleIndex index = indexOf({{1, 1}, {2, 1}});

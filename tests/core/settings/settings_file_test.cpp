@@ -80,6 +80,7 @@ TEST(SettingsFile, RoundTripKeepsEveryValue)
     settings.tmdbKey = "eyJhbGciOiJIUzI1NiJ9.abc.def";
     settings.geometry = {-5, 1920, 800, 600};
     settings.birthYearsFromTmdb = true;
+    settings.prepareNextProfiles = false;
     ASSERT_TRUE(saveSettings(folder / "Ravello.INI", settings));
 
     Settings expected = settings;
@@ -93,11 +94,12 @@ TEST(SettingsFile, WritesSectionsAndKeysInOrderWithoutBlanks)
     ASSERT_TRUE(saveSettings(folder / "Ravello.INI", defaultSettings()));
     const std::string bytes = readFileBytes(folder / "Ravello.INI");
     const char* inOrder[] = {
-        "[Impostazioni]",    "Tema=Glow",      "Lingua=1",     "[Dati]",        "FileAppoggioDVDP=",
-        "PathDatabaseDVDP=", "LastAnno=99",    "LastMese=99",  "LastGiorno=99", "LastOra=99",
-        "LastMinuto=99",     "LastSecondo=99", "Lingua=en-US", "Paese=US",      "ChiaveTMDb=",
-        "AnniNascitaTMDb=0", "[Posizione]",    "Top=0",        "Left=0",        "Width=1056",
-        "Height=1036",       "[Database]",     "Versione=2"};
+        "[Impostazioni]",    "Tema=Glow",         "Lingua=1",      "[Dati]",
+        "FileAppoggioDVDP=", "PathDatabaseDVDP=", "LastAnno=99",   "LastMese=99",
+        "LastGiorno=99",     "LastOra=99",        "LastMinuto=99", "LastSecondo=99",
+        "Lingua=en-US",      "Paese=US",          "ChiaveTMDb=",   "AnniNascitaTMDb=0",
+        "PreparaProfili=1",  "[Posizione]",       "Top=0",         "Left=0",
+        "Width=1056",        "Height=1036",       "[Database]",    "Versione=2"};
     std::size_t at = 0;
     for (const char* expected : inOrder) {
         const std::size_t found = bytes.find(expected, at);
