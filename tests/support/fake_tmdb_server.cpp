@@ -223,27 +223,42 @@ bool FakeTmdbServer::isAuthorised(const httplib::Request& request) const
            request.get_header_value("Authorization") == "Bearer " + *m_requiredKey;
 }
 
+// A film, show or season may have its answer in a language of its own, as a translation on
+// TMDb: folder/NAME.LANGUAGE.json, else folder/NAME.json.
+std::optional<std::string> FakeTmdbServer::translatedFixture(const httplib::Request& request,
+                                                             const fs::path& folder,
+                                                             const std::string& name) const
+{
+    const std::string language = request.get_param_value("language");
+    std::optional<std::string> body;
+    if (!language.empty())
+        body = readFixture(m_fixtures / folder / (name + "." + language + ".json"));
+    return body ? body : readFixture(m_fixtures / folder / (name + ".json"));
+}
+
 ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) const
 {
     static const std::regex details(R"(/3/movie/(\d+))");
     static const std::regex credits(R"(/3/movie/(\d+)/credits)");
+    static const std::regex show(R"(/3/tv/(\d+))");
+    static const std::regex season(R"(/3/tv/(\d+)/season/(\d+))");
     static const std::regex person(R"(/3/person/(\d+))");
     static const std::regex image(R"(/t/p/original/(.+))");
     std::smatch match;
     std::optional<std::string> body;
     ScriptedAnswer answer;
-    if (request.path == "/3/search/movie") {
-        body = readFixture(m_fixtures / "search" /
+    if (request.path == "/3/search/movie" || request.path == "/3/search/tv") {
+        const char* folder = request.path == "/3/search/tv" ? "search_tv" : "search";
+        body = readFixture(m_fixtures / folder /
                            (fixtureNameOf(request.get_param_value("query")) + ".json"));
         if (!body)
             body = kNoResults;
     } else if (std::regex_match(request.path, match, details)) {
-        // A film may have its answer in a language of its own, as a translation on TMDb.
-        const std::string language = request.get_param_value("language");
-        if (!language.empty())
-            body = readFixture(m_fixtures / "movie" / (match[1].str() + "." + language + ".json"));
-        if (!body)
-            body = readFixture(m_fixtures / "movie" / (match[1].str() + ".json"));
+        body = translatedFixture(request, "movie", match[1].str());
+    } else if (std::regex_match(request.path, match, show)) {
+        body = translatedFixture(request, "tv", match[1].str());
+    } else if (std::regex_match(request.path, match, season)) {
+        body = translatedFixture(request, "tv", match[1].str() + "_season_" + match[2].str());
     } else if (std::regex_match(request.path, match, credits)) {
         body = readFixture(m_fixtures / "movie" / (match[1].str() + "_credits.json"));
     } else if (std::regex_match(request.path, match, person)) {

@@ -64,6 +64,9 @@ struct AnswerPacing
 //                             is not a letter or digit turned into '_' (no match: no results)
 //   /3/movie/ID               movie/ID.LANGUAGE.json when there is one, else movie/ID.json
 //   /3/movie/ID/credits       movie/ID_credits.json
+//   /3/search/tv?query=Q      search_tv/<q>.json, as the movie search
+//   /3/tv/ID                  tv/ID.LANGUAGE.json when there is one, else tv/ID.json
+//   /3/tv/ID/season/N         tv/ID_season_N.LANGUAGE.json, else tv/ID_season_N.json
 //   /3/person/ID              person/ID.json
 //   /t/p/original/NAME        images/NAME
 // Missing files give TMDb's 404 document. Error statuses answer with errors/<status>.json.
@@ -111,6 +114,9 @@ private:
     void handle(const httplib::Request& request, httplib::Response& response);
     std::optional<std::pair<ScriptedAnswer, AnswerPacing>> nextScripted(const std::string& path);
     ScriptedAnswer fixtureAnswer(const httplib::Request& request) const;
+    std::optional<std::string> translatedFixture(const httplib::Request& request,
+                                                 const std::filesystem::path& folder,
+                                                 const std::string& name) const;
     ScriptedAnswer errorAnswer(int status) const;
     bool isAuthorised(const httplib::Request& request) const;
     void send(ScriptedAnswer answer, httplib::Response& response, AnswerPacing pacing = {});
