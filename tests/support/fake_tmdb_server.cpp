@@ -13,6 +13,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kFillerChunk = 64 * 1024;
+constexpr std::size_t kThreads = 32;
 constexpr const char* kNoResults = R"({"page":1,"results":[],"total_pages":1,"total_results":0})";
 
 std::optional<std::string> readFixture(const fs::path& file)
@@ -80,6 +81,11 @@ FakeTmdbServer::FakeTmdbServer(fs::path fixtures, int port)
     // five, and a batch that opens its eight connections again at once can overflow the
     // listening socket's short queue and wait a second for the dropped connection's retry.
     m_server->set_keep_alive_max_count(1000);
+    // Each kept connection holds one of the server's threads until it closes. A command's
+    // fetcher keeps its connections while its batch of person requests opens eight more, so a
+    // pool of the library's size (eight on a small machine) would leave a request waiting for
+    // a kept connection's five-second time-out.
+    m_server->new_task_queue = [] { return new httplib::ThreadPool(kThreads); };
     m_port = port == 0 ? m_server->bind_to_any_port("127.0.0.1")
                        : (m_server->bind_to_port("127.0.0.1", port) ? port : -1);
     if (m_port <= 0)
