@@ -12,20 +12,29 @@ const std::vector<Command>& commands()
          runNormalise},
         {"import", "[EXPORT [INDEX]]", "import DVD Profiler's export into the title index",
          runImport},
-        {"cast-xml", "ID [--birth-years]",
-         "write the film's cast document for DVD Profiler, with birth years if asked", runCastXml},
+        {"cast-xml", "ID|--tv SHOW_ID N [--episodes FIRST[-LAST]] [--birth-years]",
+         "write the film's or the season's cast document for DVD Profiler, with birth years if "
+         "asked",
+         runCastXml},
         {"crew-xml",
-         "ID [--no-photography] [--no-sound] [--no-art] [--no-other] [--birth-years] [--report]",
-         "write the film's crew document, leaving out the groups named; --report tells what "
-         "the mapping left out",
+         "ID|--tv SHOW_ID N [--episodes FIRST[-LAST]] [--full-crew] [--no-photography] "
+         "[--no-sound] [--no-art] [--no-other] [--birth-years] [--report]",
+         "write the film's or the season's crew document, leaving out the groups named; a "
+         "season keeps directing, writing and the composer unless --full-crew; --report tells "
+         "what the mapping left out",
          runCrewXml},
         {"crew-map", "[--path]", "print the crew mapping in effect, or its file's path",
          runCrewMap},
         {"photo", "cast|crew PERSON_ID PHOTO_PATH",
          "fetch a person's photo into the cache and print its file", runPhoto},
-        {"search", "TEXT", "search TMDb for films and print one result line each", runSearch},
-        {"match", "TITLE [--year YEAR] [--original-title TEXT]",
-         "search TMDb and print the result lines, the likeliest film first", runMatch},
+        {"search", "[--tv] TEXT",
+         "search TMDb for films, or TV shows with --tv, and print one result line each", runSearch},
+        {"match", "[--tv] TITLE [--year YEAR] [--original-title TEXT]",
+         "search TMDb and print the result lines, the likeliest film first; with --tv the "
+         "likeliest show, TITLE may be a disc title such as \"Castle: Season 3: Disc 2\"",
+         runMatch},
+        {"season", "SHOW_ID N", "print the captions of the season's episodes, one a line",
+         runSeason},
         {"film", "ID", "print the film's data page: title, original title, year, length, overview",
          runFilm},
         {"credits", "ID", "print the film's four credit lists", runCredits},

@@ -14,12 +14,14 @@ namespace ravello::cli {
 // Standard input through the text normaliser to standard output, bytes in, bytes out.
 int runNormalise(CliContext& context, const Arguments& arguments);
 // The film's CastInformation document, as the Copy button builds it, as Windows-1252 bytes;
-// --birth-years fills in the actors' birth years.
+// --birth-years fills in the actors' birth years. With --tv SHOW_ID N [--episodes FIRST[-LAST]]
+// a TV season's document, an episode divider before each episode's cast.
 int runCastXml(CliContext& context, const Arguments& arguments);
 // The film's CrewInformation document, mapped by the crew mapping in effect; --no-photography,
 // --no-sound, --no-art and --no-other leave out the custom credits of a group, as the window's
 // check boxes do; --birth-years fills in birth years; --report writes on the error stream how
-// many credits went in and which were left out.
+// many credits went in and which were left out. With --tv SHOW_ID N [--episodes FIRST[-LAST]]
+// a TV season's document, keeping what collectors keep of a series unless --full-crew.
 int runCrewXml(CliContext& context, const Arguments& arguments);
 // The crew mapping in effect, as the mapping file writes its rules; --path: the file's path.
 int runCrewMap(CliContext& context, const Arguments& arguments);
@@ -29,14 +31,19 @@ int runPhoto(CliContext& context, const Arguments& arguments);
 // settings' export file and the program's index; prints the counts and time on stderr.
 int runImport(CliContext& context, const Arguments& arguments);
 
-// TMDb's movie search for the text in the settings' language: the result lines, one a line.
+// TMDb's movie search (TV search with --tv) for the text in the settings' language: the
+// result lines, one a line.
 int runSearch(CliContext& context, const Arguments& arguments);
-// TITLE [--year YEAR] [--original-title TEXT]: the search for the title, its result lines
-// best first for the film so described.
+// [--tv] TITLE [--year YEAR] [--original-title TEXT]: the search for the title, its result
+// lines best first for the film or show so described; with --tv a disc title ("Castle: Season
+// 3: Disc 2") searches for its show.
 int runMatch(CliContext& context, const Arguments& arguments);
-// Searches for the UTF-8 text and writes the result lines, ranked for `wanted` when given.
+// Searches films, or TV shows when `shows`, for the UTF-8 text and writes the result lines,
+// ranked for `wanted` when given.
 int writeSearch(CliContext& context, const std::string& utf8Text,
-                const std::optional<tmdb::WantedFilm>& wanted);
+                const std::optional<tmdb::WantedFilm>& wanted, bool shows);
+// SHOW_ID N: the captions of the season's episodes, one a line.
+int runSeason(CliContext& context, const Arguments& arguments);
 // Opens a film as the window does: title, original title, year, running time and overview.
 int runFilm(CliContext& context, const Arguments& arguments);
 // Opens a film as the window does: the rows of the four credit lists, each list after a header.

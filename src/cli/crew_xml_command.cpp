@@ -4,7 +4,9 @@
 #include "cli/commands.h"
 #include "cli/crew_mapping_in_effect.h"
 #include "cli/film_credits.h"
+#include "cli/season_credits.h"
 #include "core/output/crew_information.h"
+#include "core/output/season_crew_information.h"
 
 namespace ravello::cli {
 namespace {
@@ -14,6 +16,7 @@ struct CrewXmlOptions
     output::CrewGroups groups;
     bool birthYears = false;
     bool report = false;
+    bool fullCrew = false; // a season's only
 };
 
 struct GroupOption
@@ -38,6 +41,7 @@ struct FeatureOption
 constexpr FeatureOption kFeatureOptions[] = {
     {"--birth-years", &CrewXmlOptions::birthYears},
     {"--report", &CrewXmlOptions::report},
+    {"--full-crew", &CrewXmlOptions::fullCrew},
 };
 
 // Sets `options` from the option: a group option unchecks its group, a feature option turns
@@ -68,14 +72,48 @@ void writeReport(const CliContext& context, const output::CrewDocument& document
         context.err << "left out: " << pair.department << " / " << pair.job << '\n';
 }
 
+// The season's document: its episodes' dividers, each followed by the episode's crew.
+int runSeasonCrewXml(CliContext& context, const Arguments& arguments)
+{
+    CrewXmlOptions options;
+    const auto season = seasonArgumentsAndOptions(
+        context, "crew-xml --tv", arguments, true,
+        [&options](const std::string& option) { return readOption(option, options); });
+    if (!season)
+        return kUsageError;
+    const auto content = openSeasonCredits(context, *season);
+    if (!content)
+        return kFailure;
+    const auto range = episodeRangeOf(context, *content, *season);
+    if (!range)
+        return kFailure;
+    const output::CrewMapping mapping = crewMappingInEffect(context);
+    const output::SeasonCrewOptions crewOptions{options.groups, options.fullCrew};
+    std::optional<output::PersonYears> years = output::PersonYears{};
+    if (options.birthYears)
+        years =
+            personYears(context, output::seasonCrewPeople(*content, *range, mapping, crewOptions));
+    if (!years)
+        return kFailure;
+    const output::CrewDocument document =
+        output::buildSeasonCrewInformation(*content, *range, mapping, crewOptions, *years);
+    if (options.report)
+        writeReport(context, document);
+    context.out << document.text;
+    return context.finish();
+}
+
 } // namespace
 
 int runCrewXml(CliContext& context, const Arguments& arguments)
 {
+    if (asksForSeason(arguments))
+        return runSeasonCrewXml(context, arguments);
     CrewXmlOptions options;
     const auto filmId = filmIdentifierAndOptions(
-        context, "crew-xml", arguments,
-        [&options](const std::string& option) { return readOption(option, options); });
+        context, "crew-xml", arguments, [&options](const std::string& option) {
+            return option != "--full-crew" && readOption(option, options);
+        });
     if (!filmId)
         return kUsageError;
     const auto film = openFilmCredits(context, *filmId);

@@ -63,4 +63,15 @@ std::string openingFailureText(std::int32_t filmId, const tmdb::OpeningFailure& 
            fetchFailureText(failure.fetch);
 }
 
+std::string seasonFailureText(const tmdb::SeasonOpening& opening,
+                              const tmdb::SeasonFailure& failure)
+{
+    const std::string show = "show " + std::to_string(opening.showId);
+    const std::string season = "season " + std::to_string(opening.seasonNumber) + " of " + show;
+    const std::string step = failure.step == tmdb::SeasonStep::Show     ? show
+                             : failure.step == tmdb::SeasonStep::Season ? season
+                                                                        : "cover of " + season;
+    return step + ": " + fetchFailureText(failure.fetch);
+}
+
 } // namespace ravello::cli

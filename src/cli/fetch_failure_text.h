@@ -6,6 +6,7 @@
 
 #include "core/tmdb/fetch_result.h"
 #include "core/tmdb/film_cache.h"
+#include "core/tmdb/season_cache.h"
 
 namespace ravello::cli {
 
@@ -16,5 +17,10 @@ std::string fetchFailureText(const tmdb::FetchResult& result);
 
 // One failed step of an opening: "details of film 4321: " and the failure's text.
 std::string openingFailureText(std::int32_t filmId, const tmdb::OpeningFailure& failure);
+
+// One failed step of a season's opening: "show 1399: " or "season 3 of show 1399: ", then the
+// failure's text.
+std::string seasonFailureText(const tmdb::SeasonOpening& opening,
+                              const tmdb::SeasonFailure& failure);
 
 } // namespace ravello::cli

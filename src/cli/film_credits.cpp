@@ -5,7 +5,6 @@
 
 #include "cli/fetch_failure_text.h"
 #include "core/tmdb/film_cache.h"
-#include "core/tmdb/person_cache.h"
 
 namespace ravello::cli {
 
@@ -40,21 +39,30 @@ std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32
     return FilmCredits{opening.dataPage.title.value_or(""), std::move(*opening.credits)};
 }
 
-std::optional<std::vector<int>> birthYearsOfRows(const CliContext& context, output::PhotoList list,
-                                                 const std::vector<std::string>& photoRows)
+std::optional<tmdb::BirthYears> birthYearsOfPeople(const CliContext& context,
+                                                   const std::vector<std::int32_t>& people)
 {
     tmdb::PersonCache cache(context.folders, context.endpoint, context.batchFetcher);
-    const std::vector<std::int32_t> people = output::personNumbersOf(list, photoRows);
     std::vector<std::filesystem::path> files;
     for (const std::int32_t person : people)
         files.push_back(cache.personFile(person));
     if (!people.empty() && !context.canAskTmdb(files))
         return std::nullopt;
-    const tmdb::BirthYears found = cache.birthYears(people);
+    tmdb::BirthYears found = cache.birthYears(people);
     if (found.failed > 0)
         context.err << "ravello-cli: warning: the birth year of " << found.failed << " of "
                     << found.years.size() << " people could not be had; they are written as 0\n";
-    return found.yearsOf(people);
+    return found;
+}
+
+std::optional<std::vector<int>> birthYearsOfRows(const CliContext& context, output::PhotoList list,
+                                                 const std::vector<std::string>& photoRows)
+{
+    const std::vector<std::int32_t> people = output::personNumbersOf(list, photoRows);
+    const auto found = birthYearsOfPeople(context, people);
+    if (!found)
+        return std::nullopt;
+    return found->yearsOf(people);
 }
 
 } // namespace ravello::cli

@@ -11,6 +11,7 @@
 #include "core/output/photo_cache.h"
 #include "core/tmdb/credit_lists.h"
 #include "core/tmdb/film_cache.h"
+#include "core/tmdb/person_cache.h"
 
 // A film's title and credit rows for the document commands, opened as the window opens a
 // film: from the film cache, fetching only what it does not hold yet.
@@ -34,6 +35,12 @@ std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32
 // Returns false when a needed step failed.
 bool reportOpeningFailures(const CliContext& context, const tmdb::FilmOpening& opening,
                            bool (*needed)(tmdb::OpeningStep));
+
+// The birth years of the people: from the person cache, else from TMDb. People whose answer
+// failed get 0, and the error stream says how many. Nothing, the error written, when people
+// must be asked and there is no key of the user's.
+std::optional<tmdb::BirthYears> birthYearsOfPeople(const CliContext& context,
+                                                   const std::vector<std::int32_t>& people);
 
 // The birth year of every row of a cast or crew list, found by the person numbers of its photo
 // list's rows: from the person cache, else from TMDb. People whose answer failed get 0, and

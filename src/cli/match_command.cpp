@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
+#include "core/collection/disc_title.h"
 #include "core/text/windows1252.h"
 
 namespace ravello::cli {
@@ -11,6 +12,7 @@ struct MatchRequest
 {
     std::string utf8Title;
     tmdb::WantedFilm wanted;
+    bool shows = false; // --tv
 };
 
 // The title and the options around it; nothing, with the usage error written, when they are
@@ -36,8 +38,11 @@ std::optional<MatchRequest> readMatchRequest(const CliContext& context, const Ar
             request.wanted.year = *year;
         } else if (argument == "--original-title") {
             request.wanted.originalTitle = text::utf8ToWindows1252(arguments[++at]);
+        } else if (argument == "--tv") {
+            request.shows = true;
         } else if (argument.starts_with("--") || hasTitle || argument.empty()) {
-            context.usageError("match takes one title, then --year YEAR and --original-title TEXT");
+            context.usageError(
+                "match takes one title, then --tv, --year YEAR and --original-title TEXT");
             return std::nullopt;
         } else {
             request.utf8Title = argument;
@@ -52,14 +57,25 @@ std::optional<MatchRequest> readMatchRequest(const CliContext& context, const Ar
     return request;
 }
 
+// A disc of a box set ("Castle: Season 3: Disc 2") is searched for as its show.
+void searchShowOfDisc(MatchRequest& request)
+{
+    if (const auto disc = collection::readDiscTitle(request.wanted.title)) {
+        request.wanted.title = disc->show;
+        request.utf8Title = text::windows1252ToUtf8(disc->show);
+    }
+}
+
 } // namespace
 
 int runMatch(CliContext& context, const Arguments& arguments)
 {
-    const auto request = readMatchRequest(context, arguments);
+    auto request = readMatchRequest(context, arguments);
     if (!request)
         return kUsageError;
-    return writeSearch(context, request->utf8Title, request->wanted);
+    if (request->shows)
+        searchShowOfDisc(*request);
+    return writeSearch(context, request->utf8Title, request->wanted, request->shows);
 }
 
 } // namespace ravello::cli

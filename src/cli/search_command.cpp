@@ -2,15 +2,18 @@
 #include "cli/commands.h"
 #include "cli/fetch_failure_text.h"
 #include "core/tmdb/film_search.h"
+#include "core/tmdb/show_search.h"
 
 namespace ravello::cli {
 
 int writeSearch(CliContext& context, const std::string& utf8Text,
-                const std::optional<tmdb::WantedFilm>& wanted)
+                const std::optional<tmdb::WantedFilm>& wanted, bool shows)
 {
     if (!context.canAskTmdb())
         return kFailure;
-    tmdb::SearchOutcome outcome = tmdb::searchFilms(context.endpoint, context.fetcher, utf8Text);
+    tmdb::SearchOutcome outcome =
+        shows ? tmdb::searchShows(context.endpoint, context.fetcher, utf8Text)
+              : tmdb::searchFilms(context.endpoint, context.fetcher, utf8Text);
     if (!outcome.fetch.ok())
         return context.fail("search: " + fetchFailureText(outcome.fetch));
     if (wanted)
@@ -24,9 +27,12 @@ int writeSearch(CliContext& context, const std::string& utf8Text,
 
 int runSearch(CliContext& context, const Arguments& arguments)
 {
-    if (arguments.size() != 1 || arguments[0].empty())
-        return context.usageError("search takes one text (quote it when it holds spaces)");
-    return writeSearch(context, arguments[0], std::nullopt);
+    const bool shows = !arguments.empty() && arguments[0] == "--tv";
+    const std::size_t texts = arguments.size() - (shows ? 1 : 0);
+    if (texts != 1 || arguments.back().empty() || arguments.back() == "--tv")
+        return context.usageError("search takes [--tv] and one text (quote it when it holds "
+                                  "spaces)");
+    return writeSearch(context, arguments.back(), std::nullopt, shows);
 }
 
 } // namespace ravello::cli

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/tmdb/film_search.h"
+#include "core/tmdb/result_ranking.h"
+#include "core/tmdb/show_search.h"
 #include "tests/network/network_test.h"
 
 namespace ravello::testing {
@@ -25,6 +27,29 @@ TEST_F(FilmSearch, ListsTheResultsWithPostersOnTheImageHost)
     EXPECT_EQ(request.path, "/3/search/movie");
     EXPECT_EQ(request.param("language"), "en-US");
     EXPECT_EQ(request.param("api_key"), "0123456789abcdef0123456789abcdef");
+}
+
+// A show's line is a film's: "Name (first-air year)", (0) and no poster where TMDb has none,
+// and the ranking weighs the original name as it weighs a film's original title.
+TEST_F(FilmSearch, ListsTvShowsAsFilmsAreListed)
+{
+    const tmdb::SearchOutcome outcome = tmdb::searchShows(endpoint(), m_fetcher, "Night Desk");
+    ASSERT_TRUE(outcome.fetch.ok());
+    EXPECT_EQ(outcome.lines(),
+              (std::vector<std::string>{
+                  "0004402 Night Desk Confidential (0) ",
+                  "0004401 Night Desk (2009) " + server().url() + "/t/p/original/nd.jpg",
+                  "0004403 La scrivania di notte (2015) ",
+              }));
+    EXPECT_EQ(tmdb::shownResultText(outcome.lines()[0]), "Night Desk Confidential");
+    const RecordedRequest request = server().requests().at(0);
+    EXPECT_EQ(request.path, "/3/search/tv");
+    EXPECT_EQ(request.param("language"), "en-US");
+    EXPECT_EQ(request.param("query"), "Night Desk");
+
+    const auto ranked = tmdb::rankFoundFilms(outcome.films, {"Night Desk", "", 2015});
+    EXPECT_TRUE(ranked[0].line.starts_with("0004403 ")) << ranked[0].line;
+    EXPECT_TRUE(ranked[1].line.starts_with("0004401 ")) << ranked[1].line;
 }
 
 TEST_F(FilmSearch, SearchesForExactlyTheTextTyped)

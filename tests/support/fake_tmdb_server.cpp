@@ -121,7 +121,8 @@ FakeTmdbServer::FakeTmdbServer(fs::path fixtures, int port)
     // listening socket's short queue and wait a second for the dropped connection's retry.
     m_server->set_keep_alive_max_count(1000);
     // Every connection has a thread of its own, whatever the library's default, so that the
-    // server never limits how many requests run at once: the tests count them.
+    // server never limits how many requests run at once (the tests count them), and a command's
+    // kept connections never make a batch's new ones wait.
     m_server->new_task_queue = [] { return new httplib::ThreadPool(kThreads); };
     m_port = port == 0 ? m_server->bind_to_any_port("127.0.0.1")
                        : (m_server->bind_to_port("127.0.0.1", port) ? port : -1);
@@ -284,22 +285,42 @@ bool FakeTmdbServer::isAuthorised(const httplib::Request& request) const
            request.get_header_value("Authorization") == "Bearer " + *m_requiredKey;
 }
 
+// A film, show or season may have its answer in a language of its own, as a translation on
+// TMDb: folder/NAME.LANGUAGE.json, else folder/NAME.json.
+std::optional<std::string> FakeTmdbServer::translatedFixture(const httplib::Request& request,
+                                                             const fs::path& folder,
+                                                             const std::string& name) const
+{
+    const std::string language = request.get_param_value("language");
+    std::optional<std::string> body;
+    if (!language.empty())
+        body = readFixture(m_fixtures / folder / (name + "." + language + ".json"));
+    return body ? body : readFixture(m_fixtures / folder / (name + ".json"));
+}
+
 ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) const
 {
     static const std::regex details(R"(/3/movie/(\d+))");
     static const std::regex credits(R"(/3/movie/(\d+)/credits)");
+    static const std::regex show(R"(/3/tv/(\d+))");
+    static const std::regex season(R"(/3/tv/(\d+)/season/(\d+))");
     static const std::regex person(R"(/3/person/(\d+))");
     static const std::regex image(R"(/t/p/original/(.+))");
     std::smatch match;
     std::optional<std::string> body;
     ScriptedAnswer answer;
-    if (request.path == "/3/search/movie") {
-        body = readFixture(m_fixtures / "search" /
+    if (request.path == "/3/search/movie" || request.path == "/3/search/tv") {
+        const char* folder = request.path == "/3/search/tv" ? "search_tv" : "search";
+        body = readFixture(m_fixtures / folder /
                            (fixtureNameOf(request.get_param_value("query")) + ".json"));
         if (!body)
             body = kNoResults;
     } else if (std::regex_match(request.path, match, details)) {
         body = detailsBody(request, match[1].str());
+    } else if (std::regex_match(request.path, match, show)) {
+        body = translatedFixture(request, "tv", match[1].str());
+    } else if (std::regex_match(request.path, match, season)) {
+        body = translatedFixture(request, "tv", match[1].str() + "_season_" + match[2].str());
     } else if (std::regex_match(request.path, match, credits)) {
         body = readFixture(m_fixtures / "movie" / (match[1].str() + "_credits.json"));
     } else if (std::regex_match(request.path, match, person)) {
@@ -318,16 +339,10 @@ std::optional<std::string> FakeTmdbServer::detailsBody(const httplib::Request& r
                                                        const std::string& filmId) const
 {
     // A film may have its answer in a language of its own, as a translation on TMDb.
-    const fs::path folder = m_fixtures / "movie";
-    const std::string language = request.get_param_value("language");
-    std::optional<std::string> body;
-    if (!language.empty())
-        body = readFixture(folder / (filmId + "." + language + ".json"));
-    if (!body)
-        body = readFixture(folder / (filmId + ".json"));
+    std::optional<std::string> body = translatedFixture(request, "movie", filmId);
     if (body && namesAppended(request.get_param_value("append_to_response"), "translations"))
         body = withAppended(std::move(*body), "translations",
-                            readFixture(folder / (filmId + "_translations.json"))
+                            readFixture(m_fixtures / "movie" / (filmId + "_translations.json"))
                                 .value_or(R"({"translations":[]})"));
     return body;
 }

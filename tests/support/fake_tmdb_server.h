@@ -71,6 +71,9 @@ struct AnswerPacing
 //                             with append_to_response=translations, movie/ID_translations.json
 //                             appended as "translations" (an empty list when there is none)
 //   /3/movie/ID/credits       movie/ID_credits.json
+//   /3/search/tv?query=Q      search_tv/<q>.json, as the movie search
+//   /3/tv/ID                  tv/ID.LANGUAGE.json when there is one, else tv/ID.json
+//   /3/tv/ID/season/N         tv/ID_season_N.LANGUAGE.json, else tv/ID_season_N.json
 //   /3/person/ID              person/ID.json
 //   /t/p/original/NAME        images/NAME
 // Missing files give TMDb's 404 document. Error statuses answer with errors/<status>.json.
@@ -126,6 +129,9 @@ private:
     ScriptedAnswer fixtureAnswer(const httplib::Request& request) const;
     std::optional<std::string> detailsBody(const httplib::Request& request,
                                            const std::string& filmId) const;
+    std::optional<std::string> translatedFixture(const httplib::Request& request,
+                                                 const std::filesystem::path& folder,
+                                                 const std::string& name) const;
     ScriptedAnswer errorAnswer(int status) const;
     bool isAuthorised(const httplib::Request& request) const;
     void send(ScriptedAnswer answer, httplib::Response& response, AnswerPacing pacing = {});

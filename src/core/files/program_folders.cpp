@@ -37,6 +37,10 @@ void ProgramFolders::makeTree() const
         crewPhotosFolder(),
         peopleFolder(),
         coversFolder(),
+        db() / "TV",
+        tvShowsFolder(),
+        tvSeasonsFolder(),
+        tvCoversFolder(),
         db() / "DVDP",
     };
     for (const fs::path& folder : folders)

@@ -25,6 +25,9 @@ public:
     std::filesystem::path castPhotosFolder() const { return db() / "Actors"; }
     std::filesystem::path crewPhotosFolder() const { return db() / "Crew"; }
     std::filesystem::path peopleFolder() const { return db() / "People"; }
+    std::filesystem::path tvShowsFolder() const { return db() / "TV" / "Shows"; }
+    std::filesystem::path tvSeasonsFolder() const { return db() / "TV" / "Seasons"; }
+    std::filesystem::path tvCoversFolder() const { return db() / "TV" / "Covers"; }
 
     // Makes every folder of the tree, parents first. A folder that cannot be made is skipped:
     // the operations that need it report their own failure later.

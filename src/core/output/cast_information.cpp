@@ -5,15 +5,12 @@
 #include "core/output/xml_value.h"
 
 namespace ravello::output {
-namespace {
 
 std::string actorLine(const tmdb::CastRow& row, int birthYear)
 {
     return "   <Actor " + personAttributes(row.name, birthYear) + " Role=\"" +
            xmlValue(row.character) + "\" CreditedAs=\"\" Voice=\"false\" Uncredited=\"false\" />";
 }
-
-} // namespace
 
 std::string buildCastInformation(std::string_view title, const std::vector<tmdb::CastRow>& rows,
                                  std::span<const int> birthYears)

@@ -11,6 +11,10 @@
 // The CastInformation document that DVD Profiler pastes from the clipboard.
 namespace ravello::output {
 
+// One Actor line of the document: the row's name split by splitName, its role and the birth
+// year (0 for an unknown one).
+std::string actorLine(const tmdb::CastRow& row, int birthYear);
+
 // Builds the document from the film title (as the data page shows it) and the cast rows in
 // list order: Windows-1252 bytes, every line ending in CR LF. Each Actor line carries the
 // name split by splitName, the role and the birth year of the same index in `birthYears` (0

@@ -6,6 +6,7 @@
 #include "core/text/text_fields.h"
 #include "core/text/text_normaliser.h"
 #include "core/tmdb/credit_rows.h"
+#include "core/tmdb/season_lists.h"
 
 namespace ravello::output {
 namespace {
@@ -79,24 +80,29 @@ bool showsPhotoMarker(std::string_view photoPath)
 
 PaintedRow paintCreditRow(CreditList list, std::string_view rowText)
 {
+    if (tmdb::isHeadingRow(rowText)) {
+        std::string caption = tmdb::headingCaptionOf(rowText);
+        text::normaliseText(caption);
+        return {std::move(caption), false, true};
+    }
     const int width = creditListLayout(list).nameColumnWidth;
     switch (list) {
     case CreditList::Cast: {
         const tmdb::CastRow row = tmdb::readCastRow(rowText);
-        return {castLine(row.name, row.character, width), false};
+        return {castLine(row.name, row.character, width), false, false};
     }
     case CreditList::Crew: {
         const tmdb::CrewRow row = tmdb::readCrewRow(rowText);
-        return {crewLine(row.name, row.department, row.job, width), false};
+        return {crewLine(row.name, row.department, row.job, width), false, false};
     }
     case CreditList::CastPhoto: {
         const tmdb::CastPhotoRow row = tmdb::readCastPhotoRow(rowText);
-        return {castLine(row.name, row.character, width), showsPhotoMarker(row.photoPath)};
+        return {castLine(row.name, row.character, width), showsPhotoMarker(row.photoPath), false};
     }
     case CreditList::CrewPhoto: {
         const tmdb::CrewPhotoRow row = tmdb::readCrewPhotoRow(rowText);
-        return {crewLine(row.name, row.department, row.job, width),
-                showsPhotoMarker(row.photoPath)};
+        return {crewLine(row.name, row.department, row.job, width), showsPhotoMarker(row.photoPath),
+                false};
     }
     }
     return {};

@@ -45,9 +45,11 @@ struct PaintedRow
 {
     std::string text;        // Windows-1252, normalised
     bool showsPhotoMarker{}; // photo lists only
+    bool isHeading{};        // an episode's heading row: its caption, to be set apart
 };
 
-// The line a row of `list` shows, from the row's text as the list holds it.
+// The line a row of `list` shows, from the row's text as the list holds it. A heading row
+// (tmdb::isHeadingRow) shows its caption alone.
 PaintedRow paintCreditRow(CreditList list, std::string_view rowText);
 
 // The normalised name followed by dots, cut to exactly `width` characters.

@@ -12,6 +12,8 @@ namespace {
 // DVD Profiler needs a title; this stands in when the data page has none.
 constexpr std::string_view kTitleWhenEmpty = "Ciao";
 
+} // namespace
+
 // Principal lines close with "/>", custom lines with " />": the two formats differ there.
 std::string creditLine(const tmdb::CrewRow& row, const CrewCredit& credit, int birthYear)
 {
@@ -37,8 +39,6 @@ void countLeftOut(const tmdb::CrewRow& row, CrewDocument& document)
     if (std::find(pairs.begin(), pairs.end(), pair) == pairs.end())
         pairs.push_back(std::move(pair));
 }
-
-} // namespace
 
 CrewDocument buildCrewInformation(std::string_view title, const std::vector<tmdb::CrewRow>& rows,
                                   const CrewMapping& mapping, const CrewGroups& groups,

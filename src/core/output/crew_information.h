@@ -33,6 +33,16 @@ struct CrewDocument
     std::vector<CreditPair> leftOutPairs;
 };
 
+// One Credit line of the document for a principal or custom credit: the row's name split by
+// splitName, the credit's type, subtype and (custom) role, the birth year (0 for an unknown one).
+std::string creditLine(const tmdb::CrewRow& row, const CrewCredit& credit, int birthYear);
+
+// True for a principal or custom credit: those have a line.
+bool hasLine(const CrewCredit& credit);
+
+// Counts a crew row that has no line in the document, and its department and job pair once.
+void countLeftOut(const tmdb::CrewRow& row, CrewDocument& document);
+
 // Builds the document from the film title (as the data page shows it; an empty title is
 // written as "Ciao") and the crew rows in list order, each mapped by `mapping`: one Credit
 // line per principal or custom credit, carrying the birth year of the same index in

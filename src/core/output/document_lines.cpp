@@ -38,6 +38,11 @@ std::string personAttributes(std::string_view name, int birthYear)
            "\"";
 }
 
+std::string dividerLine(std::string_view caption)
+{
+    return "   <Divider Caption=\"" + xmlValue(caption) + "\" Type=\"Episode\" />";
+}
+
 int birthYearAt(std::span<const int> birthYears, std::size_t index)
 {
     return index < birthYears.size() ? birthYears[index] : 0;

@@ -30,6 +30,10 @@ private:
 // splitName as retrieved, each part then made fit for the document; 0 is an unknown year.
 std::string personAttributes(std::string_view name, int birthYear);
 
+// The line that opens an episode in both documents: `   <Divider Caption="..." Type="Episode" />`,
+// the caption made fit for the document as every value is.
+std::string dividerLine(std::string_view caption);
+
 // The birth year of the document's row `index`: 0 where `birthYears` has none.
 int birthYearAt(std::span<const int> birthYears, std::size_t index);
 

@@ -113,6 +113,31 @@ Request Endpoint::personRequest(std::int32_t personId) const
     return apiRequest("/3/person/" + std::to_string(personId), "");
 }
 
+Request Endpoint::tvSearchRequest(std::string_view utf8Text) const
+{
+    return apiRequest("/3/search/tv", "language=" + percentEncode(m_language) +
+                                          "&query=" + percentEncode(utf8Text));
+}
+
+Request Endpoint::showRequest(std::int32_t showId) const
+{
+    return apiRequest("/3/tv/" + std::to_string(showId), "language=" + percentEncode(m_language));
+}
+
+// The credits travel with the season in the same answer, so a season is one request.
+Request Endpoint::seasonRequest(std::int32_t showId, int seasonNumber) const
+{
+    return apiRequest("/3/tv/" + std::to_string(showId) + "/season/" + std::to_string(seasonNumber),
+                      "language=" + percentEncode(m_language) + "&append_to_response=credits");
+}
+
+Request Endpoint::seasonOverviewRequest(std::int32_t showId, int seasonNumber,
+                                        std::string_view language) const
+{
+    return apiRequest("/3/tv/" + std::to_string(showId) + "/season/" + std::to_string(seasonNumber),
+                      "language=" + percentEncode(language));
+}
+
 std::string Endpoint::imageUrl(std::string_view path) const
 {
     return m_imageHost + "/t/p/original" + encodePath(path);

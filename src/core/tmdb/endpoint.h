@@ -69,6 +69,16 @@ public:
     Request creditsRequest(std::int32_t filmId) const;
     // A person's details, among them the birthday.
     Request personRequest(std::int32_t personId) const;
+    // TMDb's TV search for a UTF-8 text, in the endpoint's language.
+    Request tvSearchRequest(std::string_view utf8Text) const;
+    // A TV show's details: its names, creators and the list of its seasons.
+    Request showRequest(std::int32_t showId) const;
+    // A season of a show with its episodes and, appended, the season's regular cast and crew.
+    Request seasonRequest(std::int32_t showId, int seasonNumber) const;
+    // The season alone (no credits) in another language than the endpoint's, such as English
+    // for a season without an overview in the user's language.
+    Request seasonOverviewRequest(std::int32_t showId, int seasonNumber,
+                                  std::string_view language) const;
     // The image host's URL of the original size of a poster or profile path as TMDb sends it
     // ("/abc.jpg", leading slash included).
     std::string imageUrl(std::string_view path) const;

@@ -2,11 +2,10 @@
 #include "core/tmdb/film_cache.h"
 
 #include <algorithm>
-#include <fstream>
 #include <system_error>
 
 #include "core/files/atomic_file.h"
-#include "core/files/whole_file.h"
+#include "core/tmdb/cache_files.h"
 #include "core/tmdb/english_details.h"
 #include "core/tmdb/json_document.h"
 #include "core/tmdb/result_line.h"
@@ -17,58 +16,12 @@ namespace ravello::tmdb {
 namespace fs = std::filesystem;
 namespace {
 
-// A poster of this size or less is no picture but a short answer of some kind: it is not
-// kept, so that the next opening tries again.
-constexpr std::uintmax_t kLargestNonPicture = 1000;
-
-// The bucket folders are made at every opening; a folder that cannot be made shows up later
-// as a file that cannot be written.
-fs::path withFolder(fs::path file)
-{
-    std::error_code ignored;
-    fs::create_directories(file.parent_path(), ignored);
-    return file;
-}
-
-bool isReadable(const fs::path& file)
-{
-    std::error_code error;
-    return fs::is_regular_file(file, error) && std::ifstream(file, std::ios::binary).is_open();
-}
-
-// The document a cache file holds. A file that is no film document (an error answer stored
-// by an older version, a file cut short) is not trusted: the film is fetched again.
-std::optional<std::string> cachedDocument(const fs::path& file)
-{
-    const auto bytes = files::readWholeFile(file);
-    if (!bytes)
-        return std::nullopt;
-    std::string document = joinTokenLines(tokenLinesOfFile(*bytes));
-    const auto parsed = json::parse(document);
-    if (!parsed || !json::isFilmDocument(*parsed))
-        return std::nullopt;
-    return document;
-}
-
 // The poster's URL from the details' poster_path, as a search result line holds it.
 std::string posterUrlOf(std::string_view details, const Endpoint& endpoint)
 {
     const auto document = json::parse(details);
     const auto path = document ? json::textOf(*document, "poster_path") : std::nullopt;
     return path && !path->empty() ? endpoint.imageUrl(*path) : std::string();
-}
-
-// Stores a details or credits answer as soon as it arrived. Only a document of the film itself
-// is kept: anything else would be trusted for ever.
-void storeDocument(const fs::path& file, FetchResult& result)
-{
-    if (!result.ok())
-        return;
-    const auto document = json::parse(result.body);
-    if (!document || !json::isFilmDocument(*document))
-        return;
-    if (!files::writeFileAtomically(file, tokenFileBytes(splitTokens(result.body))))
-        result.problem = FetchProblem::File;
 }
 
 // Details in another language than English whose overview is empty keep the English overview
@@ -79,17 +32,6 @@ void keepEnglishDetails(const fs::path& file, const FetchResult& result)
         return;
     if (const auto english = englishDetailsOf(result.body))
         files::writeFileAtomically(file, tokenFileBytes(splitTokens(*english)));
-}
-
-// A cover that is no picture is not kept, so that the next opening tries again.
-void dropNonPicture(const fs::path& file, const FetchResult& result)
-{
-    if (!result.ok())
-        return;
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(file, error);
-    if (error || size <= kLargestNonPicture)
-        fs::remove(file, error);
 }
 
 void showEnglishOverview(FilmOpening& opening, const std::string& englishDetails)
@@ -181,7 +123,8 @@ std::vector<FilmCache::Part> FilmCache::cachedAndMissing(std::int32_t filmId,
         parts.push_back(coverPart(filmId, posterUrl));
     bool englishKnown = true;
     for (const OpeningStep step : {OpeningStep::Details, OpeningStep::Credits}) {
-        if (const auto document = cachedDocument(withFolder(documentFile(filmId, step))))
+        if (const auto document =
+                cachedDocument(withFolder(documentFile(filmId, step)), json::isFilmDocument))
             englishKnown = showDocument(opening, step, *document) && englishKnown;
         else
             parts.push_back(documentPart(filmId, step));
@@ -225,7 +168,7 @@ bool FilmCache::showDocument(FilmOpening& opening, OpeningStep step,
         return true;
     auto english = englishDetailsOf(document);
     if (!english)
-        english = cachedDocument(englishDetailsFile(opening.filmId));
+        english = cachedDocument(englishDetailsFile(opening.filmId), json::isFilmDocument);
     if (english)
         showEnglishOverview(opening, *english);
     return english.has_value();
@@ -233,10 +176,10 @@ bool FilmCache::showDocument(FilmOpening& opening, OpeningStep step,
 
 FilmOpening FilmCache::openByIdentifier(std::int32_t filmId)
 {
-    if (const auto details = cachedDocument(filmDataFile(filmId)))
+    if (const auto details = cachedDocument(filmDataFile(filmId), json::isFilmDocument))
         return open(filmId, posterUrlOf(*details, m_endpoint));
     FilmOpening opening = open(filmId, "");
-    const auto details = cachedDocument(filmDataFile(filmId));
+    const auto details = cachedDocument(filmDataFile(filmId), json::isFilmDocument);
     if (opening.coverFile || opening.wasCancelled() || !details)
         return opening;
     const std::string posterUrl = posterUrlOf(*details, m_endpoint);
@@ -262,11 +205,11 @@ FilmCache::Part FilmCache::documentPart(std::int32_t filmId, OpeningStep step) c
     const fs::path file = documentFile(filmId, step);
     if (step == OpeningStep::Credits)
         return {step, {m_endpoint.creditsRequest(filmId), {}, [file](FetchResult& result) {
-                           storeDocument(file, result);
+                           storeDocument(file, result, json::isFilmDocument);
                        }}};
     const fs::path englishFile = englishDetailsFile(filmId);
     return {step, {m_endpoint.detailsRequest(filmId), {}, [file, englishFile](FetchResult& result) {
-                       storeDocument(file, result);
+                       storeDocument(file, result, json::isFilmDocument);
                        keepEnglishDetails(englishFile, result);
                    }}};
 }
@@ -277,7 +220,7 @@ FilmCache::Part FilmCache::englishPart(std::int32_t filmId) const
     return {OpeningStep::Details,
             {m_endpoint.detailsRequest(filmId, "en-US"),
              {},
-             [file](FetchResult& result) { storeDocument(file, result); }},
+             [file](FetchResult& result) { storeDocument(file, result, json::isFilmDocument); }},
             true};
 }
 

@@ -19,6 +19,16 @@ bool isFilmDocument(const Document& document)
     return document.is_object() && document.contains("id") && document["id"].is_number();
 }
 
+bool isShowDocument(const Document& document)
+{
+    return isFilmDocument(document) && arrayOf(document, "seasons") != nullptr;
+}
+
+bool isSeasonDocument(const Document& document)
+{
+    return isFilmDocument(document) && arrayOf(document, "episodes") != nullptr;
+}
+
 std::optional<std::string> textOf(const Document& object, const char* key,
                                   std::string_view nullText)
 {
@@ -48,6 +58,14 @@ std::int32_t integerOf(const Document& object, const char* key)
         number > std::numeric_limits<std::int32_t>::max())
         return 0;
     return static_cast<std::int32_t>(number);
+}
+
+const Document* arrayOf(const Document& object, const char* key)
+{
+    if (!object.is_object())
+        return nullptr;
+    const auto value = object.find(key);
+    return value != object.end() && value->is_array() ? &*value : nullptr;
 }
 
 } // namespace ravello::tmdb::json

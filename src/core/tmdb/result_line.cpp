@@ -9,11 +9,23 @@
 namespace ravello::tmdb {
 namespace {
 
+// Where a search answer's element keeps what a result line shows: a film's title and release
+// date, or a TV show's name and first air date.
+struct ResultKeys
+{
+    const char* title;
+    const char* originalTitle;
+    const char* date;
+};
+
+constexpr ResultKeys kFilmKeys{"title", "original_title", "release_date"};
+constexpr ResultKeys kShowKeys{"name", "original_name", "first_air_date"};
+
 // The year is the number at the start of the date's first four characters ("2004-06-15"
 // gives 2004); an empty or null date gives 0.
-int yearOf(const json::Document& result)
+int yearOf(const json::Document& result, const ResultKeys& keys)
 {
-    const auto date = json::textOf(result, "release_date");
+    const auto date = json::textOf(result, keys.date);
     return date ? text::toLong(std::string_view(*date).substr(0, 4)) : 0;
 }
 
@@ -33,18 +45,36 @@ std::string normalised(std::string text)
     return text;
 }
 
-FoundFilm foundFilmOf(const json::Document& result, const Endpoint& endpoint)
+FoundFilm foundFilmOf(const json::Document& result, const Endpoint& endpoint,
+                      const ResultKeys& keys)
 {
     // The line normalises the title as TMDb sent it: normalising a normalised text again
     // could read its Windows-1252 bytes as UTF-8 or as entities.
-    const std::string title = json::textOf(result, "title").value_or("");
+    const std::string title = json::textOf(result, keys.title).value_or("");
     FoundFilm film;
-    film.year = yearOf(result);
+    film.year = yearOf(result, keys);
     film.line = formatResultLine(json::integerOf(result, "id"), title, film.year,
                                  posterUrlOf(result, endpoint));
     film.title = normalised(title);
-    film.originalTitle = normalised(json::textOf(result, "original_title").value_or(""));
+    film.originalTitle = normalised(json::textOf(result, keys.originalTitle).value_or(""));
     return film;
+}
+
+// The elements of the answer's "results" that `wanted` admits, in the order of the answer.
+template <typename Wanted>
+std::vector<FoundFilm> foundOf(std::string_view answer, const Endpoint& endpoint,
+                               const ResultKeys& keys, Wanted wanted)
+{
+    std::vector<FoundFilm> found;
+    const auto document = json::parse(answer);
+    const json::Document* results = document ? json::arrayOf(*document, "results") : nullptr;
+    if (results == nullptr)
+        return found;
+    for (const json::Document& result : *results) {
+        if (result.is_object() && wanted(result))
+            found.push_back(foundFilmOf(result, endpoint, keys));
+    }
+    return found;
 }
 
 } // namespace
@@ -90,18 +120,14 @@ std::string shownResultText(std::string_view line)
 
 std::vector<FoundFilm> foundFilmsOf(std::string_view answer, const Endpoint& endpoint)
 {
-    std::vector<FoundFilm> films;
-    const auto document = json::parse(answer);
-    if (!document || !document->is_object() || !document->contains("results"))
-        return films;
-    const json::Document& results = (*document)["results"];
-    if (!results.is_array())
-        return films;
-    for (const json::Document& result : results) {
-        if (result.is_object() && result.contains("release_date"))
-            films.push_back(foundFilmOf(result, endpoint));
-    }
-    return films;
+    return foundOf(answer, endpoint, kFilmKeys,
+                   [](const json::Document& result) { return result.contains("release_date"); });
+}
+
+// A show is listed whatever its first air date: TMDb sends an empty one for a show not aired.
+std::vector<FoundFilm> foundShowsOf(std::string_view answer, const Endpoint& endpoint)
+{
+    return foundOf(answer, endpoint, kShowKeys, [](const json::Document&) { return true; });
 }
 
 std::vector<std::string> linesOf(const std::vector<FoundFilm>& films)

@@ -48,6 +48,12 @@ struct FoundFilm
 // "release_date" and "poster_path". An answer that is not JSON, or has no results, gives none.
 std::vector<FoundFilm> foundFilmsOf(std::string_view answer, const Endpoint& endpoint);
 
+// One show per element of a TV search answer's "results", in the order of the answer, as a
+// FoundFilm so that the lines and the ranking are those of films: the line and the title from
+// "name", the original title from "original_name", the year from "first_air_date" (0 when it is
+// empty), the poster from "poster_path".
+std::vector<FoundFilm> foundShowsOf(std::string_view answer, const Endpoint& endpoint);
+
 // The lines of the films, in their order.
 std::vector<std::string> linesOf(const std::vector<FoundFilm>& films);
 

@@ -3,6 +3,7 @@
 
 #include "core/output/credit_line_text.h"
 #include "core/tmdb/credit_rows.h"
+#include "core/tmdb/season_lists.h"
 
 namespace ravello::output {
 namespace {
@@ -72,6 +73,16 @@ TEST(CreditLineText, WholeLineIsNormalised)
     const std::string line =
         paintCreditRow(CreditList::Cast, castText("Name", "Caf\xc3\xa9 owner")).text;
     EXPECT_EQ(line, "Name" + std::string(26, '.') + "Caf\xe9 owner");
+}
+
+TEST(CreditLineText, HeadingRowShowsItsNormalisedCaptionAlone)
+{
+    for (const CreditList list : {CreditList::Cast, CreditList::Crew}) {
+        const PaintedRow row = paintCreditRow(list, tmdb::formatHeadingRow("1.02 Caf\xc3\xa9"));
+        EXPECT_EQ(row.text, "1.02 Caf\xe9");
+        EXPECT_TRUE(row.isHeading);
+        EXPECT_FALSE(paintCreditRow(list, castText("1.02 Cafe", "")).isHeading);
+    }
 }
 
 TEST(CreditLineText, MarkerShowsFromSixteenCharactersOfPhotoPath)

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+#include "core/output/season_crew_information.h"
+
+#include <algorithm>
+#include <string>
+#include <unordered_set>
+
+#include "core/output/document_lines.h"
+#include "core/output/xml_value.h"
+
+namespace ravello::output {
+namespace {
+
+struct PlannedCredit
+{
+    const tmdb::CrewMember* member;
+    CrewCredit credit;
+};
+
+struct PlannedEpisode
+{
+    std::string caption;
+    std::vector<PlannedCredit> credits;
+};
+
+// The credits of every episode of the range that get a line, and the count of those that do
+// not: what both the people and the document are made from.
+struct CrewPlan
+{
+    std::vector<PlannedEpisode> episodes;
+    CrewDocument counts;
+};
+
+tmdb::CrewRow rowOf(const tmdb::CrewMember& member)
+{
+    return {member.name, member.department, member.job};
+}
+
+PlannedEpisode planEpisode(const tmdb::ShowSeason& content, const tmdb::Episode& episode,
+                           const CrewMapping& mapping, const SeasonCrewOptions& options,
+                           CrewDocument& counts)
+{
+    PlannedEpisode planned{tmdb::episodeCaption(content.season.number, episode), {}};
+    // The line without its birth year tells a repeat: the same name with the same credit.
+    std::unordered_set<std::string> written;
+    for (const tmdb::CrewMember* member : tmdb::episodeCrew(content, episode)) {
+        const tmdb::CrewRow row = rowOf(*member);
+        CrewCredit credit = mapping.map(row.department, row.job, options.groups);
+        if (!hasLine(credit) || (!options.fullCrew && !keptForSeries(credit))) {
+            countLeftOut(row, counts);
+            continue;
+        }
+        if (!written.insert(creditLine(row, credit, 0)).second)
+            continue;
+        ++counts.included;
+        planned.credits.push_back({member, std::move(credit)});
+    }
+    return planned;
+}
+
+CrewPlan planCrew(const tmdb::ShowSeason& content, tmdb::EpisodeRange range,
+                  const CrewMapping& mapping, const SeasonCrewOptions& options)
+{
+    CrewPlan plan;
+    for (const tmdb::Episode* episode : content.episodesIn(range))
+        plan.episodes.push_back(planEpisode(content, *episode, mapping, options, plan.counts));
+    return plan;
+}
+
+} // namespace
+
+bool keptForSeries(const CrewCredit& credit)
+{
+    if (credit.creditType == "Direction" || credit.creditType == "Writing")
+        return true;
+    return credit.creditType == "Music" && credit.disposition == CreditDisposition::Principal &&
+           credit.job == "Composer";
+}
+
+std::vector<std::int32_t> seasonCrewPeople(const tmdb::ShowSeason& content,
+                                           tmdb::EpisodeRange range, const CrewMapping& mapping,
+                                           const SeasonCrewOptions& options)
+{
+    std::vector<std::int32_t> people;
+    std::unordered_set<std::int32_t> seen;
+    for (const PlannedEpisode& episode : planCrew(content, range, mapping, options).episodes) {
+        for (const PlannedCredit& planned : episode.credits) {
+            if (seen.insert(planned.member->personId).second)
+                people.push_back(planned.member->personId);
+        }
+    }
+    return people;
+}
+
+CrewDocument buildSeasonCrewInformation(const tmdb::ShowSeason& content, tmdb::EpisodeRange range,
+                                        const CrewMapping& mapping,
+                                        const SeasonCrewOptions& options,
+                                        const PersonYears& birthYears)
+{
+    CrewPlan plan = planCrew(content, range, mapping, options);
+    DocumentLines document("CrewInformation");
+    document.add("  <Title>" + xmlValue(tmdb::seasonTitle(content)) + "</Title>");
+    document.add("  <Credits>");
+    for (const PlannedEpisode& episode : plan.episodes) {
+        document.add(dividerLine(episode.caption));
+        for (const PlannedCredit& planned : episode.credits) {
+            const auto year = birthYears.find(planned.member->personId);
+            document.add(creditLine(rowOf(*planned.member), planned.credit,
+                                    year == birthYears.end() ? 0 : year->second));
+        }
+    }
+    document.add("  </Credits>");
+    plan.counts.text = document.finish();
+    return std::move(plan.counts);
+}
+
+} // namespace ravello::output

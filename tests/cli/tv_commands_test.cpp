@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+// The TV commands against the fake TMDb: the search, the match of a disc title, a season's
+// captions and its two documents, and the bad input each refuses.
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include "cli/cli_context.h"
+#include "core/settings/settings_file.h"
+#include "tests/cli/cli_run.h"
+#include "tests/core/output/golden_document.h"
+#include "tests/support/fake_tmdb_server.h"
+#include "tests/support/temporary_folder.h"
+
+namespace ravello::cli {
+namespace {
+
+void setVariable(const char* name, const std::string& value)
+{
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+}
+
+class TvCommands : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_server.isListening());
+        setVariable("RAVELLO_TMDB_API_URL", m_server.url());
+        setVariable("RAVELLO_TMDB_IMAGE_URL", m_server.url());
+        settings::Settings settings;
+        settings.tmdbKey = "0123456789abcdef0123456789abcdef";
+        ASSERT_TRUE(settings::saveSettings(m_folder / "Ravello.INI", settings));
+    }
+
+    CliRun run(Arguments arguments)
+    {
+        arguments.insert(arguments.begin(), {"--data-dir", m_folder.path().string()});
+        return runCapturing(arguments);
+    }
+
+    testing::FakeTmdbServer m_server;
+    testing::TemporaryFolder m_folder;
+};
+
+TEST_F(TvCommands, SearchAndMatchWriteTheShowsResultLines)
+{
+    const CliRun search = run({"search", "--tv", "Night Desk"});
+    ASSERT_EQ(search.status, kSuccess) << search.err;
+    EXPECT_EQ(search.out, "0004402 Night Desk Confidential (0) \n0004401 Night Desk (2009) " +
+                              m_server.url() + "/t/p/original/nd.jpg\n" +
+                              "0004403 La scrivania di notte (2015) \n");
+
+    const CliRun match = run({"match", "--tv", "Night Desk: Season 1: Disc 2", "--year", "2009"});
+    ASSERT_EQ(match.status, kSuccess) << match.err;
+    EXPECT_TRUE(match.out.starts_with("0004401 Night Desk (2009) ")) << match.out;
+    EXPECT_EQ(m_server.requests().at(1).path, "/3/search/tv");
+    EXPECT_EQ(m_server.requests().at(1).param("query"), "Night Desk");
+}
+
+TEST_F(TvCommands, SeasonWritesTheEpisodeCaptions)
+{
+    const CliRun season = run({"season", "4401", "1"});
+    ASSERT_EQ(season.status, kSuccess) << season.err;
+    EXPECT_EQ(season.out, "1.01 Flowers for Your Grave\n1.02 Nanny McDead\n"
+                          "1.03 Poof, You're Dead\n");
+    EXPECT_EQ(m_server.requestCount(), 2u) << "the show and the season, no picture";
+    EXPECT_EQ(run({"season", "4401", "0"}).out,
+              "0.01 Setting the Night Desk\n0.02 Deleted Scenes\n");
+}
+
+TEST_F(TvCommands, DocumentsOfASeasonAndOfARange)
+{
+    const CliRun cast = run({"cast-xml", "--tv", "4401", "1"});
+    ASSERT_EQ(cast.status, kSuccess) << cast.err;
+    testing::expectGolden("season_4401_1_cast.xml", cast.out);
+    const CliRun crew = run({"crew-xml", "--tv", "4401", "1"});
+    ASSERT_EQ(crew.status, kSuccess) << crew.err;
+    testing::expectGolden("season_4401_1_crew.xml", crew.out);
+    EXPECT_EQ(m_server.requestCount(), 2u) << "the second document is made from the cache";
+
+    const CliRun full = run({"crew-xml", "--tv", "4401", "1", "--episodes", "3", "--full-crew"});
+    ASSERT_EQ(full.status, kSuccess) << full.err;
+    testing::expectGolden("season_4401_3_full_crew.xml", full.out);
+
+    const CliRun report = run({"crew-xml", "--tv", "4401", "1", "--episodes", "2-3", "--report"});
+    ASSERT_EQ(report.status, kSuccess) << report.err;
+    EXPECT_EQ(report.out.find("1.01 "), std::string::npos);
+    EXPECT_NE(report.err.find("crew: 7 credits in the document, 5 left out"), std::string::npos)
+        << report.err;
+    EXPECT_NE(report.err.find("left out: Production / Executive Producer"), std::string::npos);
+}
+
+TEST_F(TvCommands, BirthYearsAskEachPersonOnce)
+{
+    const CliRun cast =
+        run({"cast-xml", "--tv", "4401", "1", "--episodes", "1-2", "--birth-years"});
+    ASSERT_EQ(cast.status, kSuccess) << cast.err;
+    std::vector<std::string> people;
+    for (const testing::RecordedRequest& request : m_server.requests()) {
+        if (request.path.starts_with("/3/person/"))
+            people.push_back(request.path);
+    }
+    EXPECT_EQ(people.size(), 7u) << "four regulars and three guests, each once";
+    EXPECT_NE(cast.err.find("birth year of 7 of 7 people"), std::string::npos) << cast.err;
+}
+
+TEST_F(TvCommands, BadInputWritesNothingAndFails)
+{
+    const struct
+    {
+        Arguments arguments;
+        int status;
+        const char* message;
+    } cases[] = {
+        {{"cast-xml", "--tv", "4401", "1", "--episodes", "7-9"}, kFailure, "has no episodes 7-9"},
+        {{"crew-xml", "--tv", "4401", "1", "--episodes", "3-2"}, kUsageError, "ends before it"},
+        {{"cast-xml", "--tv", "4401", "one"}, kUsageError, "not a season number: one"},
+        {{"season", "4401"}, kUsageError, "needs a show identifier and a season number"},
+        {{"season", "4401", "5"},
+         kFailure,
+         "season 5 of show 4401: The Movie Database answered "
+         "with HTTP status 404"},
+        {{"season", "9999", "1"}, kFailure, "show 9999: The Movie Database answered with HTTP"},
+        {{"crew-xml", "--tv", "4401", "1", "--episodes"}, kUsageError, "--episodes needs"},
+        {{"crew-xml", "4321", "--full-crew"}, kUsageError, "unknown option --full-crew"},
+        {{"cast-xml", "--tv", "4401", "1", "--full-crew"}, kUsageError, "unknown option"},
+        {{"search", "--tv"}, kUsageError, "search takes [--tv] and one text"},
+    };
+    for (const auto& test : cases) {
+        const CliRun result = run(test.arguments);
+        EXPECT_EQ(result.status, test.status) << test.arguments.back();
+        EXPECT_TRUE(result.out.empty()) << result.out;
+        EXPECT_NE(result.err.find(test.message), std::string::npos) << result.err;
+    }
+}
+
+} // namespace
+} // namespace ravello::cli
