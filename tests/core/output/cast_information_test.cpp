@@ -43,7 +43,9 @@ TEST(CastInformation, BirthYearsGoToTheActorsOfTheirRows)
     const std::vector<int> years = {1996, 0, 1972};
     const auto document = lines(buildCastInformation("Nikita", kCast, years));
     ASSERT_EQ(document.size(), kCast.size() + 6);
-    EXPECT_NE(document[4].find("LastName=\"Zendaya\" BirthYear=\"1996\" "), std::string::npos);
+    EXPECT_NE(
+        document[4].find("FirstName=\"Zendaya\" MiddleName=\"\" LastName=\"\" BirthYear=\"1996\" "),
+        std::string::npos);
     EXPECT_NE(document[5].find(" BirthYear=\"0\" "), std::string::npos);
     EXPECT_NE(document[6].find("LastName=\"Dujardin\" BirthYear=\"1972\" "), std::string::npos);
     // Rows past the end of the years have none.
@@ -61,10 +63,11 @@ TEST(CastInformation, SpecialCharactersAreEscapedInEveryValue)
         {"Tom \"Tiny\" O'Hara & Sons", "Boss <Big> \\\"B\\\""}};
     const auto document = lines(buildCastInformation("Tom & Jerry: <Part \"2\">", rows));
     EXPECT_EQ(document[2], "  <Title>Tom &amp; Jerry: &lt;Part &quot;2&quot;&gt;</Title>");
-    EXPECT_EQ(document[4], "   <Actor FirstName=\"Tom\" MiddleName=\"&quot;Tiny&quot;\" "
-                           "LastName=\"O'Hara &amp; Sons\" BirthYear=\"0\" "
-                           "Role=\"Boss &lt;Big&gt; &quot;B&quot;\" CreditedAs=\"\" "
-                           "Voice=\"false\" Uncredited=\"false\" />");
+    EXPECT_EQ(document[4],
+              "   <Actor FirstName=\"Tom\" MiddleName=\"&quot;Tiny&quot; O'Hara &amp;\" "
+              "LastName=\"Sons\" BirthYear=\"0\" "
+              "Role=\"Boss &lt;Big&gt; &quot;B&quot;\" CreditedAs=\"\" "
+              "Voice=\"false\" Uncredited=\"false\" />");
 }
 
 TEST(CastInformation, BuildingTwiceGivesTheSameText)

@@ -151,8 +151,8 @@ TEST(CrewInformation, SpecialCharactersAreEscapedInEveryValue)
                                              {"A & B", "Sound & Noise", ""}};
     const std::string document = crewText("Q & A", rows);
     EXPECT_NE(document.find("  <Title>Q &amp; A</Title>\r\n"), std::string::npos);
-    EXPECT_NE(document.find("   <Credit FirstName=\"Tom\" MiddleName=\"&quot;T&quot;\" "
-                            "LastName=\"&amp; &lt;Co&gt;\" BirthYear=\"0\" CreditType=\"Other\" "
+    EXPECT_NE(document.find("   <Credit FirstName=\"Tom\" MiddleName=\"&quot;T&quot; &amp;\" "
+                            "LastName=\"&lt;Co&gt;\" BirthYear=\"0\" CreditType=\"Other\" "
                             "CreditSubtype=\"Custom\" CreditedAs=\"\" "
                             "CustomRole=\"Best Boy &amp; &quot;Grip&quot;\" />\r\n"),
               std::string::npos);
