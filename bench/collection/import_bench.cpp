@@ -99,7 +99,7 @@ int scanProfiles(const fs::path& file)
     ProfileReader profiles;
     std::string_view line;
     while (lines.next(line))
-        profiles.readLine(line);
+        profiles.readLine(line, ravello::collection::marksOf(line));
     return profiles.recordCount();
 }
 

@@ -10,8 +10,8 @@ const std::vector<Command>& commands()
     static const std::vector<Command> all = {
         {"normalise", "", "normalise standard input's text as the lists show TMDb's texts",
          runNormalise},
-        {"import", "[EXPORT [INDEX]]", "import DVD Profiler's export into the title index",
-         runImport},
+        {"import", "[EXPORT [INDEX]]",
+         "import DVD Profiler's export into the title index and the people table", runImport},
         {"cast-xml", "ID [--birth-years]",
          "write the film's cast document for DVD Profiler, with birth years if asked", runCastXml},
         {"crew-xml",

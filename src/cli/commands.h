@@ -25,8 +25,9 @@ int runCrewXml(CliContext& context, const Arguments& arguments);
 int runCrewMap(CliContext& context, const Arguments& arguments);
 // Fetches a cast or crew member's photo into the photo cache unless it is there; prints its path.
 int runPhoto(CliContext& context, const Arguments& arguments);
-// Imports DVD Profiler's export into the title index: [EXPORT [INDEX]], by default the
-// settings' export file and the program's index; prints the counts and time on stderr.
+// Imports DVD Profiler's export into the title index and the people table beside it:
+// [EXPORT [INDEX]], by default the settings' export file and the program's index; prints the
+// counts and time on stderr.
 int runImport(CliContext& context, const Arguments& arguments);
 
 // TMDb's movie search for the text in the settings' language: the result lines, one a line.

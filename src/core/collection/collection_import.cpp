@@ -6,24 +6,31 @@
 #include <vector>
 
 #include "core/collection/export_timestamp.h"
+#include "core/collection/line_marks.h"
 #include "core/collection/line_reader.h"
+#include "core/collection/people_reader.h"
 #include "core/collection/profile_reader.h"
 #include "core/files/atomic_file.h"
 #include "core/files/path_text.h"
+#include "core/files/program_folders.h"
 
 namespace ravello::collection {
 namespace {
 
-// Feeds every line of the export to the profile reader, reporting progress after every
-// record and every block. False when reading stopped on an error.
-bool readProfiles(LineReader& lines, ProfileReader& profiles,
-                  const ImportProgressCallback& progress)
+// Feeds every line of the export to the profile reader, and the cast and crew lines to the
+// people reader, reporting progress after every record and every block. False when reading
+// stopped on an error.
+bool readExport(LineReader& lines, ProfileReader& profiles, PeopleReader& people,
+                const ImportProgressCallback& progress)
 {
     std::string_view line;
     int reportedRecords = 0;
     std::uint64_t reportedBlocks = 0;
     while (lines.next(line)) {
-        profiles.readLine(line);
+        const LineMarks marks = marksOf(line);
+        profiles.readLine(line, marks);
+        if (marks & kMarkPerson)
+            people.readLine(line);
         if (progress &&
             (profiles.recordCount() != reportedRecords || lines.blocksRead() != reportedBlocks)) {
             reportedRecords = profiles.recordCount();
@@ -35,18 +42,18 @@ bool readProfiles(LineReader& lines, ProfileReader& profiles,
 }
 
 // Every record begins with its zero-padded collection and occurrence numbers, which no two
-// records share, so byte order sorts by collection number and then occurrence.
-bool writeIndex(const std::filesystem::path& indexFile, std::vector<std::string>& records)
+// records share, so byte order sorts by collection number and then occurrence. The people
+// table, written while the export was read, goes into place with the index or not at all.
+bool writeTables(const std::filesystem::path& indexFile, std::vector<std::string>& records,
+                 files::AtomicFile& peopleFile)
 {
     std::sort(records.begin(), records.end());
-    std::error_code ignored;
-    std::filesystem::create_directories(indexFile.parent_path(), ignored);
     files::AtomicFile file(indexFile);
     if (!file.isOpen())
         return false;
     for (const std::string& record : records)
         file.stream().write(record.data(), static_cast<std::streamsize>(record.size())) << "\r\n";
-    return file.commit();
+    return commitTogether(file, peopleFile);
 }
 
 ImportResult failure(ImportStatus status, std::string detail)
@@ -55,6 +62,13 @@ ImportResult failure(ImportStatus status, std::string detail)
     result.status = status;
     result.detail = std::move(detail);
     return result;
+}
+
+std::string unreadableExport(const LineReader& lines, const std::filesystem::path& exportFile)
+{
+    return (lines.lineTooLong() ? "no export: a line longer than 256 MB in "
+                                : "cannot read the export ") +
+           files::utf8FromPath(exportFile);
 }
 
 } // namespace
@@ -67,22 +81,27 @@ ImportResult importCollection(const std::filesystem::path& exportFile,
     if (!lines.isOpen())
         return failure(ImportStatus::ExportUnreadable,
                        "cannot open the export " + files::utf8FromPath(exportFile));
+    std::error_code ignored;
+    std::filesystem::create_directories(indexFile.parent_path(), ignored);
+    const auto peopleTable = files::ProgramFolders::peopleTableBeside(indexFile);
+    files::AtomicFile peopleFile(peopleTable);
     ProfileReader profiles;
-    if (!readProfiles(lines, profiles, progress))
-        return failure(ImportStatus::ExportUnreadable,
-                       (lines.lineTooLong() ? "no export: a line longer than 256 MB in "
-                                            : "cannot read the export ") +
-                           files::utf8FromPath(exportFile));
+    PeopleReader people(peopleFile.stream());
+    if (!readExport(lines, profiles, people, progress))
+        return failure(ImportStatus::ExportUnreadable, unreadableExport(lines, exportFile));
     ImportResult result;
     result.records = profiles.recordCount();
     result.skipped = profiles.skipped();
     result.unnumbered = profiles.unnumbered();
+    result.people = people.peopleCount();
+    result.damagedPeople = people.damaged();
     if (progress)
         progress({result.records, lines.position(), lines.size()});
     std::vector<std::string> records = profiles.takeRecords();
-    if (!writeIndex(indexFile, records)) {
+    if (!writeTables(indexFile, records, peopleFile)) {
         result.status = ImportStatus::IndexNotWritten;
-        result.detail = "cannot write the title index " + files::utf8FromPath(indexFile);
+        result.detail = "cannot write the title index " + files::utf8FromPath(indexFile) +
+                        " and the people table " + files::utf8FromPath(peopleTable);
         return result;
     }
     result.status = ImportStatus::Imported;

@@ -76,9 +76,8 @@ constexpr FieldRule kFieldRules[] = {
 
 ProfileReader::ProfileReader() : m_occurrences(kHighestCollectionNumber + 1, 0) {}
 
-void ProfileReader::readLine(std::string_view line)
+void ProfileReader::readLine(std::string_view line, LineMarks marks)
 {
-    const LineMarks marks = marksOf(line);
     if (m_inOverview) {
         readOverviewLine(line, marks);
         return;

@@ -65,6 +65,7 @@ protected:
 
     TemporaryFolder m_folder;
     std::filesystem::path m_index = m_folder / "DB" / "DVDP" / "DatabaseDVDP.TXT";
+    std::filesystem::path m_people = m_folder / "DB" / "DVDP" / "PeopleDVDP.TXT";
 };
 
 TEST_F(CollectionImport, RealLookingExportGivesTheExactRecordLayout)
@@ -76,6 +77,37 @@ TEST_F(CollectionImport, RealLookingExportGivesTheExactRecordLayout)
     EXPECT_EQ(result.unnumbered, 1);
     EXPECT_EQ(readFileBytes(m_index),
               readFileBytes(fixturePath("collection/collection_index.txt")));
+}
+
+// Every cast and crew member once, in the order first met: entities decoded as in the other
+// values, accented letters kept, one name with two years twice, the same person as actor and
+// director or with an entity for the apostrophe once; the lines with no name, a cut value or a
+// year that is no number give nobody.
+TEST_F(CollectionImport, PeopleTableHoldsEachPersonOfTheCastAndCrewOnce)
+{
+    const ImportResult result = import(fixturePath("collection/collection.xml"));
+    ASSERT_EQ(result.status, ImportStatus::Imported) << result.detail;
+    EXPECT_EQ(result.people, 19);
+    EXPECT_EQ(result.damagedPeople, 3);
+    EXPECT_EQ(readFileBytes(m_people),
+              readFileBytes(fixturePath("collection/collection_people.txt")));
+}
+
+TEST_F(CollectionImport, ExportWithoutPeopleGivesAnEmptyTable)
+{
+    writeFileBytes(m_people, "Old\t\tPerson\t1950\r\n");
+    testing::SyntheticExportOptions options;
+    options.profiles = 20;
+    options.castPerProfile = 0;
+    options.crewPerProfile = 0;
+    std::ostringstream out;
+    testing::writeSyntheticExport(out, options);
+    const ImportResult result = importBytes(out.str());
+    ASSERT_EQ(result.status, ImportStatus::Imported);
+    EXPECT_EQ(result.records, 19);
+    EXPECT_EQ(result.people, 0);
+    EXPECT_TRUE(std::filesystem::exists(m_people));
+    EXPECT_EQ(readFileBytes(m_people), "");
 }
 
 TEST_F(CollectionImport, ExportWithoutMyLinksGivesTheSameRecords)
@@ -135,23 +167,41 @@ TEST_F(CollectionImport, ExportWithoutNumberedProfilesGivesAnEmptyIndex)
     EXPECT_EQ(readFileBytes(m_index), "");
 }
 
-TEST_F(CollectionImport, MissingExportKeepsTheOldIndex)
+TEST_F(CollectionImport, MissingExportKeepsTheOldIndexAndPeople)
 {
     writeFileBytes(m_index, "old\r\n");
+    writeFileBytes(m_people, "Old\t\tPerson\t1950\r\n");
     const ImportResult result = import(m_folder / "no such Collection.xml");
     EXPECT_EQ(result.status, ImportStatus::ExportUnreadable);
     EXPECT_FALSE(result.exportStamp.has_value());
     EXPECT_FALSE(result.detail.empty());
     EXPECT_EQ(readFileBytes(m_index), "old\r\n");
+    EXPECT_EQ(readFileBytes(m_people), "Old\t\tPerson\t1950\r\n");
 }
 
-TEST_F(CollectionImport, UnwritableIndexKeepsTheOldStamp)
+TEST_F(CollectionImport, UnwritableIndexKeepsTheOldStampAndPeople)
 {
-    std::filesystem::create_directories(m_index); // a folder where the file should go
+    std::filesystem::create_directories(m_index / "taken"); // a folder where the file should go
+    writeFileBytes(m_people, "Old\t\tPerson\t1950\r\n");
     const ImportResult result = import(fixturePath("collection/collection.xml"));
     EXPECT_EQ(result.status, ImportStatus::IndexNotWritten);
     EXPECT_FALSE(result.exportStamp.has_value());
     EXPECT_TRUE(std::filesystem::is_directory(m_index));
+    EXPECT_EQ(readFileBytes(m_people), "Old\t\tPerson\t1950\r\n");
+}
+
+TEST_F(CollectionImport, UnwritablePeopleTableKeepsTheOldIndex)
+{
+    writeFileBytes(m_index, "old\r\n");
+    std::filesystem::create_directories(m_people / "taken");
+    const ImportResult result = import(fixturePath("collection/collection.xml"));
+    EXPECT_EQ(result.status, ImportStatus::IndexNotWritten);
+    EXPECT_NE(result.detail.find("PeopleDVDP.TXT"), std::string::npos) << result.detail;
+    EXPECT_EQ(readFileBytes(m_index), "old\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_index.parent_path()),
+                            std::filesystem::directory_iterator()),
+              2)
+        << "no temporary file is left";
 }
 
 TEST_F(CollectionImport, GivesTheExportStampAfterAnImport)
@@ -268,6 +318,10 @@ TEST_F(CollectionImport, SyntheticExportGivesOneRecordPerNumberedProfile)
         EXPECT_EQ(result.records, 288) << myLinks; // every 25th profile has no number
         EXPECT_EQ(result.unnumbered, 12) << myLinks;
         EXPECT_EQ(result.skipped, 0) << myLinks;
+        // Ten first names, ten last names and a hundred years: far fewer than 3,000 lines.
+        EXPECT_GT(result.people, 2000) << myLinks;
+        EXPECT_LE(result.people, 3000) << myLinks;
+        EXPECT_EQ(result.damagedPeople, 0) << myLinks;
         const std::vector<std::string> index = lines();
         EXPECT_TRUE(std::is_sorted(index.begin(), index.end()));
         for (const std::string& line : index)
