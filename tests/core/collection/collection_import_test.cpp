@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -318,10 +319,15 @@ TEST_F(CollectionImport, SyntheticExportGivesOneRecordPerNumberedProfile)
         EXPECT_EQ(result.records, 288) << myLinks; // every 25th profile has no number
         EXPECT_EQ(result.unnumbered, 12) << myLinks;
         EXPECT_EQ(result.skipped, 0) << myLinks;
-        // Ten first names, ten last names and a hundred years: far fewer than 3,000 lines.
+        // Ten cast and crew lines a profile, the best known people in several of them.
         EXPECT_GT(result.people, 2000) << myLinks;
         EXPECT_LE(result.people, 3000) << myLinks;
         EXPECT_EQ(result.damagedPeople, 0) << myLinks;
+        // The people come in batches from a reader of their own: none is lost or doubled.
+        std::vector<std::string> people = indexLines(m_people);
+        EXPECT_EQ(people.size(), static_cast<std::size_t>(result.people)) << myLinks;
+        std::sort(people.begin(), people.end());
+        EXPECT_EQ(std::adjacent_find(people.begin(), people.end()), people.end()) << myLinks;
         const std::vector<std::string> index = lines();
         EXPECT_TRUE(std::is_sorted(index.begin(), index.end()));
         for (const std::string& line : index)
