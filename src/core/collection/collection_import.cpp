@@ -5,10 +5,10 @@
 #include <system_error>
 #include <vector>
 
+#include "core/collection/background_people_reader.h"
 #include "core/collection/export_timestamp.h"
 #include "core/collection/line_marks.h"
 #include "core/collection/line_reader.h"
-#include "core/collection/people_reader.h"
 #include "core/collection/profile_reader.h"
 #include "core/files/atomic_file.h"
 #include "core/files/path_text.h"
@@ -20,7 +20,7 @@ namespace {
 // Feeds every line of the export to the profile reader, and the cast and crew lines to the
 // people reader, reporting progress after every record and every block. False when reading
 // stopped on an error.
-bool readExport(LineReader& lines, ProfileReader& profiles, PeopleReader& people,
+bool readExport(LineReader& lines, ProfileReader& profiles, BackgroundPeopleReader& people,
                 const ImportProgressCallback& progress)
 {
     std::string_view line;
@@ -38,6 +38,7 @@ bool readExport(LineReader& lines, ProfileReader& profiles, PeopleReader& people
             progress({reportedRecords, lines.position(), lines.size()});
         }
     }
+    people.finish();
     return !lines.failed();
 }
 
@@ -86,7 +87,7 @@ ImportResult importCollection(const std::filesystem::path& exportFile,
     const auto peopleTable = files::ProgramFolders::peopleTableBeside(indexFile);
     files::AtomicFile peopleFile(peopleTable);
     ProfileReader profiles;
-    PeopleReader people(peopleFile.stream());
+    BackgroundPeopleReader people(peopleFile.stream());
     if (!readExport(lines, profiles, people, progress))
         return failure(ImportStatus::ExportUnreadable, unreadableExport(lines, exportFile));
     ImportResult result;

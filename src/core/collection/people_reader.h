@@ -2,9 +2,12 @@
 #pragma once
 
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <vector>
+
+#include "core/collection/fingerprint_set.h"
 
 namespace ravello::collection {
 
@@ -17,22 +20,33 @@ class PeopleReader
 public:
     explicit PeopleReader(std::ostream& table);
 
-    // Takes a line that holds an <Actor or <Credit element (kMarkActor, kMarkCredit). Values
-    // are decoded as the import decodes its other values (the text normaliser); a missing
-    // part is empty, a missing year 0. A line with no name, a value without its closing
-    // quote or a year that is no number of up to four digits gives nobody.
-    void readLine(std::string_view line);
+    // Takes the next lines that hold an <Actor or <Credit element (kMarkActor, kMarkCredit),
+    // in order. Values are decoded as the import decodes its other values (the text
+    // normaliser); a missing part is empty, a missing year 0. A line with no name, a value
+    // without its closing quote or a year that is no number of up to four digits gives
+    // nobody.
+    void readLines(std::span<const std::string_view> lines);
 
-    int peopleCount() const { return static_cast<int>(m_seen.size()); }
+    int peopleCount() const { return static_cast<int>(m_people.size()); }
     // Cast and crew lines that gave nobody.
     int damaged() const { return m_damaged; }
 
 private:
+    struct Waiting
+    {
+        std::string_view line;
+        bool canonical = false; // the attributes are written as DVD Profiler writes them
+        Fingerprint attributes; // of those attributes as written
+    };
+
+    void settle(const Waiting& waiting);
     bool readParts(std::string_view line);
 
     std::ostream& m_table;
-    std::unordered_set<std::string> m_seen; // the table lines written so far
-    std::string m_parts[3];                 // first, middle and last name of the line read
+    FingerprintSet m_people;     // the table lines written so far
+    FingerprintSet m_attributes; // the attributes, as written, of the lines that gave them
+    std::vector<Waiting> m_waiting;
+    std::string m_parts[3]; // first, middle and last name of the line read
     int m_year = 0;
     std::string m_line;
     int m_damaged = 0;

@@ -21,17 +21,6 @@ void appendPart(std::string& out, std::string_view part)
         out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
 }
 
-std::optional<int> yearOf(std::string_view digits)
-{
-    int year = 0;
-    const char* end = digits.data() + digits.size();
-    const auto [stop, error] = std::from_chars(digits.data(), end, year);
-    if (digits.empty() || digits.size() > kMaxYearDigits || digits.front() == '-' ||
-        error != std::errc() || stop != end)
-        return std::nullopt;
-    return year;
-}
-
 std::string keyOf(const KnownPerson& person)
 {
     std::string name = person.first;
@@ -43,6 +32,17 @@ std::string keyOf(const KnownPerson& person)
 }
 
 } // namespace
+
+std::optional<int> readBirthYear(std::string_view digits)
+{
+    int year = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, year);
+    if (digits.empty() || digits.size() > kMaxYearDigits || digits.front() == '-' ||
+        error != std::errc() || stop != end)
+        return std::nullopt;
+    return year;
+}
 
 void appendPeopleLine(std::string& out, std::string_view first, std::string_view middle,
                       std::string_view last, int birthYear)
@@ -71,7 +71,7 @@ std::optional<KnownPerson> readPeopleLine(std::string_view line)
         fields[field] = line.substr(0, separator);
         line.remove_prefix(separator + 1);
     }
-    const std::optional<int> year = yearOf(line);
+    const std::optional<int> year = readBirthYear(line);
     if (!year)
         return std::nullopt;
     return KnownPerson{std::string(fields[0]), std::string(fields[1]), std::string(fields[2]),

@@ -30,6 +30,9 @@ struct KnownPerson
 void appendPeopleLine(std::string& out, std::string_view first, std::string_view middle,
                       std::string_view last, int birthYear);
 
+// A birth year as the export and the file write it: one to four decimal digits.
+std::optional<int> readBirthYear(std::string_view digits);
+
 // A line of the file (with or without its line end); nothing when it is not four fields with a
 // year of one to four digits.
 std::optional<KnownPerson> readPeopleLine(std::string_view line);

@@ -82,7 +82,8 @@ void ProfileReader::readLine(std::string_view line, LineMarks marks)
         readOverviewLine(line, marks);
         return;
     }
-    if (marks == 0)
+    // Cast and crew lines are the people reader's; nothing of the record is on them.
+    if ((marks & ~kMarkPerson) == 0)
         return;
     if (marks & kMarkId)
         startProfile(line);
