@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/collection/people_table.h"
 #include "core/output/crew_credit_mapping.h"
 #include "core/tmdb/credit_rows.h"
 
@@ -35,16 +36,20 @@ struct CrewDocument
 
 // Builds the document from the film title (as the data page shows it; an empty title is
 // written as "Ciao") and the crew rows in list order, each mapped by `mapping`: one Credit
-// line per principal or custom credit, carrying the birth year of the same index in
-// `birthYears` (0 where there is none). Windows-1252 bytes, every line ending in CR LF.
+// line per principal or custom credit, naming the person as documentPerson does with `people`
+// (the collection's people; none: the name split alone) and TMDb's birth year of the same
+// index in `birthYears` (0 where there is none). Windows-1252 bytes, every line ending in
+// CR LF.
 CrewDocument buildCrewInformation(std::string_view title, const std::vector<tmdb::CrewRow>& rows,
                                   const CrewMapping& mapping, const CrewGroups& groups,
-                                  std::span<const int> birthYears = {});
+                                  std::span<const int> birthYears = {},
+                                  const collection::PeopleTable* people = nullptr);
 
 // The same from the rows' texts as the crew list holds them.
 CrewDocument buildCrewInformationFromRows(std::string_view title,
                                           const std::vector<std::string>& rowTexts,
                                           const CrewMapping& mapping, const CrewGroups& groups,
-                                          std::span<const int> birthYears = {});
+                                          std::span<const int> birthYears = {},
+                                          const collection::PeopleTable* people = nullptr);
 
 } // namespace ravello::output

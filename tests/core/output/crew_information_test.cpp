@@ -115,6 +115,28 @@ TEST(CrewInformation, BirthYearsGoToTheCreditsOfTheirRows)
     EXPECT_EQ(text.find("1960"), std::string::npos);
 }
 
+TEST(CrewInformation, CreditsOfPeopleTheCollectionKnowsCarryItsNamesAndYears)
+{
+    const auto people =
+        collection::PeopleTable::load(testing::fixturePath("collection/collection_people.txt"));
+    const std::vector<tmdb::CrewRow> rows = {{"Ridley Scott", "Directing", "Director"},
+                                             {"Giuseppe  TORNATORE", "Crew", "Projectionist"},
+                                             {"Ridley Scott Jr.", "Directing", "Director"}};
+    const std::vector<int> years = {1940, 0, 1970};
+    const std::string text =
+        buildCrewInformation("Nikita", rows, CrewMapping::builtIn(), {}, years, &people).text;
+    EXPECT_NE(
+        text.find("FirstName=\"Ridley\" MiddleName=\"\" LastName=\"Scott\" BirthYear=\"1937\" "
+                  "CreditType=\"Direction\""),
+        std::string::npos);
+    EXPECT_NE(text.find("FirstName=\"Giuseppe\" MiddleName=\"\" LastName=\"Tornatore\" "
+                        "BirthYear=\"1956\" CreditType=\"Other\""),
+              std::string::npos);
+    EXPECT_NE(text.find("FirstName=\"Ridley\" MiddleName=\"\" LastName=\"Scott Jr.\" "
+                        "BirthYear=\"1970\""),
+              std::string::npos);
+}
+
 TEST(CrewInformation, EmptyTitleIsWrittenAsCiao)
 {
     const std::string document = crewText("", {});
