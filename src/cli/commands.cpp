@@ -21,6 +21,10 @@ const std::vector<Command>& commands()
          runCrewXml},
         {"crew-map", "[--path]", "print the crew mapping in effect, or its file's path",
          runCrewMap},
+        {"name", "[TEXT...]",
+         "print the name parts and birth year the documents write for each name, or each line "
+         "of standard input",
+         runName},
         {"photo", "cast|crew PERSON_ID PHOTO_PATH",
          "fetch a person's photo into the cache and print its file", runPhoto},
         {"search", "TEXT", "search TMDb for films and print one result line each", runSearch},

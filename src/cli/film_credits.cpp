@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/fetch_failure_text.h"
+#include "core/output/document_person.h"
 #include "core/tmdb/film_cache.h"
 #include "core/tmdb/person_cache.h"
 
@@ -40,21 +41,27 @@ std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32
     return FilmCredits{opening.dataPage.title.value_or(""), std::move(*opening.credits)};
 }
 
+collection::PeopleTable collectionPeople(const CliContext& context)
+{
+    return collection::PeopleTable::load(context.folders.peopleTableFile());
+}
+
 std::optional<std::vector<int>> birthYearsOfRows(const CliContext& context, output::PhotoList list,
-                                                 const std::vector<std::string>& photoRows)
+                                                 const std::vector<std::string>& photoRows,
+                                                 const collection::PeopleTable& people)
 {
     tmdb::PersonCache cache(context.folders, context.endpoint, context.batchFetcher);
-    const std::vector<std::int32_t> people = output::personNumbersOf(list, photoRows);
+    const std::vector<std::int32_t> asked = output::peopleNeedingYears(list, photoRows, &people);
     std::vector<std::filesystem::path> files;
-    for (const std::int32_t person : people)
+    for (const std::int32_t person : asked)
         files.push_back(cache.personFile(person));
-    if (!people.empty() && !context.canAskTmdb(files))
+    if (!asked.empty() && !context.canAskTmdb(files))
         return std::nullopt;
-    const tmdb::BirthYears found = cache.birthYears(people);
+    const tmdb::BirthYears found = cache.birthYears(asked);
     if (found.failed > 0)
         context.err << "ravello-cli: warning: the birth year of " << found.failed << " of "
                     << found.years.size() << " people could not be had; they are written as 0\n";
-    return found.yearsOf(people);
+    return found.yearsOf(output::personNumbersOf(list, photoRows));
 }
 
 } // namespace ravello::cli
