@@ -19,6 +19,15 @@ std::span<const collection::KnownPerson> entriesFor(const collection::PeopleTabl
     return table.find(normalised);
 }
 
+// Entries of one name that differ only in how the name is written are one person to DVD
+// Profiler's user as long as they share the year.
+bool hasOneYear(std::span<const collection::KnownPerson> entries)
+{
+    return std::all_of(entries.begin(), entries.end(), [&](const collection::KnownPerson& entry) {
+        return entry.birthYear == entries.front().birthYear;
+    });
+}
+
 DocumentPerson fromEntry(const collection::KnownPerson& entry, int birthYear)
 {
     return {{entry.first, entry.middle, entry.last}, birthYear};
@@ -40,7 +49,7 @@ std::optional<DocumentPerson> collectionPerson(const collection::PeopleTable& ta
     const auto entries = entriesFor(table, name);
     if (entries.empty())
         return std::nullopt;
-    if (entries.size() == 1)
+    if (hasOneYear(entries))
         return fromEntry(entries.front(), entries.front().birthYear);
     const collection::KnownPerson* chosen = &entries.front();
     if (tmdbYear != 0) {
@@ -66,7 +75,10 @@ DocumentPerson documentPerson(const collection::PeopleTable* table, std::string_
 
 bool needsTmdbYear(const collection::PeopleTable* table, std::string_view name)
 {
-    return table == nullptr || entriesFor(*table, name).size() != 1;
+    if (table == nullptr)
+        return true;
+    const auto entries = entriesFor(*table, name);
+    return entries.empty() || !hasOneYear(entries);
 }
 
 std::vector<std::int32_t> peopleNeedingYears(PhotoList list,

@@ -24,9 +24,10 @@ struct DocumentPerson
 };
 
 // The collection's person for a TMDb name (as retrieved, before normalising), or nothing when
-// the table does not know the name. A name the table holds once gives that entry's parts and
-// year, whatever `tmdbYear` says; a name it holds with several years gives the entry of
-// `tmdbYear`, else the first entry's parts with `tmdbYear`. A `tmdbYear` of 0 is unknown.
+// the table does not know the name. A name the table holds with a single year (0 included)
+// gives its first entry's parts and that year, whatever `tmdbYear` says; a name it holds with
+// several years gives the entry of `tmdbYear`, else the first entry's parts with `tmdbYear`.
+// A `tmdbYear` of 0 is unknown.
 std::optional<DocumentPerson> collectionPerson(const collection::PeopleTable& table,
                                                std::string_view name, int tmdbYear = 0);
 
@@ -35,12 +36,12 @@ std::optional<DocumentPerson> collectionPerson(const collection::PeopleTable& ta
 DocumentPerson documentPerson(const collection::PeopleTable* table, std::string_view name,
                               int tmdbYear);
 
-// True when the birth year of the TMDb name must come from TMDb: the table does not give the
-// name a single entry.
+// True when the birth year of the TMDb name must come from TMDb: the table does not know the
+// name, or knows it with several years.
 bool needsTmdbYear(const collection::PeopleTable* table, std::string_view name);
 
 // The person numbers of a photo list's rows (see personNumbersOf) whose birth year must come
-// from TMDb, each once, in order: all of them but those the table knows with a single entry
+// from TMDb, each once, in order: all of them but those the table knows with a single year
 // and those without a number. Without a table, every person of the rows.
 std::vector<std::int32_t> peopleNeedingYears(PhotoList list,
                                              const std::vector<std::string>& photoRows,

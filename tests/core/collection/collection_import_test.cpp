@@ -88,7 +88,7 @@ TEST_F(CollectionImport, PeopleTableHoldsEachPersonOfTheCastAndCrewOnce)
 {
     const ImportResult result = import(fixturePath("collection/collection.xml"));
     ASSERT_EQ(result.status, ImportStatus::Imported) << result.detail;
-    EXPECT_EQ(result.people, 19);
+    EXPECT_EQ(result.people, 20);
     EXPECT_EQ(result.damagedPeople, 3);
     EXPECT_EQ(readFileBytes(m_people),
               readFileBytes(fixturePath("collection/collection_people.txt")));

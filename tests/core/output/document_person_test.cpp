@@ -40,7 +40,9 @@ TEST(DocumentPerson, CollectionNamesThePeopleItKnows)
                          "Garc\xed"
                          "a"},
                         1962}},
-        // Several entries: TMDb's year picks one, else the first one's parts with TMDb's year.
+        // Two ways of writing one name with one year: the first one's parts and the year.
+        {"Rene Clement", 1920, DocumentPerson{{"Ren\xe9", "", "Cl\xe9ment"}, 1913}},
+        // Several years: TMDb's year picks one, else the first one's parts with TMDb's year.
         {"Michel Piccoli", 1925, DocumentPerson{{"Michel", "", "Piccoli"}, 1925}},
         {"Michel Piccoli", 1930, DocumentPerson{{"Michel", "", "Piccoli"}, 1930}},
         {"Michel Piccoli", 0, DocumentPerson{{"Michel", "", "Piccoli"}, 0}},
