@@ -30,7 +30,8 @@ int runSeasonCastXml(CliContext& context, const Arguments& arguments)
         years = personYears(context, output::seasonCastPeople(*content, *range));
     if (!years)
         return kFailure;
-    context.out << output::buildSeasonCastInformation(*content, *range, *years);
+    const collection::PeopleTable people = collectionPeople(context);
+    context.out << output::buildSeasonCastInformation(*content, *range, *years, &people);
     return context.finish();
 }
 
@@ -53,13 +54,15 @@ int runCastXml(CliContext& context, const Arguments& arguments)
     const auto film = openFilmCredits(context, *filmId);
     if (!film)
         return kFailure;
+    const collection::PeopleTable people = collectionPeople(context);
     std::optional<std::vector<int>> years = std::vector<int>{};
     if (birthYears)
-        years = birthYearsOfRows(context, output::PhotoList::Cast, film->lists.castPhoto);
+        years = birthYearsOfRows(context, output::PhotoList::Cast, film->lists.castPhoto, people);
     if (!years)
         return kFailure;
     // The document declares its own encoding, so its bytes are written as they are.
-    context.out << output::buildCastInformationFromRows(film->title, film->lists.cast, *years);
+    context.out << output::buildCastInformationFromRows(film->title, film->lists.cast, *years,
+                                                        &people);
     return context.finish();
 }
 

@@ -10,8 +10,8 @@ const std::vector<Command>& commands()
     static const std::vector<Command> all = {
         {"normalise", "", "normalise standard input's text as the lists show TMDb's texts",
          runNormalise},
-        {"import", "[EXPORT [INDEX]]", "import DVD Profiler's export into the title index",
-         runImport},
+        {"import", "[EXPORT [INDEX]]",
+         "import DVD Profiler's export into the title index and the people table", runImport},
         {"cast-xml", "ID|--tv SHOW_ID N [--episodes FIRST[-LAST]] [--birth-years]",
          "write the film's or the season's cast document for DVD Profiler, with birth years if "
          "asked",
@@ -25,6 +25,10 @@ const std::vector<Command>& commands()
          runCrewXml},
         {"crew-map", "[--path]", "print the crew mapping in effect, or its file's path",
          runCrewMap},
+        {"name", "[TEXT...]",
+         "print the name parts and birth year the documents write for each name, or each line "
+         "of standard input",
+         runName},
         {"photo", "cast|crew PERSON_ID PHOTO_PATH",
          "fetch a person's photo into the cache and print its file", runPhoto},
         {"search", "[--tv] TEXT",

@@ -13,22 +13,29 @@ namespace ravello::cli {
 
 // Standard input through the text normaliser to standard output, bytes in, bytes out.
 int runNormalise(CliContext& context, const Arguments& arguments);
-// The film's CastInformation document, as the Copy button builds it, as Windows-1252 bytes;
-// --birth-years fills in the actors' birth years. With --tv SHOW_ID N [--episodes FIRST[-LAST]]
-// a TV season's document, an episode divider before each episode's cast.
+// The film's CastInformation document, as the Copy button builds it, as Windows-1252 bytes,
+// naming the people the collection knows as its people table does; --birth-years fills in the
+// birth years of the others from TMDb. With --tv SHOW_ID N [--episodes FIRST[-LAST]] a TV
+// season's document, an episode divider before each episode's cast.
 int runCastXml(CliContext& context, const Arguments& arguments);
 // The film's CrewInformation document, mapped by the crew mapping in effect; --no-photography,
 // --no-sound, --no-art and --no-other leave out the custom credits of a group, as the window's
-// check boxes do; --birth-years fills in birth years; --report writes on the error stream how
-// many credits went in and which were left out. With --tv SHOW_ID N [--episodes FIRST[-LAST]]
-// a TV season's document, keeping what collectors keep of a series unless --full-crew.
+// check boxes do; --birth-years fills in birth years (the collection's people table first);
+// --report writes on the error stream how many credits went in and which were left out. With
+// --tv SHOW_ID N [--episodes FIRST[-LAST]] a TV season's document, keeping what collectors
+// keep of a series unless --full-crew.
 int runCrewXml(CliContext& context, const Arguments& arguments);
+// [TEXT...]: for each name (UTF-8, as TMDb gives names; without TEXT, the lines of standard
+// input), the FirstName, MiddleName, LastName and BirthYear attributes the documents would
+// write for it when TMDb gives no year, one line each.
+int runName(CliContext& context, const Arguments& arguments);
 // The crew mapping in effect, as the mapping file writes its rules; --path: the file's path.
 int runCrewMap(CliContext& context, const Arguments& arguments);
 // Fetches a cast or crew member's photo into the photo cache unless it is there; prints its path.
 int runPhoto(CliContext& context, const Arguments& arguments);
-// Imports DVD Profiler's export into the title index: [EXPORT [INDEX]], by default the
-// settings' export file and the program's index; prints the counts and time on stderr.
+// Imports DVD Profiler's export into the title index and the people table beside it:
+// [EXPORT [INDEX]], by default the settings' export file and the program's index; prints the
+// counts and time on stderr.
 int runImport(CliContext& context, const Arguments& arguments);
 
 // TMDb's movie search (TV search with --tv) for the text in the settings' language: the

@@ -95,8 +95,9 @@ int runSeasonCrewXml(CliContext& context, const Arguments& arguments)
             personYears(context, output::seasonCrewPeople(*content, *range, mapping, crewOptions));
     if (!years)
         return kFailure;
+    const collection::PeopleTable people = collectionPeople(context);
     const output::CrewDocument document =
-        output::buildSeasonCrewInformation(*content, *range, mapping, crewOptions, *years);
+        output::buildSeasonCrewInformation(*content, *range, mapping, crewOptions, *years, &people);
     if (options.report)
         writeReport(context, document);
     context.out << document.text;
@@ -119,13 +120,15 @@ int runCrewXml(CliContext& context, const Arguments& arguments)
     const auto film = openFilmCredits(context, *filmId);
     if (!film)
         return kFailure;
+    const collection::PeopleTable people = collectionPeople(context);
     std::optional<std::vector<int>> years = std::vector<int>{};
     if (options.birthYears)
-        years = birthYearsOfRows(context, output::PhotoList::Crew, film->lists.crewPhoto);
+        years = birthYearsOfRows(context, output::PhotoList::Crew, film->lists.crewPhoto, people);
     if (!years)
         return kFailure;
     const output::CrewDocument document = output::buildCrewInformationFromRows(
-        film->title, film->lists.crew, crewMappingInEffect(context), options.groups, *years);
+        film->title, film->lists.crew, crewMappingInEffect(context), options.groups, *years,
+        &people);
     if (options.report)
         writeReport(context, document);
     // The document declares its own encoding, so its bytes are written as they are.

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/fetch_failure_text.h"
+#include "core/output/document_person.h"
 #include "core/tmdb/film_cache.h"
 
 namespace ravello::cli {
@@ -39,6 +40,11 @@ std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32
     return FilmCredits{opening.dataPage.title.value_or(""), std::move(*opening.credits)};
 }
 
+collection::PeopleTable collectionPeople(const CliContext& context)
+{
+    return collection::PeopleTable::load(context.folders.peopleTableFile());
+}
+
 std::optional<tmdb::BirthYears> birthYearsOfPeople(const CliContext& context,
                                                    const std::vector<std::int32_t>& people)
 {
@@ -56,13 +62,14 @@ std::optional<tmdb::BirthYears> birthYearsOfPeople(const CliContext& context,
 }
 
 std::optional<std::vector<int>> birthYearsOfRows(const CliContext& context, output::PhotoList list,
-                                                 const std::vector<std::string>& photoRows)
+                                                 const std::vector<std::string>& photoRows,
+                                                 const collection::PeopleTable& people)
 {
-    const std::vector<std::int32_t> people = output::personNumbersOf(list, photoRows);
-    const auto found = birthYearsOfPeople(context, people);
+    const auto found =
+        birthYearsOfPeople(context, output::peopleNeedingYears(list, photoRows, &people));
     if (!found)
         return std::nullopt;
-    return found->yearsOf(people);
+    return found->yearsOf(output::personNumbersOf(list, photoRows));
 }
 
 } // namespace ravello::cli

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli_context.h"
+#include "core/collection/people_table.h"
 #include "core/output/photo_cache.h"
 #include "core/tmdb/credit_lists.h"
 #include "core/tmdb/film_cache.h"
@@ -36,17 +37,22 @@ std::optional<FilmCredits> openFilmCredits(const CliContext& context, std::int32
 bool reportOpeningFailures(const CliContext& context, const tmdb::FilmOpening& opening,
                            bool (*needed)(tmdb::OpeningStep));
 
+// The people of the user's collection, as the last import left them (none before one).
+collection::PeopleTable collectionPeople(const CliContext& context);
+
 // The birth years of the people: from the person cache, else from TMDb. People whose answer
 // failed get 0, and the error stream says how many. Nothing, the error written, when people
 // must be asked and there is no key of the user's.
 std::optional<tmdb::BirthYears> birthYearsOfPeople(const CliContext& context,
                                                    const std::vector<std::int32_t>& people);
 
-// The birth year of every row of a cast or crew list, found by the person numbers of its photo
-// list's rows: from the person cache, else from TMDb. People whose answer failed get 0, and
-// the error stream says how many. Nothing, the error written, when people must be asked and
-// there is no key of the user's.
+// TMDb's birth year of every row of a cast or crew list, found by the person numbers of its
+// photo list's rows: from the person cache, else from TMDb; people whom `people` knows with a
+// single entry are not asked (their documents take the table's year) and get 0. People whose
+// answer failed get 0, and the error stream says how many. Nothing, the error written, when
+// people must be asked and there is no key of the user's.
 std::optional<std::vector<int>> birthYearsOfRows(const CliContext& context, output::PhotoList list,
-                                                 const std::vector<std::string>& photoRows);
+                                                 const std::vector<std::string>& photoRows,
+                                                 const collection::PeopleTable& people);
 
 } // namespace ravello::cli

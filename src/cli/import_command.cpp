@@ -39,7 +39,10 @@ int runImport(CliContext& context, const Arguments& arguments)
         return context.fail(result.detail);
     context.err << "ravello-cli: imported " << result.records << " titles, skipped "
                 << result.skipped << " profiles (" << result.unnumbered
-                << " without a collection number) in " << secondsText(elapsed) << " s\n";
+                << " without a collection number), " << result.people << " people";
+    if (result.damagedPeople > 0)
+        context.err << " (" << result.damagedPeople << " cast or crew lines unreadable)";
+    context.err << " in " << secondsText(elapsed) << " s\n";
     return kSuccess;
 }
 

@@ -7,6 +7,7 @@
 #include "core/files/program_folders.h"
 #include "core/output/crew_mapping_text.h"
 #include "core/settings/settings_file.h"
+#include "core/text/windows1252.h"
 #include "core/tmdb/token_lines.h"
 #include "tests/cli/cli_run.h"
 #include "tests/core/output/golden_document.h"
@@ -59,10 +60,17 @@ protected:
         ASSERT_TRUE(settings::saveSettings(m_folder / "Ravello.INI", settings));
     }
 
-    CliRun run(Arguments arguments)
+    CliRun run(Arguments arguments, const std::string& input = "")
     {
         arguments.insert(arguments.begin(), {"--data-dir", m_folder.path().string()});
-        return runCapturing(arguments);
+        return runCapturing(arguments, input);
+    }
+
+    // The collection's people as an import would have left them.
+    void givePeople(std::string_view fixture)
+    {
+        testing::writeFileBytes(files::ProgramFolders::at(m_folder.path()).peopleTableFile(),
+                                testing::readFileBytes(testing::fixturePath(fixture)));
     }
 
     testing::TemporaryFolder m_folder;
@@ -142,6 +150,75 @@ TEST_F(OutputCommandsTest, WithoutAKeyOnlyWhatIsCachedIsServed)
     }
 }
 
+// Every actor of film 603 is in the collection's people with one year: the document takes
+// their names and years, and no birth year needs TMDb, so no key is needed either.
+TEST_F(OutputCommandsTest, PeopleTheCollectionKnowsNeedNoBirthYearFromTmdb)
+{
+    givePeople("collection/people_film_603.txt");
+    const CliRun cast = run({"cast-xml", "603", "--birth-years"});
+    ASSERT_EQ(cast.status, kSuccess) << cast.err;
+    EXPECT_NE(cast.out.find("FirstName=\"Keanu\" MiddleName=\"\" LastName=\"Reeves\" "
+                            "BirthYear=\"1964\""),
+              std::string::npos);
+    EXPECT_NE(cast.out.find("FirstName=\"Zoe\" MiddleName=\"Jane\" LastName=\"de la Rosa\" "
+                            "BirthYear=\"0\" Role=\"Caf\xe9 owner\""),
+              std::string::npos);
+    EXPECT_EQ(run({"cast-xml", "603"}).out, cast.out);
+    // The crew is not in the table: its birth years still need TMDb.
+    EXPECT_NE(run({"crew-xml", "603", "--birth-years"}).err.find("no TMDb key"), std::string::npos);
+}
+
+TEST_F(OutputCommandsTest, NamePrintsTheAttributesTheDocumentsWrite)
+{
+    const std::string raw = "FirstName=\"Jos\xe9\" MiddleName=\"\" LastName=\"Garc\xed"
+                            "a\" BirthYear=\"1962\"\n";
+    const struct
+    {
+        std::string name;
+        std::string line; // UTF-8
+    } cases[] = {
+        {"Jose Garcia", text::windows1252ToUtf8(raw)},
+        {"HARRY DEAN STANTON",
+         "FirstName=\"Harry\" MiddleName=\"Dean\" LastName=\"Stanton\" BirthYear=\"1926\"\n"},
+        {"Michel Piccoli",
+         "FirstName=\"Michel\" MiddleName=\"\" LastName=\"Piccoli\" BirthYear=\"0\"\n"},
+        {"Robert De Niro",
+         "FirstName=\"Robert\" MiddleName=\"\" LastName=\"De Niro\" BirthYear=\"0\"\n"},
+        {"Tom \"T\" & Sons",
+         "FirstName=\"Tom\" MiddleName=\"&quot;T&quot; &amp;\" LastName=\"Sons\" "
+         "BirthYear=\"0\"\n"},
+        {"", "FirstName=\"\" MiddleName=\"\" LastName=\"\" BirthYear=\"0\"\n"},
+    };
+    givePeople("collection/collection_people.txt");
+    std::string input;
+    std::string expected;
+    for (const auto& c : cases) {
+        const CliRun one = run({"name", c.name});
+        EXPECT_EQ(one.status, kSuccess) << c.name;
+        EXPECT_EQ(one.out, c.line) << c.name;
+        input += c.name + "\r\n";
+        expected += c.line;
+    }
+    const CliRun lines = run({"name"}, input);
+    EXPECT_EQ(lines.status, kSuccess) << lines.err;
+    EXPECT_EQ(lines.out, expected);
+    EXPECT_EQ(run({"--raw", "name",
+                   "Jos\xc3\xa9 Garc\xc3\xad"
+                   "a"})
+                  .out,
+              raw);
+    EXPECT_EQ(run({"name", "Jose", "Garcia"}).out,
+              "FirstName=\"Jose\" MiddleName=\"\" LastName=\"\" BirthYear=\"0\"\n"
+              "FirstName=\"Garcia\" MiddleName=\"\" LastName=\"\" BirthYear=\"0\"\n");
+}
+
+TEST_F(OutputCommandsTest, NameWithoutPeopleSplitsTheName)
+{
+    EXPECT_EQ(run({"name"}, "Jose Garcia\nSammy Davis Jr.").out,
+              "FirstName=\"Jose\" MiddleName=\"\" LastName=\"Garcia\" BirthYear=\"0\"\n"
+              "FirstName=\"Sammy\" MiddleName=\"\" LastName=\"Davis Jr.\" BirthYear=\"0\"\n");
+}
+
 TEST_F(OutputCommandsTest, FilmThatCannotBeOpenedFails)
 {
     giveKey();
@@ -193,6 +270,7 @@ TEST_F(OutputCommandsTest, BadArgumentsAreUsageErrors)
              Arguments{"photo", "cast", "819"},
              Arguments{"photo", "actors", "819", "/abcdefghijklmnop.jpg"},
              Arguments{"photo", "cast", "abc", "/abcdefghijklmnop.jpg"},
+             Arguments{"name", "Jose", "--table"},
          }) {
         const CliRun result = run(arguments);
         EXPECT_EQ(result.status, kUsageError) << arguments[0] << ' ' << arguments.size();

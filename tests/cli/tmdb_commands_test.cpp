@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/cli_context.h"
+#include "core/files/program_folders.h"
 #include "core/settings/settings_file.h"
 #include "core/tmdb/credit_rows.h"
 #include "tests/cli/cli_run.h"
@@ -156,6 +157,29 @@ TEST_F(TmdbCommands, DocumentsTakeBirthYearsAndAskForEachPersonOnce)
     const std::size_t asked = m_server.requestCount();
     EXPECT_EQ(run({"cast-xml", "4321", "--birth-years"}).out, cast.out);
     EXPECT_EQ(m_server.requestCount(), asked);
+}
+
+// The collection knows Ann Actor once and Dee Director twice: Ann is not asked and keeps the
+// collection's year; Dee is asked, and TMDb's year picks one of the two.
+TEST_F(TmdbCommands, BirthYearsAreAskedOnlyForPeopleTheCollectionDoesNotSettle)
+{
+    testing::writeFileBytes(
+        files::ProgramFolders::at(m_folder.path()).peopleTableFile(),
+        testing::readFileBytes(testing::fixturePath("collection/people_film_4321.txt")));
+    const CliRun cast = run({"cast-xml", "4321", "--birth-years"});
+    ASSERT_EQ(cast.status, kSuccess) << cast.err;
+    EXPECT_NE(cast.out.find("LastName=\"Actor\" BirthYear=\"1970\""), std::string::npos);
+    std::vector<std::string> asked;
+    for (const auto& request : m_server.requests())
+        if (request.path.starts_with("/3/person/"))
+            asked.push_back(request.path);
+    std::sort(asked.begin(), asked.end());
+    EXPECT_EQ(asked, (std::vector<std::string>{"/3/person/1002", "/3/person/1003"}));
+
+    const CliRun crew = run({"crew-xml", "4321", "--birth-years"});
+    ASSERT_EQ(crew.status, kSuccess) << crew.err;
+    EXPECT_NE(crew.out.find("LastName=\"Director\" BirthYear=\"1954\""), std::string::npos);
+    EXPECT_EQ(crew.out.find("BirthYear=\"1950\""), std::string::npos);
 }
 
 TEST_F(TmdbCommands, FilmAndCreditsFailWhenTmdbDoes)

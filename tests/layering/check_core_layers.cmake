@@ -7,7 +7,7 @@ set(allowed_platform "")
 set(allowed_settings text files platform)
 set(allowed_collection text files platform settings)
 set(allowed_tmdb text files platform settings)
-set(allowed_output text files platform settings tmdb)
+set(allowed_output text files platform settings collection tmdb)
 
 file(GLOB layers LIST_DIRECTORIES true RELATIVE ${CORE_DIR} ${CORE_DIR}/*)
 foreach(layer ${layers})

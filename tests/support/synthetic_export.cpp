@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/synthetic_export.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -11,17 +13,11 @@ namespace {
 constexpr std::string_view kFirstNames[] = {"John",    "Sigourney", "Ren\xE9", "Fran\xE7ois",
                                             "Maria",   "Bj\xF6rk",  "Tom",     "Isabelle",
                                             "Jos\xE9", "Hanna"};
-constexpr std::string_view kLastNames[] = {"Hurt",
-                                           "Weaver",
-                                           "Cl\xE9ment",
-                                           "Truffaut",
-                                           "Schell",
-                                           "Scott",
-                                           "Skerritt",
-                                           "Huppert",
-                                           "Garc\xED"
-                                           "a",
-                                           "Sch\xFCtz"};
+// Last names are three of these, 8,000 of them.
+constexpr std::string_view kSyllables[] = {"ka", "lo", "mi", "ne", "ra",    "so",   "ti",
+                                           "vu", "be", "do", "fa", "gi",    "ja",   "ko",
+                                           "lu", "ma", "ni", "po", "l\xE9", "s\xFC"};
+constexpr int kLastNameCount = 8000;
 constexpr std::string_view kWords[] = {"Alien",
                                        "Night",
                                        "Return",
@@ -57,6 +53,29 @@ std::string join(std::initializer_list<std::string_view> parts)
     for (std::string_view part : parts)
         text += part;
     return text;
+}
+
+std::string capitalised(std::string_view syllable)
+{
+    std::string word(syllable);
+    word[0] = static_cast<char>(word[0] - ('a' - 'A'));
+    return word;
+}
+
+std::string syntheticLastName(std::size_t name)
+{
+    const std::size_t count = std::size(kSyllables);
+    return join({capitalised(kSyllables[name % count]), kSyllables[name / count % count],
+                 kSyllables[name / count / count % count]});
+}
+
+// DVD Profiler writes an apostrophe in an attribute as an entity.
+std::string escapedApostrophes(std::string_view text)
+{
+    std::string escaped;
+    for (const char c : text)
+        escaped += c == '\'' ? std::string_view("&apos;") : std::string_view(&c, 1);
+    return escaped;
 }
 
 // A small deterministic generator, so that every run writes the same bytes.
@@ -103,6 +122,7 @@ private:
     void closing();
     std::string title(int words);
     std::string personAttributes();
+    int personNumber();
 
     std::ostream& m_out;
     const SyntheticExportOptions& m_options;
@@ -219,11 +239,18 @@ void ExportWriter::details()
     line(2, "<SRP DenominationType=\"EUR\" DenominationDesc=\"&#8364;\">19.99</SRP>");
 }
 
+// The first people of the pool play in many films, most of the others in a few.
+int ExportWriter::personNumber()
+{
+    return m_random.below(1 + m_random.below(std::max(1, m_options.people)));
+}
+
 std::string ExportWriter::personAttributes()
 {
-    return join({"FirstName=\"", m_random.pick(kFirstNames), "\" MiddleName=\"\" LastName=\"",
-                 m_random.pick(kLastNames), "\" BirthYear=\"",
-                 std::to_string(1900 + m_random.below(100)), "\""});
+    const SyntheticPerson person = syntheticPerson(personNumber());
+    return join({"FirstName=\"", person.first, "\" MiddleName=\"", person.middle, "\" LastName=\"",
+                 escapedApostrophes(person.last), "\" BirthYear=\"",
+                 std::to_string(person.birthYear), "\""});
 }
 
 void ExportWriter::cast()
@@ -290,6 +317,18 @@ void ExportWriter::closing()
 void writeSyntheticExport(std::ostream& out, const SyntheticExportOptions& options)
 {
     ExportWriter(out, options).write();
+}
+
+SyntheticPerson syntheticPerson(int number)
+{
+    const auto n = static_cast<std::size_t>(number);
+    const std::string last = syntheticLastName(n / std::size(kFirstNames) % kLastNameCount);
+    SyntheticPerson person;
+    person.first = kFirstNames[n % std::size(kFirstNames)];
+    person.middle = n % 5 == 1 ? capitalised(kSyllables[n / 5 % std::size(kSyllables)]) + "." : "";
+    person.last = n % 50 == 7 ? "O'" + last : last;
+    person.birthYear = n % 7 == 3 ? 0 : 1900 + static_cast<int>((n * 7919) % 100);
+    return person;
 }
 
 } // namespace ravello::testing

@@ -5,25 +5,32 @@
 #include <system_error>
 #include <vector>
 
+#include "core/collection/background_people_reader.h"
 #include "core/collection/export_timestamp.h"
+#include "core/collection/line_marks.h"
 #include "core/collection/line_reader.h"
 #include "core/collection/profile_reader.h"
 #include "core/files/atomic_file.h"
 #include "core/files/path_text.h"
+#include "core/files/program_folders.h"
 
 namespace ravello::collection {
 namespace {
 
-// Feeds every line of the export to the profile reader, reporting progress after every
-// record and every block. False when reading stopped on an error.
-bool readProfiles(LineReader& lines, ProfileReader& profiles,
-                  const ImportProgressCallback& progress)
+// Feeds every line of the export to the profile reader, and the cast and crew lines to the
+// people reader, reporting progress after every record and every block. False when reading
+// stopped on an error.
+bool readExport(LineReader& lines, ProfileReader& profiles, BackgroundPeopleReader& people,
+                const ImportProgressCallback& progress)
 {
     std::string_view line;
     int reportedRecords = 0;
     std::uint64_t reportedBlocks = 0;
     while (lines.next(line)) {
-        profiles.readLine(line);
+        const LineMarks marks = marksOf(line);
+        profiles.readLine(line, marks);
+        if (marks & kMarkPerson)
+            people.readLine(line);
         if (progress &&
             (profiles.recordCount() != reportedRecords || lines.blocksRead() != reportedBlocks)) {
             reportedRecords = profiles.recordCount();
@@ -31,22 +38,23 @@ bool readProfiles(LineReader& lines, ProfileReader& profiles,
             progress({reportedRecords, lines.position(), lines.size()});
         }
     }
+    people.finish();
     return !lines.failed();
 }
 
 // Every record begins with its zero-padded collection and occurrence numbers, which no two
-// records share, so byte order sorts by collection number and then occurrence.
-bool writeIndex(const std::filesystem::path& indexFile, std::vector<std::string>& records)
+// records share, so byte order sorts by collection number and then occurrence. The people
+// table, written while the export was read, goes into place with the index or not at all.
+bool writeTables(const std::filesystem::path& indexFile, std::vector<std::string>& records,
+                 files::AtomicFile& peopleFile)
 {
     std::sort(records.begin(), records.end());
-    std::error_code ignored;
-    std::filesystem::create_directories(indexFile.parent_path(), ignored);
     files::AtomicFile file(indexFile);
     if (!file.isOpen())
         return false;
     for (const std::string& record : records)
         file.stream().write(record.data(), static_cast<std::streamsize>(record.size())) << "\r\n";
-    return file.commit();
+    return commitTogether(file, peopleFile);
 }
 
 constexpr struct
@@ -58,7 +66,7 @@ constexpr struct
     {ImportFailure::ExportNotOpened, "cannot open the export "},
     {ImportFailure::ExportReadError, "cannot read the export "},
     {ImportFailure::ExportLineTooLong, "no export: a line longer than 256 MB in "},
-    {ImportFailure::IndexNotWritten, "cannot write the title index "},
+    {ImportFailure::IndexNotWritten, "cannot write the title index or the people table beside it "},
 };
 
 void setFailure(ImportResult& result, ImportFailure failure, const std::filesystem::path& file)
@@ -98,8 +106,13 @@ ImportResult importCollection(const std::filesystem::path& exportFile,
     LineReader lines(exportFile, LineReader::kDefaultBlockSize);
     if (!lines.isOpen())
         return failure(openingFailure(exportFile), exportFile);
+    std::error_code ignored;
+    std::filesystem::create_directories(indexFile.parent_path(), ignored);
+    const auto peopleTable = files::ProgramFolders::peopleTableBeside(indexFile);
+    files::AtomicFile peopleFile(peopleTable);
     ProfileReader profiles;
-    if (!readProfiles(lines, profiles, progress))
+    BackgroundPeopleReader people(peopleFile.stream());
+    if (!readExport(lines, profiles, people, progress))
         return failure(lines.lineTooLong() ? ImportFailure::ExportLineTooLong
                                            : ImportFailure::ExportReadError,
                        exportFile);
@@ -107,10 +120,12 @@ ImportResult importCollection(const std::filesystem::path& exportFile,
     result.records = profiles.recordCount();
     result.skipped = profiles.skipped();
     result.unnumbered = profiles.unnumbered();
+    result.people = people.peopleCount();
+    result.damagedPeople = people.damaged();
     if (progress)
         progress({result.records, lines.position(), lines.size()});
     std::vector<std::string> records = profiles.takeRecords();
-    if (!writeIndex(indexFile, records)) {
+    if (!writeTables(indexFile, records, peopleFile)) {
         setFailure(result, ImportFailure::IndexNotWritten, indexFile);
         return result;
     }

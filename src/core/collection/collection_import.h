@@ -50,6 +50,8 @@ struct ImportResult
     int records = 0;                  // records written to the index
     int skipped = 0;                  // profiles whose values would break the index's columns
     int unnumbered = 0;               // profiles without a collection number (no record, by design)
+    int people = 0;        // distinct people of the cast and crew written to the people table
+    int damagedPeople = 0; // cast and crew lines whose person could not be read
     // The export's last-write time, to be kept as the collection export stamp; only after a
     // successful import and when the time could be read.
     std::optional<settings::ExportStamp> exportStamp;
@@ -58,9 +60,11 @@ struct ImportResult
 };
 
 // Reads DVD Profiler's export and replaces the title index with its records, sorted by
-// collection number and occurrence, CR LF lines, Windows-1252 as in the export. The index is
-// written to a temporary file and renamed into place, so a failed import leaves the old one.
-// Memory grows with the records kept, not with the export's size.
+// collection number and occurrence, CR LF lines, Windows-1252 as in the export; and the people
+// table beside it (files::ProgramFolders::peopleTableBeside) with the distinct people of its
+// cast and crew (PeopleReader). Both are written to temporary files and renamed into place
+// together, so a failed import leaves the old index and the old table. Memory grows with the
+// records and the distinct people kept, not with the export's size.
 ImportResult importCollection(const std::filesystem::path& exportFile,
                               const std::filesystem::path& indexFile,
                               const ImportProgressCallback& progress = {});

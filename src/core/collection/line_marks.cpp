@@ -13,6 +13,7 @@ struct TagText
 };
 
 // The texts grouped by the byte after their '<'.
+constexpr TagText kAfterA[] = {{"Actor ", kMarkActor}};
 constexpr TagText kAfterI[] = {{"ID>", kMarkId}};
 constexpr TagText kAfterD[] = {{"DVD>", kMarkDvdOpen}};
 constexpr TagText kAfterSlash[] = {{"/DVD>", kMarkDvdClose},
@@ -22,7 +23,8 @@ constexpr TagText kAfterSlash[] = {{"/DVD>", kMarkDvdClose},
                                    {"/Locks>", kMarkLocksClose}};
 constexpr TagText kAfterC[] = {{"CustomMediaType>X265", kMarkX265},
                                {"CustomMediaType>Divx", kMarkDivx},
-                               {"CollectionNumber>", kMarkCollectionNumber}};
+                               {"CollectionNumber>", kMarkCollectionNumber},
+                               {"Credit ", kMarkCredit}};
 constexpr TagText kAfterT[] = {{"Title>", kMarkTitle}};
 constexpr TagText kAfterO[] = {{"OriginalTitle>", kMarkOriginalTitle},
                                {"Overview>", kMarkOverviewOpen}};
@@ -65,6 +67,8 @@ LineMarks reviewMarkAt(const char* at, const char* end)
 LineMarks marksAt(const char* at, const char* end)
 {
     switch (*at) {
+    case 'A':
+        return marksAmong(at, end, kAfterA);
     case 'I':
         return marksAmong(at, end, kAfterI);
     case 'D':

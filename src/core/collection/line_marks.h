@@ -29,6 +29,8 @@ enum LineMark : LineMarks
     kMarkLocksOpen = 1u << 14,       // <Locks>
     kMarkLocksClose = 1u << 15,      // </Locks>
     kMarkReviewFirst = 1u << 16,     // <Review Film="0" ... <Review Film="9": bits 16 to 25
+    kMarkActor = 1u << 26,           // <Actor and a space (a cast member)
+    kMarkCredit = 1u << 27,          // <Credit and a space (a crew member)
 };
 
 // The review mark of the film rating `digit` (0 to 9).
@@ -37,6 +39,7 @@ constexpr LineMarks reviewMark(int digit)
     return kMarkReviewFirst << digit;
 }
 inline constexpr LineMarks kMarkAnyReview = 0x3FFu << 16;
+inline constexpr LineMarks kMarkPerson = kMarkActor | kMarkCredit;
 
 // The marks of a line: bit set when the line holds the text anywhere (the same answer as a
 // substring search for each text). Only the places after a '<' are looked at, since every

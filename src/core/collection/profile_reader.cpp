@@ -76,14 +76,14 @@ constexpr FieldRule kFieldRules[] = {
 
 ProfileReader::ProfileReader() : m_occurrences(kHighestCollectionNumber + 1, 0) {}
 
-void ProfileReader::readLine(std::string_view line)
+void ProfileReader::readLine(std::string_view line, LineMarks marks)
 {
-    const LineMarks marks = marksOf(line);
     if (m_inOverview) {
         readOverviewLine(line, marks);
         return;
     }
-    if (marks == 0)
+    // Cast and crew lines are the people reader's; nothing of the record is on them.
+    if ((marks & ~kMarkPerson) == 0)
         return;
     if (marks & kMarkId)
         startProfile(line);

@@ -22,7 +22,8 @@ public:
 
     ProfileReader();
 
-    void readLine(std::string_view line);
+    // Takes the next line of the export and its marks (marksOf).
+    void readLine(std::string_view line, LineMarks marks);
 
     // The records made so far, in the order of the export.
     const std::vector<std::string>& records() const { return m_records; }

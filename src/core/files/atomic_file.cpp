@@ -68,19 +68,58 @@ AtomicFile::~AtomicFile()
 
 bool AtomicFile::commit()
 {
+    return closeWritten() && moveIntoPlace();
+}
+
+// Flushes and closes the temporary file; false when any of its bytes may be missing.
+bool AtomicFile::closeWritten()
+{
     if (!m_stream.is_open())
         return false;
     m_stream.flush();
     const bool written = m_stream.good();
     m_stream.close();
-    if (!written || m_stream.fail())
-        return false;
+    return written && !m_stream.fail();
+}
+
+bool AtomicFile::moveIntoPlace()
+{
     std::error_code error;
     fs::rename(m_temporary, m_target, error);
     if (error)
         return false;
     m_committed = true;
     return true;
+}
+
+bool commitTogether(AtomicFile& first, AtomicFile& second)
+{
+    if (!first.closeWritten() || !second.closeWritten())
+        return false;
+    std::error_code error;
+    const fs::file_status status = fs::status(second.m_target, error);
+    const bool hadOld = fs::exists(status);
+    if (hadOld && !fs::is_regular_file(status))
+        return false;
+    // Named as a temporary of the target: should the process die before the end, the next
+    // writer of the target clears it away.
+    const fs::path aside = temporaryPathFor(second.m_target);
+    if (hadOld) {
+        fs::rename(second.m_target, aside, error);
+        if (error)
+            return false;
+    }
+    std::error_code ignored;
+    if (second.moveIntoPlace()) {
+        if (first.moveIntoPlace()) {
+            fs::remove(aside, ignored);
+            return true;
+        }
+        fs::remove(second.m_target, ignored);
+    }
+    if (hadOld)
+        fs::rename(aside, second.m_target, ignored);
+    return false;
 }
 
 bool writeFileAtomically(const fs::path& target, std::string_view bytes)

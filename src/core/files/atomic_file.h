@@ -29,7 +29,15 @@ public:
     // unchanged) on any write or rename failure.
     bool commit();
 
+    // Commits two files as one: both targets are replaced, or neither changes. The second
+    // target's old file waits aside, under a temporary name, until the first is in place.
+    // False when either could not be written or renamed, or a target is no plain file.
+    friend bool commitTogether(AtomicFile& first, AtomicFile& second);
+
 private:
+    bool closeWritten();
+    bool moveIntoPlace();
+
     std::filesystem::path m_target;
     std::filesystem::path m_temporary;
     std::ofstream m_stream;

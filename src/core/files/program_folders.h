@@ -19,6 +19,12 @@ public:
     std::filesystem::path settingsFile() const { return m_database / "Ravello.INI"; }
     std::filesystem::path crewMappingFile() const { return m_database / "CrewMapping.txt"; }
     std::filesystem::path titleIndexFile() const { return db() / "DVDP" / "DatabaseDVDP.TXT"; }
+    // The people of the user's collection, which the import writes beside the title index.
+    std::filesystem::path peopleTableFile() const { return peopleTableBeside(titleIndexFile()); }
+    static std::filesystem::path peopleTableBeside(const std::filesystem::path& indexFile)
+    {
+        return indexFile.parent_path() / "PeopleDVDP.TXT";
+    }
     std::filesystem::path coversFolder() const { return db() / "Covers"; }
     std::filesystem::path filmDataFolder() const { return db() / "Movie" / "FilmData"; }
     std::filesystem::path filmCreditsFolder() const { return db() / "Movie" / "Actors"; }

@@ -1,38 +1,53 @@
 // SPDX-License-Identifier: MIT
 #include "core/output/cast_information.h"
 
+#include "core/output/cast_role.h"
 #include "core/output/document_lines.h"
 #include "core/output/xml_value.h"
 
 namespace ravello::output {
+namespace {
 
-std::string actorLine(const tmdb::CastRow& row, int birthYear)
+std::string_view flag(bool set)
 {
-    return "   <Actor " + personAttributes(row.name, birthYear) + " Role=\"" +
-           xmlValue(row.character) + "\" CreditedAs=\"\" Voice=\"false\" Uncredited=\"false\" />";
+    return set ? "true" : "false";
+}
+
+} // namespace
+
+std::string actorLine(const tmdb::CastRow& row, int birthYear,
+                      const collection::PeopleTable* people)
+{
+    const CastRole cast = readCastRole(row.character);
+    return "   <Actor " + personAttributes(documentPerson(people, row.name, birthYear)) +
+           " Role=\"" + xmlValue(cast.role) + "\" CreditedAs=\"\" Voice=\"" +
+           std::string(flag(cast.voice)) + "\" Uncredited=\"" + std::string(flag(cast.uncredited)) +
+           "\" />";
 }
 
 std::string buildCastInformation(std::string_view title, const std::vector<tmdb::CastRow>& rows,
-                                 std::span<const int> birthYears)
+                                 std::span<const int> birthYears,
+                                 const collection::PeopleTable* people)
 {
     DocumentLines document("CastInformation");
     document.add("  <Title>" + xmlValue(title) + "</Title>");
     document.add("  <Actors>");
     for (std::size_t index = 0; index < rows.size(); ++index)
-        document.add(actorLine(rows[index], birthYearAt(birthYears, index)));
+        document.add(actorLine(rows[index], birthYearAt(birthYears, index), people));
     document.add("  </Actors>");
     return document.finish();
 }
 
 std::string buildCastInformationFromRows(std::string_view title,
                                          const std::vector<std::string>& rowTexts,
-                                         std::span<const int> birthYears)
+                                         std::span<const int> birthYears,
+                                         const collection::PeopleTable* people)
 {
     std::vector<tmdb::CastRow> rows;
     rows.reserve(rowTexts.size());
     for (const std::string& text : rowTexts)
         rows.push_back(tmdb::readCastRow(text));
-    return buildCastInformation(title, rows, birthYears);
+    return buildCastInformation(title, rows, birthYears, people);
 }
 
 } // namespace ravello::output

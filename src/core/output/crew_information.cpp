@@ -12,17 +12,23 @@ namespace {
 // DVD Profiler needs a title; this stands in when the data page has none.
 constexpr std::string_view kTitleWhenEmpty = "Ciao";
 
-} // namespace
-
 // Principal lines close with "/>", custom lines with " />": the two formats differ there.
-std::string creditLine(const tmdb::CrewRow& row, const CrewCredit& credit, int birthYear)
+std::string creditLineOf(const DocumentPerson& person, const CrewCredit& credit)
 {
-    std::string line = "   <Credit " + personAttributes(row.name, birthYear) + " CreditType=\"" +
+    std::string line = "   <Credit " + personAttributes(person) + " CreditType=\"" +
                        xmlValue(credit.creditType) + "\" CreditSubtype=\"";
     if (credit.disposition == CreditDisposition::Principal)
         return line + xmlValue(credit.job) + "\" CreditedAs=\"\"/>";
     return line + xmlValue(credit.customSubtype) + "\" CreditedAs=\"\" CustomRole=\"" +
            xmlValue(credit.job) + "\" />";
+}
+
+} // namespace
+
+std::string creditLine(const tmdb::CrewRow& row, const CrewCredit& credit, int birthYear,
+                       const collection::PeopleTable* people)
+{
+    return creditLineOf(documentPerson(people, row.name, birthYear), credit);
 }
 
 bool hasLine(const CrewCredit& credit)
@@ -42,7 +48,8 @@ void countLeftOut(const tmdb::CrewRow& row, CrewDocument& document)
 
 CrewDocument buildCrewInformation(std::string_view title, const std::vector<tmdb::CrewRow>& rows,
                                   const CrewMapping& mapping, const CrewGroups& groups,
-                                  std::span<const int> birthYears)
+                                  std::span<const int> birthYears,
+                                  const collection::PeopleTable* people)
 {
     CrewDocument result;
     DocumentLines document("CrewInformation");
@@ -56,7 +63,8 @@ CrewDocument buildCrewInformation(std::string_view title, const std::vector<tmdb
             continue;
         }
         ++result.included;
-        document.add(creditLine(row, credit, birthYearAt(birthYears, index)));
+        const int birthYear = birthYearAt(birthYears, index);
+        document.add(creditLine(row, credit, birthYear, people));
     }
     document.add("  </Credits>");
     result.text = document.finish();
@@ -66,13 +74,14 @@ CrewDocument buildCrewInformation(std::string_view title, const std::vector<tmdb
 CrewDocument buildCrewInformationFromRows(std::string_view title,
                                           const std::vector<std::string>& rowTexts,
                                           const CrewMapping& mapping, const CrewGroups& groups,
-                                          std::span<const int> birthYears)
+                                          std::span<const int> birthYears,
+                                          const collection::PeopleTable* people)
 {
     std::vector<tmdb::CrewRow> rows;
     rows.reserve(rowTexts.size());
     for (const std::string& text : rowTexts)
         rows.push_back(tmdb::readCrewRow(text));
-    return buildCrewInformation(title, rows, mapping, groups, birthYears);
+    return buildCrewInformation(title, rows, mapping, groups, birthYears, people);
 }
 
 } // namespace ravello::output

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/collection/people_table.h"
 #include "core/output/crew_credit_mapping.h"
 #include "core/tmdb/credit_rows.h"
 
@@ -33,9 +34,11 @@ struct CrewDocument
     std::vector<CreditPair> leftOutPairs;
 };
 
-// One Credit line of the document for a principal or custom credit: the row's name split by
-// splitName, the credit's type, subtype and (custom) role, the birth year (0 for an unknown one).
-std::string creditLine(const tmdb::CrewRow& row, const CrewCredit& credit, int birthYear);
+// One Credit line of the document for a principal or custom credit: the row's person named as
+// documentPerson names them with `people`, the credit's type, subtype and (custom) role, TMDb's
+// birth year (0 for an unknown one).
+std::string creditLine(const tmdb::CrewRow& row, const CrewCredit& credit, int birthYear,
+                       const collection::PeopleTable* people = nullptr);
 
 // True for a principal or custom credit: those have a line.
 bool hasLine(const CrewCredit& credit);
@@ -45,16 +48,20 @@ void countLeftOut(const tmdb::CrewRow& row, CrewDocument& document);
 
 // Builds the document from the film title (as the data page shows it; an empty title is
 // written as "Ciao") and the crew rows in list order, each mapped by `mapping`: one Credit
-// line per principal or custom credit, carrying the birth year of the same index in
-// `birthYears` (0 where there is none). Windows-1252 bytes, every line ending in CR LF.
+// line per principal or custom credit, naming the person as documentPerson does with `people`
+// (the collection's people; none: the name split alone) and TMDb's birth year of the same
+// index in `birthYears` (0 where there is none). Windows-1252 bytes, every line ending in
+// CR LF.
 CrewDocument buildCrewInformation(std::string_view title, const std::vector<tmdb::CrewRow>& rows,
                                   const CrewMapping& mapping, const CrewGroups& groups,
-                                  std::span<const int> birthYears = {});
+                                  std::span<const int> birthYears = {},
+                                  const collection::PeopleTable* people = nullptr);
 
 // The same from the rows' texts as the crew list holds them.
 CrewDocument buildCrewInformationFromRows(std::string_view title,
                                           const std::vector<std::string>& rowTexts,
                                           const CrewMapping& mapping, const CrewGroups& groups,
-                                          std::span<const int> birthYears = {});
+                                          std::span<const int> birthYears = {},
+                                          const collection::PeopleTable* people = nullptr);
 
 } // namespace ravello::output

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/output/document_lines.h"
 
-#include "core/output/split_name.h"
 #include "core/output/xml_value.h"
 
 namespace ravello::output {
@@ -30,12 +29,12 @@ std::string DocumentLines::finish()
     return std::move(m_text);
 }
 
-std::string personAttributes(std::string_view name, int birthYear)
+std::string personAttributes(const DocumentPerson& person)
 {
-    const PersonName parts = splitName(name);
+    const PersonName& parts = person.name;
     return "FirstName=\"" + xmlValue(parts.first) + "\" MiddleName=\"" + xmlValue(parts.middle) +
-           "\" LastName=\"" + xmlValue(parts.last) + "\" BirthYear=\"" + std::to_string(birthYear) +
-           "\"";
+           "\" LastName=\"" + xmlValue(parts.last) + "\" BirthYear=\"" +
+           std::to_string(person.birthYear) + "\"";
 }
 
 std::string dividerLine(std::string_view caption)

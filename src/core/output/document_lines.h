@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/output/document_person.h"
+
 // What the cast and crew documents share: how their lines are written and how a person is
 // named in them.
 namespace ravello::output {
@@ -26,9 +28,9 @@ private:
     std::string m_text;
 };
 
-// The FirstName, MiddleName, LastName and BirthYear attributes of a person: the name split by
-// splitName as retrieved, each part then made fit for the document; 0 is an unknown year.
-std::string personAttributes(std::string_view name, int birthYear);
+// The FirstName, MiddleName, LastName and BirthYear attributes of a person, each part made
+// fit for the document; 0 is an unknown year.
+std::string personAttributes(const DocumentPerson& person);
 
 // The line that opens an episode in both documents: `   <Divider Caption="..." Type="Episode" />`,
 // the caption made fit for the document as every value is.

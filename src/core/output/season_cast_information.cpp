@@ -24,7 +24,8 @@ std::vector<std::int32_t> seasonCastPeople(const tmdb::ShowSeason& content,
 }
 
 std::string buildSeasonCastInformation(const tmdb::ShowSeason& content, tmdb::EpisodeRange range,
-                                       const PersonYears& birthYears)
+                                       const PersonYears& birthYears,
+                                       const collection::PeopleTable* people)
 {
     DocumentLines document("CastInformation");
     document.add("  <Title>" + xmlValue(tmdb::seasonTitle(content)) + "</Title>");
@@ -34,7 +35,7 @@ std::string buildSeasonCastInformation(const tmdb::ShowSeason& content, tmdb::Ep
         for (const tmdb::CastMember* member : tmdb::episodeCast(content, *episode)) {
             const auto year = birthYears.find(member->personId);
             document.add(actorLine({member->name, member->character},
-                                   year == birthYears.end() ? 0 : year->second));
+                                   year == birthYears.end() ? 0 : year->second, people));
         }
     }
     document.add("  </Actors>");

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/collection/people_table.h"
 #include "core/tmdb/show_season.h"
 
 // The CastInformation document of a TV season's episodes, as collectors write a box set's
@@ -25,6 +26,7 @@ std::vector<std::int32_t> seasonCastPeople(const tmdb::ShowSeason& content,
 // episodeCast, as a film's Actor lines are written. Windows-1252 bytes, every line ending in
 // CR LF; a range without episodes gives an empty Actors element.
 std::string buildSeasonCastInformation(const tmdb::ShowSeason& content, tmdb::EpisodeRange range,
-                                       const PersonYears& birthYears = {});
+                                       const PersonYears& birthYears = {},
+                                       const collection::PeopleTable* people = nullptr);
 
 } // namespace ravello::output

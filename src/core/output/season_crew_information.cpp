@@ -95,7 +95,8 @@ std::vector<std::int32_t> seasonCrewPeople(const tmdb::ShowSeason& content,
 CrewDocument buildSeasonCrewInformation(const tmdb::ShowSeason& content, tmdb::EpisodeRange range,
                                         const CrewMapping& mapping,
                                         const SeasonCrewOptions& options,
-                                        const PersonYears& birthYears)
+                                        const PersonYears& birthYears,
+                                        const collection::PeopleTable* people)
 {
     CrewPlan plan = planCrew(content, range, mapping, options);
     DocumentLines document("CrewInformation");
@@ -106,7 +107,7 @@ CrewDocument buildSeasonCrewInformation(const tmdb::ShowSeason& content, tmdb::E
         for (const PlannedCredit& planned : episode.credits) {
             const auto year = birthYears.find(planned.member->personId);
             document.add(creditLine(rowOf(*planned.member), planned.credit,
-                                    year == birthYears.end() ? 0 : year->second));
+                                    year == birthYears.end() ? 0 : year->second, people));
         }
     }
     document.add("  </Credits>");

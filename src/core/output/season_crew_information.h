@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/collection/people_table.h"
 #include "core/output/crew_credit_mapping.h"
 #include "core/output/crew_information.h"
 #include "core/output/season_cast_information.h"
@@ -37,6 +38,7 @@ std::vector<std::int32_t> seasonCrewPeople(const tmdb::ShowSeason& content,
 CrewDocument buildSeasonCrewInformation(const tmdb::ShowSeason& content, tmdb::EpisodeRange range,
                                         const CrewMapping& mapping,
                                         const SeasonCrewOptions& options,
-                                        const PersonYears& birthYears = {});
+                                        const PersonYears& birthYears = {},
+                                        const collection::PeopleTable* people = nullptr);
 
 } // namespace ravello::output

@@ -12,12 +12,19 @@ struct PersonName
     std::string first;
     std::string middle;
     std::string last;
+
+    bool operator==(const PersonName&) const = default;
 };
 
-// Splits a name at spaces (byte 0x20 only): one word is the last name; two are first and
-// last; three are first, middle and last; from four on, the third word and everything after
-// it, inner spaces as they stand, is the last name. Runs of spaces between the first three
-// words count as one. Works on the text as retrieved, before normalising.
+// Splits a name as DVD Profiler's users do. Words are parted by spaces (byte 0x20 only; a run
+// of them counts as one, and the parts join their words with one):
+// - one word, or a name with the word "The" (any case) after its first word: all of it is the
+//   first name ("Cedric The Entertainer");
+// - the last name starts at the first particle after the first word ("de", "van", "von",
+//   "St." and the others of the table, any case), else it is the last word; a trailing "Jr.",
+//   "Sr.", "II", "III", "IV" or "V" stays with it ("Sammy Davis Jr." -> Sammy / Davis Jr.);
+// - the words between the first word and the last name are the middle name.
+// Works on the text as retrieved, before normalising.
 PersonName splitName(std::string_view name);
 
 } // namespace ravello::output

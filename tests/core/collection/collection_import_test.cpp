@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -66,6 +67,7 @@ protected:
 
     TemporaryFolder m_folder;
     std::filesystem::path m_index = m_folder / "DB" / "DVDP" / "DatabaseDVDP.TXT";
+    std::filesystem::path m_people = m_folder / "DB" / "DVDP" / "PeopleDVDP.TXT";
 };
 
 TEST_F(CollectionImport, RealLookingExportGivesTheExactRecordLayout)
@@ -78,6 +80,37 @@ TEST_F(CollectionImport, RealLookingExportGivesTheExactRecordLayout)
     EXPECT_EQ(result.unnumbered, 1);
     EXPECT_EQ(readFileBytes(m_index),
               readFileBytes(fixturePath("collection/collection_index.txt")));
+}
+
+// Every cast and crew member once, in the order first met: entities decoded as in the other
+// values, accented letters kept, one name with two years twice, the same person as actor and
+// director or with an entity for the apostrophe once; the lines with no name, a cut value or a
+// year that is no number give nobody.
+TEST_F(CollectionImport, PeopleTableHoldsEachPersonOfTheCastAndCrewOnce)
+{
+    const ImportResult result = import(fixturePath("collection/collection.xml"));
+    ASSERT_EQ(result.status, ImportStatus::Imported) << result.detail;
+    EXPECT_EQ(result.people, 20);
+    EXPECT_EQ(result.damagedPeople, 3);
+    EXPECT_EQ(readFileBytes(m_people),
+              readFileBytes(fixturePath("collection/collection_people.txt")));
+}
+
+TEST_F(CollectionImport, ExportWithoutPeopleGivesAnEmptyTable)
+{
+    writeFileBytes(m_people, "Old\t\tPerson\t1950\r\n");
+    testing::SyntheticExportOptions options;
+    options.profiles = 20;
+    options.castPerProfile = 0;
+    options.crewPerProfile = 0;
+    std::ostringstream out;
+    testing::writeSyntheticExport(out, options);
+    const ImportResult result = importBytes(out.str());
+    ASSERT_EQ(result.status, ImportStatus::Imported);
+    EXPECT_EQ(result.records, 19);
+    EXPECT_EQ(result.people, 0);
+    EXPECT_TRUE(std::filesystem::exists(m_people));
+    EXPECT_EQ(readFileBytes(m_people), "");
 }
 
 TEST_F(CollectionImport, ExportWithoutMyLinksGivesTheSameRecords)
@@ -139,9 +172,10 @@ TEST_F(CollectionImport, ExportWithoutNumberedProfilesGivesAnEmptyIndex)
 
 // An export that cannot be had is told by its kind and its file, and keeps the old index. The
 // paths fail for any user, root included: a path through a file, a name over 255 bytes.
-TEST_F(CollectionImport, ExportThatCannotBeHadKeepsTheOldIndex)
+TEST_F(CollectionImport, ExportThatCannotBeHadKeepsTheOldIndexAndPeople)
 {
     writeFileBytes(m_index, "old\r\n");
+    writeFileBytes(m_people, "Old\t\tPerson\t1950\r\n");
     writeFileBytes(m_folder / "file.txt", "not a folder");
     const struct
     {
@@ -165,12 +199,14 @@ TEST_F(CollectionImport, ExportThatCannotBeHadKeepsTheOldIndex)
         EXPECT_EQ(result.detail, test.detail + files::utf8FromPath(test.exportFile));
         EXPECT_FALSE(result.exportStamp.has_value());
         EXPECT_EQ(readFileBytes(m_index), "old\r\n");
+        EXPECT_EQ(readFileBytes(m_people), "Old\t\tPerson\t1950\r\n");
     }
 }
 
-TEST_F(CollectionImport, UnwritableIndexKeepsTheOldStamp)
+TEST_F(CollectionImport, UnwritableIndexKeepsTheOldStampAndPeople)
 {
     std::filesystem::create_directories(m_index); // a folder where the file should go
+    writeFileBytes(m_people, "Old\t\tPerson\t1950\r\n");
     writeFileBytes(m_folder / "file.txt", "not a folder");
     for (const std::filesystem::path& index :
          {m_index, m_folder / "file.txt" / "index.txt", m_folder / std::string(300, 'i')}) {
@@ -180,10 +216,26 @@ TEST_F(CollectionImport, UnwritableIndexKeepsTheOldStamp)
         EXPECT_EQ(result.status, ImportStatus::IndexNotWritten);
         EXPECT_EQ(result.failure, ImportFailure::IndexNotWritten);
         EXPECT_EQ(result.failedFile, index);
-        EXPECT_EQ(result.detail, "cannot write the title index " + files::utf8FromPath(index));
+        EXPECT_EQ(result.detail, "cannot write the title index or the people table beside it " +
+                                     files::utf8FromPath(index));
         EXPECT_FALSE(result.exportStamp.has_value());
     }
     EXPECT_TRUE(std::filesystem::is_directory(m_index));
+    EXPECT_EQ(readFileBytes(m_people), "Old\t\tPerson\t1950\r\n");
+}
+
+TEST_F(CollectionImport, UnwritablePeopleTableKeepsTheOldIndex)
+{
+    writeFileBytes(m_index, "old\r\n");
+    std::filesystem::create_directories(m_people / "taken");
+    const ImportResult result = import(fixturePath("collection/collection.xml"));
+    EXPECT_EQ(result.status, ImportStatus::IndexNotWritten);
+    EXPECT_EQ(result.failure, ImportFailure::IndexNotWritten);
+    EXPECT_EQ(readFileBytes(m_index), "old\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_index.parent_path()),
+                            std::filesystem::directory_iterator()),
+              2)
+        << "no temporary file is left";
 }
 
 TEST_F(CollectionImport, GivesTheExportStampAfterAnImport)
@@ -300,6 +352,15 @@ TEST_F(CollectionImport, SyntheticExportGivesOneRecordPerNumberedProfile)
         EXPECT_EQ(result.records, 288) << myLinks; // every 25th profile has no number
         EXPECT_EQ(result.unnumbered, 12) << myLinks;
         EXPECT_EQ(result.skipped, 0) << myLinks;
+        // Ten cast and crew lines a profile, the best known people in several of them.
+        EXPECT_GT(result.people, 2000) << myLinks;
+        EXPECT_LE(result.people, 3000) << myLinks;
+        EXPECT_EQ(result.damagedPeople, 0) << myLinks;
+        // The people come in batches from a reader of their own: none is lost or doubled.
+        std::vector<std::string> people = indexLines(m_people);
+        EXPECT_EQ(people.size(), static_cast<std::size_t>(result.people)) << myLinks;
+        std::sort(people.begin(), people.end());
+        EXPECT_EQ(std::adjacent_find(people.begin(), people.end()), people.end()) << myLinks;
         const std::vector<std::string> index = lines();
         EXPECT_TRUE(std::is_sorted(index.begin(), index.end()));
         for (const std::string& line : index)

@@ -33,6 +33,8 @@ LineMarks referenceMarksOf(std::string_view line)
         {"</MyLinks>", kMarkMyLinksClose},
         {"<Locks>", kMarkLocksOpen},
         {"</Locks>", kMarkLocksClose},
+        {"<Actor ", kMarkActor},
+        {"<Credit ", kMarkCredit},
     };
     LineMarks marks = 0;
     for (const auto& [text, mark] : kTexts)
@@ -79,7 +81,11 @@ TEST(LineMarks, RecogniseTheLinesOfAnExport)
         {"    </MyLinks>", kMarkMyLinksClose},
         {"    <Locks>", kMarkLocksOpen},
         {"    </Locks>", kMarkLocksClose},
-        {"      <Actor FirstName=\"Tom\" LastName=\"Skerritt\" Role=\"Dallas\"/>", 0},
+        {"      <Actor FirstName=\"Tom\" LastName=\"Skerritt\" Role=\"Dallas\"/>", kMarkActor},
+        {"      <Credit FirstName=\"Ridley\" CreditType=\"Direction\"/>", kMarkCredit},
+        {"    <Actors>", 0},
+        {"    <Credits/>", 0},
+        {"      <Divider Caption=\"Part 1\" Type=\"Episode\"/>", 0},
         {"a &lt;Title&gt; escaped", 0},
         {"<", 0},
         {"", 0},
@@ -131,6 +137,10 @@ TEST(LineMarks, AgreeWithSubstringSearchOnAnyLine)
         "Running",
         "Lock",
         "Review",
+        "Actor ",
+        "Actors>",
+        "Credit ",
+        "Credits>",
     };
     std::mt19937 random(20240501);
     std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);

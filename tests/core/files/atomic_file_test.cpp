@@ -48,5 +48,32 @@ TEST(AtomicFile, WriterWithoutCommitLeavesTheTargetAndNoTemporary)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
+// Two files committed together: both are replaced, or (when the first cannot be renamed onto
+// its target) the second keeps its old content and no temporary file stays behind.
+TEST(AtomicFile, FilesCommittedTogetherChangeTogether)
+{
+    TemporaryFolder folder;
+    const fs::path index = folder / "index.txt";
+    const fs::path people = folder / "people.txt";
+    writeFileBytes(people, "old people");
+    const auto commitBoth = [&] {
+        AtomicFile first(index);
+        AtomicFile second(people);
+        first.stream() << "new index";
+        second.stream() << "new people";
+        return commitTogether(first, second);
+    };
+    ASSERT_TRUE(commitBoth());
+    EXPECT_EQ(readFileBytes(index), "new index");
+    EXPECT_EQ(readFileBytes(people), "new people");
+
+    writeFileBytes(people, "old people");
+    fs::remove(index);
+    fs::create_directories(index / "taken");
+    EXPECT_FALSE(commitBoth());
+    EXPECT_EQ(readFileBytes(people), "old people");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
+}
+
 } // namespace
 } // namespace ravello::files

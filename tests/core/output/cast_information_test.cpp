@@ -3,6 +3,7 @@
 
 #include "core/output/cast_information.h"
 #include "tests/core/output/golden_document.h"
+#include "tests/support/temporary_folder.h"
 
 namespace ravello::output {
 namespace {
@@ -24,6 +25,9 @@ const std::vector<tmdb::CastRow> kCast = {
     {"Jean  Dujardin", "George Valentin"},
     {"Maria de los Angeles", "Herself"},
     {"Anna \xc3\x89lise Martin", ""},
+    {"Robert De Niro", "Travis Bickle (uncredited)"},
+    {"Tom Hanks", "Woody (Voice)"},
+    {"Michel Piccoli", "Narrator (voice) (uncredited)"},
 };
 
 TEST(CastInformation, EmptyCastGivesSixLines)
@@ -43,11 +47,32 @@ TEST(CastInformation, BirthYearsGoToTheActorsOfTheirRows)
     const std::vector<int> years = {1996, 0, 1972};
     const auto document = lines(buildCastInformation("Nikita", kCast, years));
     ASSERT_EQ(document.size(), kCast.size() + 6);
-    EXPECT_NE(document[4].find("LastName=\"Zendaya\" BirthYear=\"1996\" "), std::string::npos);
+    EXPECT_NE(
+        document[4].find("FirstName=\"Zendaya\" MiddleName=\"\" LastName=\"\" BirthYear=\"1996\" "),
+        std::string::npos);
     EXPECT_NE(document[5].find(" BirthYear=\"0\" "), std::string::npos);
     EXPECT_NE(document[6].find("LastName=\"Dujardin\" BirthYear=\"1972\" "), std::string::npos);
     // Rows past the end of the years have none.
     EXPECT_NE(document[8].find(" BirthYear=\"0\" "), std::string::npos);
+}
+
+// The people of the sample export name the people they know, with their years; TMDb's years
+// pick among the years of one name; the others are split.
+TEST(CastInformation, ActorsTheCollectionKnowsAreNamedAsItNamesThem)
+{
+    const auto people =
+        collection::PeopleTable::load(testing::fixturePath("collection/collection_people.txt"));
+    const std::vector<tmdb::CastRow> rows = {
+        {"Harry Dean Stanton", "Brett"},     {"Jos\xc3\xa9 Garcia", "Jos\xc3\xa9 (uncredited)"},
+        {"michel piccoli", "Paul Javal"},    {"Michel Piccoli", "Himself"},
+        {"Robert De Niro", "Travis Bickle"},
+    };
+    const std::vector<int> years = {0, 1970, 1925, 0, 1943};
+    const std::string document = buildCastInformation("Le M\xe9pris", rows, years, &people);
+    testing::expectGolden("cast_collection_people.xml", document);
+    EXPECT_EQ(buildCastInformation("Le M\xe9pris", rows, years),
+              buildCastInformation("Le M\xe9pris", rows, years, nullptr));
+    EXPECT_NE(document, buildCastInformation("Le M\xe9pris", rows, years));
 }
 
 TEST(CastInformation, EmptyTitleGivesAnEmptyTitleElement)
@@ -61,10 +86,11 @@ TEST(CastInformation, SpecialCharactersAreEscapedInEveryValue)
         {"Tom \"Tiny\" O'Hara & Sons", "Boss <Big> \\\"B\\\""}};
     const auto document = lines(buildCastInformation("Tom & Jerry: <Part \"2\">", rows));
     EXPECT_EQ(document[2], "  <Title>Tom &amp; Jerry: &lt;Part &quot;2&quot;&gt;</Title>");
-    EXPECT_EQ(document[4], "   <Actor FirstName=\"Tom\" MiddleName=\"&quot;Tiny&quot;\" "
-                           "LastName=\"O'Hara &amp; Sons\" BirthYear=\"0\" "
-                           "Role=\"Boss &lt;Big&gt; &quot;B&quot;\" CreditedAs=\"\" "
-                           "Voice=\"false\" Uncredited=\"false\" />");
+    EXPECT_EQ(document[4],
+              "   <Actor FirstName=\"Tom\" MiddleName=\"&quot;Tiny&quot; O'Hara &amp;\" "
+              "LastName=\"Sons\" BirthYear=\"0\" "
+              "Role=\"Boss &lt;Big&gt; &quot;B&quot;\" CreditedAs=\"\" "
+              "Voice=\"false\" Uncredited=\"false\" />");
 }
 
 TEST(CastInformation, BuildingTwiceGivesTheSameText)

@@ -115,6 +115,28 @@ TEST(CrewInformation, BirthYearsGoToTheCreditsOfTheirRows)
     EXPECT_EQ(text.find("1960"), std::string::npos);
 }
 
+TEST(CrewInformation, CreditsOfPeopleTheCollectionKnowsCarryItsNamesAndYears)
+{
+    const auto people =
+        collection::PeopleTable::load(testing::fixturePath("collection/collection_people.txt"));
+    const std::vector<tmdb::CrewRow> rows = {{"Ridley Scott", "Directing", "Director"},
+                                             {"Giuseppe  TORNATORE", "Crew", "Projectionist"},
+                                             {"Ridley Scott Jr.", "Directing", "Director"}};
+    const std::vector<int> years = {1940, 0, 1970};
+    const std::string text =
+        buildCrewInformation("Nikita", rows, CrewMapping::builtIn(), {}, years, &people).text;
+    EXPECT_NE(
+        text.find("FirstName=\"Ridley\" MiddleName=\"\" LastName=\"Scott\" BirthYear=\"1937\" "
+                  "CreditType=\"Direction\""),
+        std::string::npos);
+    EXPECT_NE(text.find("FirstName=\"Giuseppe\" MiddleName=\"\" LastName=\"Tornatore\" "
+                        "BirthYear=\"1956\" CreditType=\"Other\""),
+              std::string::npos);
+    EXPECT_NE(text.find("FirstName=\"Ridley\" MiddleName=\"\" LastName=\"Scott Jr.\" "
+                        "BirthYear=\"1970\""),
+              std::string::npos);
+}
+
 TEST(CrewInformation, EmptyTitleIsWrittenAsCiao)
 {
     const std::string document = crewText("", {});
@@ -151,8 +173,8 @@ TEST(CrewInformation, SpecialCharactersAreEscapedInEveryValue)
                                              {"A & B", "Sound & Noise", ""}};
     const std::string document = crewText("Q & A", rows);
     EXPECT_NE(document.find("  <Title>Q &amp; A</Title>\r\n"), std::string::npos);
-    EXPECT_NE(document.find("   <Credit FirstName=\"Tom\" MiddleName=\"&quot;T&quot;\" "
-                            "LastName=\"&amp; &lt;Co&gt;\" BirthYear=\"0\" CreditType=\"Other\" "
+    EXPECT_NE(document.find("   <Credit FirstName=\"Tom\" MiddleName=\"&quot;T&quot; &amp;\" "
+                            "LastName=\"&lt;Co&gt;\" BirthYear=\"0\" CreditType=\"Other\" "
                             "CreditSubtype=\"Custom\" CreditedAs=\"\" "
                             "CustomRole=\"Best Boy &amp; &quot;Grip&quot;\" />\r\n"),
               std::string::npos);
