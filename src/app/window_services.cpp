@@ -28,7 +28,8 @@ WindowServices::WindowServices(const std::filesystem::path& dataFolder, tmdb::Ho
     : folders(madeFolders(dataFolder)), userDataFolder(dataFolder), startupFolder(workingFolder()),
       settings(settings::loadSettings(folders.settingsFile())), hosts(std::move(apiHosts)),
       endpoint(tmdb::Endpoint::fromSettings(settings, hosts)), films(folders, endpoint, fetcher),
-      photos(folders, endpoint, fetcher), people(folders, endpoint, batchFetcher),
+      seasons(folders, endpoint, fetcher), photos(folders, endpoint, fetcher),
+      people(folders, endpoint, batchFetcher),
       crewMapping(output::loadCrewMapping(folders.crewMappingFile()))
 {}
 

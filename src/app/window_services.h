@@ -12,6 +12,7 @@
 #include "core/tmdb/fetcher.h"
 #include "core/tmdb/film_cache.h"
 #include "core/tmdb/person_cache.h"
+#include "core/tmdb/season_cache.h"
 
 namespace ravello::app {
 
@@ -40,6 +41,7 @@ struct WindowServices
     tmdb::Fetcher fetcher;
     tmdb::BatchFetcher batchFetcher;
     tmdb::FilmCache films;
+    tmdb::SeasonCache seasons;
     output::PhotoCache photos;
     tmdb::PersonCache people;
     output::LoadedCrewMapping crewMapping;

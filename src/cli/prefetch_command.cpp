@@ -155,7 +155,9 @@ int runPrefetch(CliContext& context, const Arguments& arguments)
     if (!entries || !context.canAskTmdb())
         return kFailure;
     tmdb::FilmCache films(context.folders, context.endpoint, context.fetcher);
-    tmdb::Prefetcher prefetcher(context.endpoint, context.batchFetcher, films);
+    const tmdb::SeasonCache seasons(context.folders, context.endpoint, context.fetcher);
+    tmdb::Prefetcher prefetcher(context.endpoint, context.batchFetcher, films,
+                                tmdb::seriesPreparation(context.endpoint, seasons));
     std::vector<tmdb::PrefetchProfile> profiles;
     for (const ProfileEntry& entry : *entries)
         profiles.push_back(entry.profile);

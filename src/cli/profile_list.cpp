@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/collection/disc_title.h"
 #include "core/collection/title_index.h"
 #include "core/text/text_fields.h"
 
@@ -19,7 +20,12 @@ ProfileEntry entryOf(const std::string& record)
 {
     ProfileEntry entry;
     entry.title = trimmed(collection::recordTitle(record));
-    entry.profile = tmdb::profileToPrepare(collection::recordCollectionNumber(record), entry.title,
+    const int number = collection::recordCollectionNumber(record);
+    if (const auto disc = collection::readDiscTitle(entry.title)) {
+        entry.profile = tmdb::seasonToPrepare(number, disc->show, disc->season);
+        return entry;
+    }
+    entry.profile = tmdb::profileToPrepare(number, entry.title,
                                            trimmed(collection::recordOriginalTitle(record)),
                                            text::toLong(collection::recordProductionYear(record)));
     return entry;

@@ -23,6 +23,7 @@
 #include "app/texts/interface_language.h"
 #include "app/texts/text_conversion.h"
 #include "core/collection/collection_import.h"
+#include "core/collection/disc_title.h"
 #include "core/collection/export_timestamp.h"
 #include "core/collection/title_browser.h"
 #include "core/collection/title_list.h"
@@ -205,12 +206,17 @@ void CollectionArea::showTitleChoice(const collection::TitleChoice& choice)
     }
     m_controls.film.setTitleViewVisible(true);
     if (choice.searchText) {
-        writeSearchText(*choice.searchText);
+        // A TV disc searches for its show, and its season is the one to open.
+        const auto disc = collection::readDiscTitle(*choice.searchText);
+        writeSearchText(disc ? disc->show : *choice.searchText);
         showTitleList(choice.list);
-        if (choice.view)
+        if (choice.view && disc)
+            emit profilePicked(tmdb::WantedFilm{disc->show, {}, 0}, disc->season);
+        else if (choice.view)
             emit profilePicked(tmdb::WantedFilm{*choice.searchText,
                                                 choice.view->originalTitle.value_or(std::string()),
-                                                text::toLong(choice.view->productionYear)});
+                                                text::toLong(choice.view->productionYear)},
+                               -1);
     }
     if (choice.view)
         showTitleView(*choice.view);
@@ -296,9 +302,11 @@ std::vector<tmdb::PrefetchProfile> CollectionArea::profilesAfter(int number, int
          next && static_cast<int>(profiles.size()) < count;
          next = index.neighbourWithProfile(*next, 1)) {
         const collection::TitleView view = m_titleBrowser->showTitle(*next, 1);
-        profiles.push_back(tmdb::profileToPrepare(*next, view.title,
-                                                  view.originalTitle.value_or(std::string()),
-                                                  text::toLong(view.productionYear)));
+        const auto disc = collection::readDiscTitle(view.title);
+        profiles.push_back(disc ? tmdb::seasonToPrepare(*next, disc->show, disc->season)
+                                : tmdb::profileToPrepare(*next, view.title,
+                                                         view.originalTitle.value_or(std::string()),
+                                                         text::toLong(view.productionYear)));
     }
     return profiles;
 }

@@ -74,9 +74,10 @@ public:
     std::vector<tmdb::PrefetchProfile> profilesAfter(int number, int count) const;
 
 signals:
-    // A title of the collection was picked and its title written into the search box: a search
-    // for that text ranks its results by the profile's titles and year.
-    void profilePicked(const ravello::tmdb::WantedFilm& profile);
+    // A title of the collection was picked and its title written into the search box (a TV
+    // disc's show): a search for that text ranks its results by the profile's titles and year.
+    // `season` is the season a disc title names, -1 for any other title.
+    void profilePicked(const ravello::tmdb::WantedFilm& profile, int season);
     // The title index was read again after an import.
     void indexReloaded();
 

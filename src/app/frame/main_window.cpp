@@ -122,12 +122,13 @@ void TForm1::makeAreas()
         {*m_programPage->search(), film, *m_settingsPages->archive(), *m_importProgress},
         services.folders, services.startupFolder, *m_settings, m_language, messages, m_busy,
         services.settings);
-    m_search = new SearchArea({*m_programPage->search(), *m_programPage->results(), film},
-                              {services.endpoint, services.fetcher, services.films},
-                              services.startupFolder, *m_settings, m_language, messages, *m_wait);
+    m_search =
+        new SearchArea({*m_programPage->search(), *m_programPage->results(), film},
+                       {services.endpoint, services.fetcher, services.films, services.seasons},
+                       services.startupFolder, *m_settings, m_language, messages, *m_wait);
     m_handover = new HandoverArea(
-        film, {services.folders, services.photos, services.people, services.crewMapping},
-        m_search->shownFilm(), m_language, messages, *m_wait);
+        film, {services.folders, services.photos, services.people, services.crewMapping}, *m_search,
+        m_language, messages, *m_wait);
     m_preparer = new ProfilePreparer(services.folders, this);
     m_road =
         new ProfileRoad(*m_programPage->search(), film, {*m_collection, *m_search, *m_settings},
@@ -145,7 +146,7 @@ void TForm1::wireAreas()
     // While a profile is shown the next ones are prepared, making way for the user's requests;
     // a re-import makes what was prepared out of date.
     connect(m_collection, &ravello::app::CollectionArea::profilePicked, m_road,
-            [this] { m_road->prepareAfterShown(); });
+            [this](const ravello::tmdb::WantedFilm&, int) { m_road->prepareAfterShown(); });
     connect(m_collection, &ravello::app::CollectionArea::indexReloaded, m_preparer,
             [this] { m_preparer->forget(); });
     m_wait->setObserver([this](bool waiting) { m_preparer->makeWay(waiting); });

@@ -17,6 +17,7 @@
 #include "app/pages/film_pages.h"
 #include "app/pages/photo_page.h"
 #include "app/pages/row_activation.h"
+#include "app/search/search_area.h"
 #include "app/texts/core_failure_text.h"
 #include "app/texts/fetch_failure_text.h"
 #include "app/texts/interface_language.h"
@@ -27,15 +28,18 @@
 #include "core/output/crew_information.h"
 #include "core/output/crew_mapping_file.h"
 #include "core/output/photo_cache.h"
+#include "core/output/season_cast_information.h"
+#include "core/output/season_crew_information.h"
 #include "core/tmdb/shown_film.h"
+#include "core/tmdb/shown_season.h"
 
 namespace ravello::app {
 
-HandoverArea::HandoverArea(FilmPages& film, Services services, const tmdb::ShownFilm& shownFilm,
+HandoverArea::HandoverArea(FilmPages& film, Services services, const SearchArea& search,
                            const InterfaceLanguage& language, const WindowMessages& messages,
                            TmdbWait& wait)
-    : QObject(&film), m_film(film), m_services(services), m_shownFilm(shownFilm),
-      m_language(language), m_messages(messages), m_wait(wait), m_birthYears(services.people, wait)
+    : QObject(&film), m_film(film), m_services(services), m_search(search), m_language(language),
+      m_messages(messages), m_wait(wait), m_birthYears(services.people, wait)
 {
     setObjectName(QStringLiteral("HandoverArea"));
     connectHandlers();
@@ -67,11 +71,18 @@ void HandoverArea::connectHandlers()
 void HandoverArea::load(const settings::Settings& stored)
 {
     m_film.cast()->birthYearsBox()->setChecked(stored.birthYearsFromTmdb);
+    m_film.cast()->fullCrewBox()->setChecked(stored.fullSeriesCrew);
 }
 
 void HandoverArea::save(settings::Settings& current) const
 {
     current.birthYearsFromTmdb = m_film.cast()->birthYearsBox()->isChecked();
+    current.fullSeriesCrew = m_film.cast()->fullCrewBox()->isChecked();
+}
+
+const tmdb::ShownFilm& HandoverArea::shownFilm() const
+{
+    return m_search.shownFilm();
 }
 
 bool HandoverArea::eventFilter(QObject* watched, QEvent* event)
@@ -102,27 +113,61 @@ void HandoverArea::EDT_TitoloMDBClick(QWidget* field)
 void HandoverArea::CopyClick()
 {
     // A cancelled lookup of the birth years leaves the clipboard as it was.
-    const auto years = birthYearsOf(output::PhotoList::Cast, m_shownFilm.credits.castPhoto);
+    const auto years = birthYearsOf(output::PhotoList::Cast, shownFilm().credits.castPhoto);
     if (!years)
         return;
-    const std::string title = toWindows1252(m_film.data()->tmdb().title->text());
-    const std::string document =
-        output::buildCastInformationFromRows(title, m_shownFilm.credits.cast, years->years);
-    QGuiApplication::clipboard()->setText(fromWindows1252(document));
+    QGuiApplication::clipboard()->setText(fromWindows1252(castDocument(*years)));
     m_messages.setStatusText(missingYearsText(*years));
 }
 
 void HandoverArea::Button1Click()
 {
-    const auto years = birthYearsOf(output::PhotoList::Crew, m_shownFilm.credits.crewPhoto);
+    const auto years = birthYearsOf(output::PhotoList::Crew, shownFilm().credits.crewPhoto);
     if (!years)
         return;
-    const std::string title = toWindows1252(m_film.data()->tmdb().title->text());
-    const output::CrewDocument document = output::buildCrewInformationFromRows(
-        title, m_shownFilm.credits.crew, m_services.crewMapping.mapping,
-        m_film.cast()->crewGroups(), years->years);
+    const output::CrewDocument document = crewDocument(*years);
     QGuiApplication::clipboard()->setText(fromWindows1252(document.text));
     showCrewReport(document, missingYearsText(*years));
+}
+
+namespace {
+
+// The years of a photo list's people by person, for a season's documents.
+output::PersonYears yearsByPerson(output::PhotoList list, const std::vector<std::string>& photoRows,
+                                  const std::vector<int>& years)
+{
+    output::PersonYears byPerson;
+    const std::vector<std::int32_t> people = output::personNumbersOf(list, photoRows);
+    for (std::size_t index = 0; index < people.size() && index < years.size(); ++index)
+        byPerson.emplace(people[index], years[index]);
+    return byPerson;
+}
+
+} // namespace
+
+std::string HandoverArea::castDocument(const BirthYearLookup::Years& years) const
+{
+    if (const tmdb::ShownSeason* season = m_search.shownSeason()) {
+        return output::buildSeasonCastInformation(
+            season->content, season->range,
+            yearsByPerson(output::PhotoList::Cast, shownFilm().credits.castPhoto, years.years));
+    }
+    const std::string title = toWindows1252(m_film.data()->tmdb().title->text());
+    return output::buildCastInformationFromRows(title, shownFilm().credits.cast, years.years);
+}
+
+output::CrewDocument HandoverArea::crewDocument(const BirthYearLookup::Years& years) const
+{
+    const output::CrewGroups groups = m_film.cast()->crewGroups();
+    if (const tmdb::ShownSeason* season = m_search.shownSeason()) {
+        return output::buildSeasonCrewInformation(
+            season->content, season->range, m_services.crewMapping.mapping,
+            {groups, m_film.cast()->fullCrewBox()->isChecked()},
+            yearsByPerson(output::PhotoList::Crew, shownFilm().credits.crewPhoto, years.years));
+    }
+    const std::string title = toWindows1252(m_film.data()->tmdb().title->text());
+    return output::buildCrewInformationFromRows(
+        title, shownFilm().credits.crew, m_services.crewMapping.mapping, groups, years.years);
 }
 
 void HandoverArea::LST_CastMDB2DblClick()
@@ -138,7 +183,7 @@ void HandoverArea::showPersonPhoto(bool crew)
 {
     PhotoPage& page = *(crew ? m_film.crewPhotos() : m_film.castPhotos());
     const std::vector<std::string>& rows =
-        crew ? m_shownFilm.credits.crewPhoto : m_shownFilm.credits.castPhoto;
+        crew ? shownFilm().credits.crewPhoto : shownFilm().credits.castPhoto;
     const int selected = page.list()->currentRow();
     if (selected < 0 || static_cast<std::size_t>(selected) >= rows.size())
         return;

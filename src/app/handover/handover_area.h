@@ -31,12 +31,14 @@ namespace ravello::app {
 
 class FilmPages;
 class InterfaceLanguage;
+class SearchArea;
 class TmdbWait;
 class WindowMessages;
 
-// Handing the shown film to DVD Profiler through the clipboard: the cast and crew documents
-// (with birth years when the box asks for them, through the crew mapping in effect), a person's
-// photo, and any single data field with a click.
+// Handing the shown film or season to DVD Profiler through the clipboard: the cast and crew
+// documents (with birth years when the box asks for them, through the crew mapping in effect;
+// a season's with a divider before each episode), a person's photo, and any single data field
+// with a click.
 class HandoverArea : public QObject
 {
     Q_OBJECT
@@ -49,7 +51,7 @@ public:
         tmdb::PersonCache& people;
         const output::LoadedCrewMapping& crewMapping;
     };
-    HandoverArea(FilmPages& film, Services services, const tmdb::ShownFilm& shownFilm,
+    HandoverArea(FilmPages& film, Services services, const SearchArea& search,
                  const InterfaceLanguage& language, const WindowMessages& messages, TmdbWait& wait);
 
     // Whether the copies carry birth years, kept on Exit.
@@ -81,10 +83,13 @@ private:
     // The status line about people whose birth year could not be had; empty when none.
     QString missingYearsText(const BirthYearLookup::Years& found) const;
     void showCrewReport(const output::CrewDocument& document, const QString& missingYears) const;
+    const tmdb::ShownFilm& shownFilm() const;
+    std::string castDocument(const BirthYearLookup::Years& years) const;
+    output::CrewDocument crewDocument(const BirthYearLookup::Years& years) const;
 
     FilmPages& m_film;
     Services m_services;
-    const tmdb::ShownFilm& m_shownFilm;
+    const SearchArea& m_search;
     const InterfaceLanguage& m_language;
     const WindowMessages& m_messages;
     TmdbWait& m_wait;

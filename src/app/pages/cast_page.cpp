@@ -4,11 +4,13 @@
 #include <tuple>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include "app/pages/widget_factory.h"
 
@@ -20,11 +22,12 @@ CastPage::CastPage()
     auto* grid = new QGridLayout(this);
     auto addColumn = [&](int column, const char* label, const char* list, const char* copy) {
         QListWidget* rows = makeList(this, list);
-        grid->addWidget(captioned(this, label, rows), 0, column);
+        grid->addWidget(captioned(this, label, rows), 1, column);
         auto* button = makeWidget<QPushButton>(this, copy);
-        grid->addWidget(button, 1, column, Qt::AlignLeft);
+        grid->addWidget(button, 2, column, Qt::AlignLeft);
         return std::pair{rows, button};
     };
+    grid->addWidget(buildSeasonBar(), 0, 0, 1, 2);
     std::tie(m_castList, m_copyCast) = addColumn(0, "LBL_Cast", "LST_CastMDB", "Copy");
     std::tie(m_crewList, m_copyCrew) = addColumn(1, "LBL_Crew", "LST_CrewMDB", "Button1");
     auto* groups = new QWidget(this);
@@ -40,12 +43,36 @@ CastPage::CastPage()
     m_art = addGroup("CBO_Arte");
     m_photography = addGroup("CBO_Fotografia");
     m_other = addGroup("CBO_Altro");
+    m_fullCrew = makeWidget<QCheckBox>(groups, "CHB_StaffCompleto");
+    groupsLayout->addWidget(m_fullCrew);
     groupsLayout->addStretch(1);
-    grid->addWidget(groups, 2, 0, 1, 2);
+    grid->addWidget(groups, 3, 0, 1, 2);
     // Beside the copy buttons, which it serves, so that it widens no row of the page.
     m_birthYears = makeWidget<QCheckBox>(this, "CHB_AnniNascita");
-    grid->addWidget(m_birthYears, 1, 0, Qt::AlignRight);
-    grid->setRowStretch(0, 1);
+    grid->addWidget(m_birthYears, 2, 0, Qt::AlignRight);
+    grid->setRowStretch(1, 1);
+}
+
+// The season shown and its range of episodes, above the lists; hidden while a film is shown.
+QWidget* CastPage::buildSeasonBar()
+{
+    m_seasonBar = makeHiddenWidget<QWidget>(this, "PAN_Stagione");
+    auto* layout = new QHBoxLayout(m_seasonBar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_seasonBox = makeWidget<QComboBox>(m_seasonBar, "CBB_Stagione");
+    m_firstEpisode = makeWidget<QSpinBox>(m_seasonBar, "SPN_EpisodioDa");
+    m_lastEpisode = makeWidget<QSpinBox>(m_seasonBar, "SPN_EpisodioA");
+    const std::pair<const char*, QWidget*> fields[] = {{"LBL_Stagione", m_seasonBox},
+                                                       {"LBL_EpisodioDa", m_firstEpisode},
+                                                       {"LBL_EpisodioA", m_lastEpisode}};
+    for (const auto& [label, field] : fields) {
+        auto* caption = makeWidget<QLabel>(m_seasonBar, label);
+        caption->setBuddy(field);
+        layout->addWidget(caption);
+        layout->addWidget(field);
+    }
+    layout->addStretch(1);
+    return m_seasonBar;
 }
 
 output::CrewGroups CastPage::crewGroups() const

@@ -6,6 +6,8 @@
 #include "core/output/crew_credit_mapping.h"
 
 class QCheckBox;
+class QComboBox;
+class QSpinBox;
 class QListWidget;
 class QPushButton;
 
@@ -27,8 +29,18 @@ public:
 
     // The checked group boxes (CBO_Fotografia, CBO_Sound, CBO_Arte, CBO_Altro).
     output::CrewGroups crewGroups() const;
+    // Whether a series' crew document keeps all the mapping keeps (CHB_StaffCompleto).
+    QCheckBox* fullCrewBox() const { return m_fullCrew; }
+    // The season bar (PAN_Stagione): the season (CBB_Stagione) and the first and last episode
+    // (SPN_EpisodioDa, SPN_EpisodioA) the lists and documents cover.
+    QWidget* seasonBar() const { return m_seasonBar; }
+    QComboBox* seasonBox() const { return m_seasonBox; }
+    QSpinBox* firstEpisode() const { return m_firstEpisode; }
+    QSpinBox* lastEpisode() const { return m_lastEpisode; }
 
 private:
+    QWidget* buildSeasonBar();
+
     QListWidget* m_castList = nullptr;
     QListWidget* m_crewList = nullptr;
     QPushButton* m_copyCast = nullptr;
@@ -38,6 +50,11 @@ private:
     QCheckBox* m_photography = nullptr;
     QCheckBox* m_other = nullptr;
     QCheckBox* m_birthYears = nullptr;
+    QCheckBox* m_fullCrew = nullptr;
+    QWidget* m_seasonBar = nullptr;
+    QComboBox* m_seasonBox = nullptr;
+    QSpinBox* m_firstEpisode = nullptr;
+    QSpinBox* m_lastEpisode = nullptr;
 };
 
 } // namespace ravello::app

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/pages/search_panel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -46,6 +47,9 @@ SearchPanel::SearchPanel(QWidget* parent) : QFrame(parent)
     grid->addLayout(numberTools, 2, 2);
     m_searchButton = makeWidget<QPushButton>(this, "BTN_Cerca");
     grid->addWidget(m_searchButton, 0, 2);
+    // Ticked, the search asks for TV shows instead of films.
+    m_seriesBox = makeWidget<QCheckBox>(this, "CHB_Serie");
+    grid->addWidget(m_seriesBox, 0, 3);
     m_resetButton = makeWidget<QPushButton>(this, "BTN_Azzera");
     grid->addWidget(m_resetButton, 1, 2);
     grid->setColumnStretch(1, 1);

@@ -3,6 +3,7 @@
 
 #include <QFrame>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -24,6 +25,7 @@ public:
     QSpinBox* occurrenceSpin() const { return m_occurrenceSpin; }      // SPN_Numero1
     QPushButton* searchButton() const { return m_searchButton; }       // BTN_Cerca
     QPushButton* resetButton() const { return m_resetButton; }         // BTN_Azzera
+    QCheckBox* seriesBox() const { return m_seriesBox; }               // CHB_Serie
     QPushButton* previousProfile() const { return m_previousProfile; } // BTN_Precedente
     QPushButton* nextProfile() const { return m_nextProfile; }         // BTN_Successivo
 
@@ -34,6 +36,7 @@ private:
     QSpinBox* m_occurrenceSpin = nullptr;
     QPushButton* m_searchButton = nullptr;
     QPushButton* m_resetButton = nullptr;
+    QCheckBox* m_seriesBox = nullptr;
     QPushButton* m_previousProfile = nullptr;
     QPushButton* m_nextProfile = nullptr;
 };

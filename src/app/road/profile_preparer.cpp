@@ -78,7 +78,9 @@ void ProfilePreparer::run(const Job& job)
     tmdb::BatchFetcher batch;
     tmdb::Fetcher unusedOpener;
     const tmdb::FilmCache films(m_folders, job.endpoint, unusedOpener);
-    tmdb::Prefetcher prefetcher(job.endpoint, batch, films);
+    const tmdb::SeasonCache seasons(m_folders, job.endpoint, unusedOpener);
+    tmdb::Prefetcher prefetcher(job.endpoint, batch, films,
+                                tmdb::seriesPreparation(job.endpoint, seasons));
     prefetcher.prepare(
         job.profiles, [&](const tmdb::PrefetchOutcome& outcome) { keep(outcome); },
         [&] { return keepGoing(jobNumber); });

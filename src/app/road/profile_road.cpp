@@ -78,7 +78,7 @@ void ProfileRoad::step(int direction)
 void ProfileRoad::showProfileMatch()
 {
     if (const auto prepared = m_preparer.outcome(m_areas.collection.shownNumber()))
-        m_areas.search.showRanked(prepared->ranked);
+        m_areas.search.showRanked(prepared->ranked, prepared->kind == tmdb::MatchKind::Series);
     else if (!m_areas.search.search())
         return; // a failed search has told why; a cancelled one changed nothing
     if (m_areas.search.bestIsCertain())

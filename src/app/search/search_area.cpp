@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "app/search/search_area.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include "app/frame/tmdb_wait.h"
 #include "app/frame/window_messages.h"
@@ -18,6 +21,7 @@
 #include "app/pages/photo_page.h"
 #include "app/pages/row_activation.h"
 #include "app/pages/search_panel.h"
+#include "app/search/season_display.h"
 #include "app/settings/settings_area.h"
 #include "app/texts/fetch_failure_text.h"
 #include "app/texts/interface_language.h"
@@ -29,6 +33,8 @@
 #include "core/tmdb/film_search.h"
 #include "core/tmdb/match_certainty.h"
 #include "core/tmdb/result_line.h"
+#include "core/tmdb/season_cache.h"
+#include "core/tmdb/show_search.h"
 
 namespace ravello::app {
 namespace {
@@ -79,6 +85,10 @@ void SearchArea::connectHandlers()
     // Enter in the search text searches, as the button does.
     connect(m_controls.search.searchEdit(), &QLineEdit::returnPressed, this,
             &SearchArea::BTN_CercaClick);
+    const CastPage& cast = *m_controls.film.cast();
+    connect(cast.seasonBox(), &QComboBox::activated, this, &SearchArea::CBB_StagioneChange);
+    for (QSpinBox* episode : {cast.firstEpisode(), cast.lastEpisode()})
+        connect(episode, &QSpinBox::valueChanged, this, &SearchArea::SPN_EpisodioChange);
     const QPixmap marker = m_controls.film.photoMarker();
     const std::array<QListWidget*, 4> lists = creditLists();
     for (std::size_t index = 0; index < lists.size(); ++index) {
@@ -98,9 +108,14 @@ std::array<QListWidget*, 4> SearchArea::creditLists() const
             m_controls.film.crewPhotos()->list()};
 }
 
-void SearchArea::setPickedFilm(const tmdb::WantedFilm& profile)
+void SearchArea::setPickedFilm(const tmdb::WantedFilm& profile, int season)
 {
     m_pickedFilm = profile;
+    m_pickedSeason.reset();
+    if (season < 0)
+        return;
+    m_pickedSeason = season;
+    m_controls.search.seriesBox()->setChecked(true);
 }
 
 void SearchArea::BTN_CercaClick()
@@ -112,11 +127,13 @@ std::optional<std::vector<tmdb::FoundFilm>> SearchArea::search()
 {
     if (!m_settings.requireKey())
         return std::nullopt;
+    const bool showsWanted = m_controls.search.seriesBox()->isChecked();
     tmdb::SearchOutcome outcome;
     {
         const TmdbWait::Scope wait(m_wait);
-        outcome = tmdb::searchFilms(m_services.endpoint, m_services.fetcher,
-                                    m_controls.search.searchEdit()->text().toStdString());
+        const std::string text = m_controls.search.searchEdit()->text().toStdString();
+        outcome = showsWanted ? tmdb::searchShows(m_services.endpoint, m_services.fetcher, text)
+                              : tmdb::searchFilms(m_services.endpoint, m_services.fetcher, text);
     }
     // A cancelled search leaves the results as they were.
     if (outcome.fetch.problem == tmdb::FetchProblem::Cancelled)
@@ -133,20 +150,24 @@ std::optional<std::vector<tmdb::FoundFilm>> SearchArea::search()
     }
     // The line of an earlier failed search does not stay over these results.
     m_messages.setStatusText({});
+    m_resultsAreShows = showsWanted;
     const tmdb::WantedFilm wanted = wantedFilm();
     std::vector<tmdb::FoundFilm> ranked = tmdb::rankFoundFilms(std::move(outcome.films), wanted);
     showResults(ranked, wanted);
     return ranked;
 }
 
-void SearchArea::showRanked(const std::vector<tmdb::FoundFilm>& ranked)
+void SearchArea::showRanked(const std::vector<tmdb::FoundFilm>& ranked, bool shows)
 {
+    m_resultsAreShows = shows;
     showResults(ranked, wantedFilm());
 }
 
 bool SearchArea::bestIsCertain() const
 {
-    return tmdb::isCertainMatch(m_results, m_rankedFor, tmdb::MatchKind::Film);
+    return tmdb::isCertainMatch(m_results, m_rankedFor,
+                                m_resultsAreShows ? tmdb::MatchKind::Series
+                                                  : tmdb::MatchKind::Film);
 }
 
 tmdb::WantedFilm SearchArea::wantedFilm() const
@@ -197,10 +218,13 @@ bool SearchArea::openRow(int row)
         return false;
     if (!m_settings.requireKey())
         return false;
+    const std::string& line = m_results[static_cast<std::size_t>(row)].line;
+    if (m_resultsAreShows)
+        return openSeason(line, seasonToOpen());
     tmdb::FilmOpening opening;
     {
         const TmdbWait::Scope wait(m_wait);
-        opening = m_services.films.open(m_results[static_cast<std::size_t>(row)].line);
+        opening = m_services.films.open(line);
     }
     // A cancelled opening changes nothing: the film shown stays whole, and no box is needed.
     if (opening.wasCancelled())
@@ -233,6 +257,8 @@ bool SearchArea::showFilmOpening(const tmdb::FilmOpening& opening)
     // buttons go on with the film they had, whole.
     if (!m_shownFilm.take(opening))
         return false;
+    m_showsSeason = false;
+    m_controls.film.cast()->seasonBar()->setVisible(false);
     showFilmCover(opening);
     showDataFields(m_shownFilm.dataPage);
     fillCreditLists();
@@ -272,6 +298,103 @@ void SearchArea::showFilmCover(const tmdb::FilmOpening& opening)
         cover = notFoundPicture(m_startupFolder);
     showPicture(m_controls.film.cover()->tmdbCover(), cover);
     showPicture(m_controls.film.data()->tmdb().cover, cover);
+}
+
+// The season a picked disc names while its show is searched for; else the first.
+int SearchArea::seasonToOpen() const
+{
+    const std::string typed = toWindows1252(m_controls.search.searchEdit()->text());
+    const bool picked = m_pickedFilm && m_pickedFilm->title == typed;
+    return picked ? m_pickedSeason.value_or(1) : 1;
+}
+
+bool SearchArea::openSeason(const std::string& resultLine, int seasonNumber)
+{
+    tmdb::SeasonOpening opening;
+    {
+        const TmdbWait::Scope wait(m_wait);
+        opening = m_services.seasons.open(resultLine, seasonNumber);
+    }
+    if (opening.wasCancelled())
+        return false;
+    const bool shown = showSeasonOpening(opening);
+    if (shown)
+        m_shownShowLine = resultLine;
+    tellSeasonFailures(opening);
+    return shown;
+}
+
+// A season is shown whole or not at all, as a film is.
+bool SearchArea::showSeasonOpening(const tmdb::SeasonOpening& opening)
+{
+    if (!m_shownSeason.take(opening))
+        return false;
+    m_showsSeason = true;
+    m_shownFilm = {};
+    m_shownFilm.dataPage.filmId = std::to_string(opening.showId);
+    QPixmap cover;
+    if (opening.coverFile &&
+        !cover.load(QString::fromStdString(files::utf8FromPath(*opening.coverFile))))
+        m_services.seasons.forgetCover(opening);
+    if (cover.isNull())
+        cover = notFoundPicture(m_startupFolder);
+    showPicture(m_controls.film.cover()->tmdbCover(), cover);
+    showPicture(m_controls.film.data()->tmdb().cover, cover);
+    showSeasonData(m_controls.film.data()->tmdb(), m_shownSeason.content, m_language);
+    showSeasonRows();
+    m_controls.film.castPhotos()->clearPhoto();
+    m_controls.film.crewPhotos()->clearPhoto();
+    return true;
+}
+
+void SearchArea::showSeasonRows()
+{
+    m_shownFilm.credits = m_shownSeason.credits;
+    fillCreditLists();
+    showSeasonBar(*m_controls.film.cast(), m_shownSeason.content, m_shownSeason.range, m_language);
+}
+
+void SearchArea::tellSeasonFailures(const tmdb::SeasonOpening& opening)
+{
+    QStringList failures;
+    for (const tmdb::SeasonFailure& failure : opening.failures) {
+        const QString text =
+            fetchFailureText(failure.fetch, m_language.table(), m_language.index());
+        if (!failures.contains(text))
+            failures << text;
+    }
+    if (failures.isEmpty())
+        return;
+    const tmdb::OpeningStep step = opening.failures.front().step == tmdb::SeasonStep::Cover
+                                       ? tmdb::OpeningStep::Cover
+                                       : tmdb::OpeningStep::Details;
+    m_messages.showError(failures.join(QStringLiteral("\n\n")),
+                         openingFailureTitle(step, m_language.table(), m_language.index()));
+}
+
+// Another season of the show shown: opened as the first was, the range its whole season.
+void SearchArea::CBB_StagioneChange()
+{
+    const QVariant season = m_controls.film.cast()->seasonBox()->currentData();
+    if (!m_showsSeason || !season.isValid() ||
+        season.toInt() == m_shownSeason.content.season.number)
+        return;
+    openSeason(m_shownShowLine, season.toInt());
+}
+
+// Another range of the season shown: the lists are made again without a request.
+void SearchArea::SPN_EpisodioChange()
+{
+    if (!m_showsSeason)
+        return;
+    const CastPage& page = *m_controls.film.cast();
+    const tmdb::EpisodeRange range{page.firstEpisode()->value(), page.lastEpisode()->value()};
+    if (range.last < range.first || !m_shownSeason.showRange(range)) {
+        showSeasonBar(*m_controls.film.cast(), m_shownSeason.content, m_shownSeason.range,
+                      m_language);
+        return;
+    }
+    showSeasonRows();
 }
 
 void SearchArea::fillCreditLists()

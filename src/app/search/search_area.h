@@ -12,12 +12,15 @@
 #include "core/tmdb/result_line.h"
 #include "core/tmdb/result_ranking.h"
 #include "core/tmdb/shown_film.h"
+#include "core/tmdb/shown_season.h"
 
 class QListWidget;
 
 namespace ravello::tmdb {
 class Fetcher;
 class FilmCache;
+class SeasonCache;
+struct SeasonOpening;
 struct FilmOpening;
 struct SearchOutcome;
 struct FilmDataPage;
@@ -52,21 +55,28 @@ public:
         const tmdb::Endpoint& endpoint;
         tmdb::Fetcher& fetcher;
         tmdb::FilmCache& films;
+        tmdb::SeasonCache& seasons;
     };
     SearchArea(Controls controls, Services services, std::filesystem::path startupFolder,
                const SettingsArea& settings, const InterfaceLanguage& language,
                const WindowMessages& messages, TmdbWait& wait);
 
-    // The film the pages show; its rows are what the lists paint and the copies read.
+    // The film the pages show; its rows are what the lists paint and the copies read. While a
+    // season is shown they are the season's rows, and shownSeason() tells which.
     const tmdb::ShownFilm& shownFilm() const { return m_shownFilm; }
+    // The season the pages show; null while they show a film or nothing.
+    const tmdb::ShownSeason* shownSeason() const
+    {
+        return m_showsSeason ? &m_shownSeason : nullptr;
+    }
     // The four credit lists: cast, crew, cast photos, crew photos.
     std::array<QListWidget*, 4> creditLists() const;
 
     // Searches for the search box's text as BTN_Cerca does; the results best first, nothing
     // when the search failed (and was told) or was cancelled.
     std::optional<std::vector<tmdb::FoundFilm>> search();
-    // Shows results found before, best first, as a search shows them.
-    void showRanked(const std::vector<tmdb::FoundFilm>& ranked);
+    // Shows results found before, best first, as a search shows them: TV shows when `shows`.
+    void showRanked(const std::vector<tmdb::FoundFilm>& ranked, bool shows);
     bool hasResults() const { return !m_results.empty(); }
     // True when the first of the results shown is surely the picked profile's film.
     bool bestIsCertain() const;
@@ -76,8 +86,11 @@ public:
 public slots:
     void BTN_CercaClick();
     void ListaFilmTrovatiDblClick();
-    // The profile whose title was last written into the search box.
-    void setPickedFilm(const ravello::tmdb::WantedFilm& profile);
+    // The profile whose title was last written into the search box, and the season its title
+    // names (-1: none; the TV box then stays as the user set it).
+    void setPickedFilm(const ravello::tmdb::WantedFilm& profile, int season);
+    void CBB_StagioneChange();
+    void SPN_EpisodioChange();
 
 private:
     void connectHandlers();
@@ -88,6 +101,12 @@ private:
     void showFilmCover(const tmdb::FilmOpening& opening);
     void showDataFields(const tmdb::FilmDataPage& page);
     void fillCreditLists();
+    bool openSeason(const std::string& resultLine, int seasonNumber);
+    int seasonToOpen() const;
+    bool showSeasonOpening(const tmdb::SeasonOpening& opening);
+    void tellSeasonFailures(const tmdb::SeasonOpening& opening);
+    void showCover(const std::optional<std::filesystem::path>& file);
+    void showSeasonRows();
 
     Controls m_controls;
     Services m_services;
@@ -101,6 +120,12 @@ private:
     std::vector<tmdb::FoundFilm> m_results;
     tmdb::WantedFilm m_rankedFor;
     std::optional<tmdb::WantedFilm> m_pickedFilm;
+    std::optional<int> m_pickedSeason;
+    // The results are TV shows: opening one opens a season.
+    bool m_resultsAreShows = false;
+    tmdb::ShownSeason m_shownSeason;
+    bool m_showsSeason = false;
+    std::string m_shownShowLine; // the result line of the show shown, for its poster
 };
 
 } // namespace ravello::app

@@ -317,6 +317,20 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "Shows the next profile and searches TMDb for it (%1)"}, // 151
     {"MSG_TipPrecedente", "Mostra il profilo precedente e lo cerca su TMDb (%1)",
      "Shows the previous profile and searches TMDb for it (%1)"}, // 152
+    {"CHB_Serie", "Serie TV",
+     "TV series"}, // 153
+    {"CHB_StaffCompleto", "Staff completo per le serie",
+     "Full crew for series"}, // 154
+    {"LBL_Stagione", "Stagione:",
+     "Season:"}, // 155
+    {"LBL_EpisodioDa", "Episodi da",
+     "Episodes from"}, // 156
+    {"LBL_EpisodioA", "a",
+     "to"}, // 157
+    {"MSG_StagioneEpisodi", "Stagione %1 (%2 episodi)",
+     "Season %1 (%2 episodes)"}, // 158
+    {"MSG_Speciali", "Speciali (%1 episodi)",
+     "Specials (%1 episodes)"}, // 159
 }};
 // clang-format on
 

@@ -11,7 +11,7 @@ namespace {
 // stay as they are; menu commands of DVD Profiler stay as its English menus show them.
 // Captions keep "&&" where the English has it, messages keep "%1" and their line breaks.
 // clang-format off
-constexpr std::array<InterfaceTranslation, 162> kTranslations = {{
+constexpr std::array<InterfaceTranslation, 169> kTranslations = {{
     {"Ravello",
      "Ravello",
      "Ravello",
@@ -660,6 +660,34 @@ constexpr std::array<InterfaceTranslation, 162> kTranslations = {{
      "Muestra el perfil anterior y lo busca en TMDb (%1)",
      "Zeigt das vorherige Profil und sucht es bei TMDb (%1)",
      "Affiche le profil précédent et le cherche sur TMDb (%1)"},
+    {"TV series",
+     "Serie de TV",
+     "TV-Serie",
+     "Série TV"},
+    {"Full crew for series",
+     "Equipo completo para las series",
+     "Vollständiger Stab für Serien",
+     "Équipe complète pour les séries"},
+    {"Season:",
+     "Temporada:",
+     "Staffel:",
+     "Saison :"},
+    {"Episodes from",
+     "Episodios del",
+     "Folgen von",
+     "Épisodes du"},
+    {"to",
+     "al",
+     "bis",
+     "au"},
+    {"Season %1 (%2 episodes)",
+     "Temporada %1 (%2 episodios)",
+     "Staffel %1 (%2 Folgen)",
+     "Saison %1 (%2 épisodes)"},
+    {"Specials (%1 episodes)",
+     "Especiales (%1 episodios)",
+     "Specials (%1 Folgen)",
+     "Épisodes spéciaux (%1 épisodes)"},
 }};
 // clang-format on
 

@@ -47,6 +47,7 @@ struct Settings
     WindowGeometry geometry;
     bool birthYearsFromTmdb = false; // the credit documents carry TMDb's birth years
     bool prepareNextProfiles = true; // the window prepares the profiles after the one shown
+    bool fullSeriesCrew = false;     // a series' crew document keeps all the mapping keeps
     int databaseVersion = 1;         // what the file says; saving always writes kDatabaseVersion
 
     bool operator==(const Settings&) const = default;

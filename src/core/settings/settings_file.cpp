@@ -126,6 +126,7 @@ Settings loadSettings(const std::filesystem::path& file)
     text::trimRight(settings.tmdbKey);
     settings.birthYearsFromTmdb = ini.number(kSectionData, "AnniNascitaTMDb", 0) != 0;
     settings.prepareNextProfiles = ini.number(kSectionData, "PreparaProfili", 1) != 0;
+    settings.fullSeriesCrew = ini.number(kSectionData, "StaffCompleto", 0) != 0;
     for (const GeometryKey& geometry : kGeometryKeys) {
         const std::string fallback = std::to_string(settings.geometry.*geometry.field);
         const std::string value = ini.text(kSectionPosition, geometry.key, fallback);
@@ -150,6 +151,7 @@ bool saveSettings(const std::filesystem::path& file, const Settings& settings)
     ini.set(kSectionData, "ChiaveTMDb", settings.tmdbKey);
     ini.set(kSectionData, "AnniNascitaTMDb", settings.birthYearsFromTmdb ? 1 : 0);
     ini.set(kSectionData, "PreparaProfili", settings.prepareNextProfiles ? 1 : 0);
+    ini.set(kSectionData, "StaffCompleto", settings.fullSeriesCrew ? 1 : 0);
     for (const GeometryKey& geometry : kGeometryKeys)
         ini.set(kSectionPosition, geometry.key, settings.geometry.*geometry.field);
     ini.set(kSectionDatabase, "Versione", kDatabaseVersion);

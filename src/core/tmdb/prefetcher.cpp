@@ -24,6 +24,24 @@ PrefetchProfile profileToPrepare(int number, std::string_view title, std::string
     return profile;
 }
 
+PrefetchProfile seasonToPrepare(int number, std::string_view show, int season)
+{
+    PrefetchProfile profile = profileToPrepare(number, show, "", 0);
+    profile.kind = MatchKind::Series;
+    profile.season = season;
+    return profile;
+}
+
+SeriesPreparation seriesPreparation(const Endpoint& endpoint, const SeasonCache& seasons)
+{
+    return {[&endpoint](std::string_view utf8Text) { return endpoint.tvSearchRequest(utf8Text); },
+            [&endpoint](std::string_view answer) { return foundShowsOf(answer, endpoint); },
+            [&seasons](const FoundFilm& show, int season) {
+                const ResultLine line = readResultLine(show.line);
+                return seasons.missingRetrievals(line.filmId, season, line.posterUrl);
+            }};
+}
+
 Prefetcher::Prefetcher(const Endpoint& endpoint, BatchFetcher& fetcher, const FilmCache& films,
                        SeriesPreparation series)
     : m_endpoint(endpoint), m_fetcher(fetcher), m_films(films), m_series(std::move(series))
@@ -75,6 +93,7 @@ bool Prefetcher::search(const std::vector<PrefetchProfile>& round,
             const PrefetchProfile& profile = round[index];
             PrefetchOutcome& outcome = outcomes[index];
             outcome.number = profile.number;
+            outcome.kind = isSeries(profile) ? MatchKind::Series : MatchKind::Film;
             if (!result.ok()) {
                 outcome.status = PrefetchStatus::Failed;
                 outcome.failure = std::move(result);

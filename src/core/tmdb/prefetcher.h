@@ -14,6 +14,7 @@
 #include "core/tmdb/match_certainty.h"
 #include "core/tmdb/result_line.h"
 #include "core/tmdb/result_ranking.h"
+#include "core/tmdb/season_cache.h"
 
 namespace ravello::tmdb {
 
@@ -33,6 +34,9 @@ struct PrefetchProfile
 PrefetchProfile profileToPrepare(int number, std::string_view title, std::string_view originalTitle,
                                  int year);
 
+// The profile of a TV disc: the show (Windows-1252) is searched for, the season is prepared.
+PrefetchProfile seasonToPrepare(int number, std::string_view show, int season);
+
 enum class PrefetchStatus
 {
     Opened,    // the match is certain and its files are now cached
@@ -46,8 +50,9 @@ struct PrefetchOutcome
 {
     int number = 0;
     PrefetchStatus status = PrefetchStatus::None;
-    std::int32_t tmdbId = 0;       // the best result; 0 when there is none
-    std::vector<FoundFilm> ranked; // the search's results, best first
+    MatchKind kind = MatchKind::Film; // what was searched: films, or TV shows
+    std::int32_t tmdbId = 0;          // the best result; 0 when there is none
+    std::vector<FoundFilm> ranked;    // the search's results, best first
     FetchResult failure;
 };
 
@@ -60,6 +65,10 @@ struct SeriesPreparation
     // the season is wholly cached.
     std::function<std::vector<Retrieval>(const FoundFilm& show, int season)> missingRetrievals;
 };
+
+// Series searched with TMDb's TV search at `endpoint` and cached in `seasons`; both must
+// outlive the preparation.
+SeriesPreparation seriesPreparation(const Endpoint& endpoint, const SeasonCache& seasons);
 
 using PrefetchReport = std::function<void(const PrefetchOutcome& outcome)>;
 

@@ -47,6 +47,8 @@ public:
     // The poster wanted now goes out with the documents, unless it is cached.
     void addPoster(std::string_view showPosterUrl);
     void fetch() { run(std::move(m_parts)); }
+    // What the cache lacks, for another's batch: each retrieval stores its own answer.
+    std::vector<Retrieval> takeRetrievals();
     // Asks for the season's own poster once the documents told it, then picks the cover.
     void completeCover(std::string_view showPosterUrl);
     void finish();
@@ -128,9 +130,22 @@ void SeasonOpener::addPoster(std::string_view showPosterUrl)
                         }}});
 }
 
+std::vector<Retrieval> SeasonOpener::takeRetrievals()
+{
+    std::vector<Retrieval> retrievals;
+    for (Part& part : m_parts)
+        retrievals.push_back(std::move(part.retrieval));
+    m_parts.clear();
+    return retrievals;
+}
+
+// An opening is one round trip: a season poster the documents told only now is asked for in a
+// second round only when the show has no poster to show meanwhile; otherwise the next opening
+// asks for it, with nothing else to wait for.
 void SeasonOpener::completeCover(std::string_view showPosterUrl)
 {
-    if (!m_opening.wasCancelled() && m_show && m_season) {
+    const bool showCoverHeld = isReadable(m_cache.showCoverFile(m_opening.showId));
+    if (!m_opening.wasCancelled() && m_show && m_season && !showCoverHeld) {
         const Poster poster = wantedPoster(showPosterUrl);
         if (poster.file != m_askedCover) {
             addPoster(showPosterUrl);
@@ -244,6 +259,18 @@ SeasonOpening SeasonCache::open(std::int32_t showId, int seasonNumber,
 SeasonOpening SeasonCache::openCredits(std::int32_t showId, int seasonNumber)
 {
     return openSeason(showId, seasonNumber, std::nullopt);
+}
+
+std::vector<Retrieval> SeasonCache::missingRetrievals(std::int32_t showId, int seasonNumber,
+                                                      std::string_view showPosterUrl) const
+{
+    SeasonOpening opening;
+    opening.showId = showId;
+    opening.seasonNumber = seasonNumber;
+    SeasonOpener opener(*this, m_endpoint, m_fetcher, opening);
+    opener.readCache();
+    opener.addPoster(showPosterUrl);
+    return opener.takeRetrievals();
 }
 
 SeasonOpening SeasonCache::openSeason(std::int32_t showId, int seasonNumber,

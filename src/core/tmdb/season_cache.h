@@ -82,6 +82,11 @@ public:
     SeasonOpening open(std::int32_t showId, int seasonNumber, std::string_view showPosterUrl);
     // The show and the season with its credits only, side by side: what the documents need.
     SeasonOpening openCredits(std::int32_t showId, int seasonNumber);
+    // The retrievals that would complete the season's cache (the show, the season with its
+    // credits, the poster as an opening would show it), each storing its answer as soon as it
+    // has arrived, for a batch of many; none when the season is cached.
+    std::vector<Retrieval> missingRetrievals(std::int32_t showId, int seasonNumber,
+                                             std::string_view showPosterUrl) const;
 
     // Removes the opening's cached cover that turned out not to be a picture, so that the next
     // opening fetches it again.

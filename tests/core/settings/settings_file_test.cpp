@@ -81,6 +81,7 @@ TEST(SettingsFile, RoundTripKeepsEveryValue)
     settings.geometry = {-5, 1920, 800, 600};
     settings.birthYearsFromTmdb = true;
     settings.prepareNextProfiles = false;
+    settings.fullSeriesCrew = true;
     ASSERT_TRUE(saveSettings(folder / "Ravello.INI", settings));
 
     Settings expected = settings;

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/tmdb/show_season.h"
+
+namespace ravello::app {
+
+class CastPage;
+class InterfaceLanguage;
+struct FilmFields;
+
+// Fills the season bar for the season shown: the show's seasons in the chooser ("Season 1 (7
+// episodes)", the specials as such), the season selected, and the first and last episode of
+// the range. The bar's controls tell nobody while they change.
+void showSeasonBar(CastPage& page, const tmdb::ShowSeason& content, tmdb::EpisodeRange range,
+                   const InterfaceLanguage& language);
+
+// The season's data: the show's name, original name and first-air year, the season's overview
+// (with the note when it is TMDb's English one); a season has no running time.
+void showSeasonData(const FilmFields& fields, const tmdb::ShowSeason& content,
+                    const InterfaceLanguage& language);
+
+} // namespace ravello::app
