@@ -107,7 +107,8 @@ void HandoverArea::CopyClick()
         return;
     const std::string title = toWindows1252(m_film.data()->tmdb().title->text());
     const std::string document =
-        output::buildCastInformationFromRows(title, m_shownFilm.credits.cast, years->years);
+        output::buildCastInformationFromRows(title, m_shownFilm.credits.cast, years->years,
+                                             &m_services.peopleTable);
     QGuiApplication::clipboard()->setText(fromWindows1252(document));
     m_messages.setStatusText(missingYearsText(*years));
 }
@@ -120,7 +121,7 @@ void HandoverArea::Button1Click()
     const std::string title = toWindows1252(m_film.data()->tmdb().title->text());
     const output::CrewDocument document = output::buildCrewInformationFromRows(
         title, m_shownFilm.credits.crew, m_services.crewMapping.mapping,
-        m_film.cast()->crewGroups(), years->years);
+        m_film.cast()->crewGroups(), years->years, &m_services.peopleTable);
     QGuiApplication::clipboard()->setText(fromWindows1252(document.text));
     showCrewReport(document, missingYearsText(*years));
 }
@@ -204,7 +205,8 @@ HandoverArea::birthYearsOf(output::PhotoList list, const std::vector<std::string
 {
     if (!m_film.cast()->birthYearsBox()->isChecked())
         return BirthYearLookup::Years{};
-    return m_birthYears.yearsOf(list, photoRows, m_language.text("MSG_AnniNascita"));
+    return m_birthYears.yearsOf(list, photoRows, m_services.peopleTable,
+                                m_language.text("MSG_AnniNascita"));
 }
 
 QString HandoverArea::missingYearsText(const BirthYearLookup::Years& found) const

@@ -15,6 +15,14 @@
 
 class QListWidget;
 
+namespace ravello::collection {
+class PeopleTable;
+} // namespace ravello::collection
+
+namespace ravello::output {
+struct DocumentPerson;
+} // namespace ravello::output
+
 namespace ravello::tmdb {
 class Fetcher;
 class FilmCache;
@@ -52,6 +60,8 @@ public:
         const tmdb::Endpoint& endpoint;
         tmdb::Fetcher& fetcher;
         tmdb::FilmCache& films;
+        // The collection's people, whom the cast and crew lists mark.
+        const collection::PeopleTable& people;
     };
     SearchArea(Controls controls, Services services, std::filesystem::path startupFolder,
                const SettingsArea& settings, const InterfaceLanguage& language,
@@ -72,6 +82,9 @@ public:
     bool bestIsCertain() const;
     // Opens the film of the results' row as a double-click does; true when the pages show it.
     bool openRow(int row);
+    // Marks the cast and crew rows of the people the collection knows, each with a tooltip in
+    // the interface language; again after an import or a change of language.
+    void markKnownPeople();
 
 public slots:
     void BTN_CercaClick();
@@ -88,6 +101,7 @@ private:
     void showFilmCover(const tmdb::FilmOpening& opening);
     void showDataFields(const tmdb::FilmDataPage& page);
     void fillCreditLists();
+    QString knownPersonText(const output::DocumentPerson& person) const;
 
     Controls m_controls;
     Services m_services;

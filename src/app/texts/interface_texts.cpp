@@ -317,6 +317,10 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "Shows the next profile and searches TMDb for it (%1)"}, // 151
     {"MSG_TipPrecedente", "Mostra il profilo precedente e lo cerca su TMDb (%1)",
      "Shows the previous profile and searches TMDb for it (%1)"}, // 152
+    {"MSG_PersonaNota", "Nella tua raccolta: %1, nato nel %2",
+     "In your collection: %1, born %2"}, // 153
+    {"MSG_PersonaNotaSenzaAnno", "Nella tua raccolta: %1, senza anno di nascita",
+     "In your collection: %1, no birth year"}, // 154
 }};
 // clang-format on
 

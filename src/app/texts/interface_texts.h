@@ -18,7 +18,7 @@ struct InterfaceTextRow
     const char* english;
 };
 
-inline constexpr int kInterfaceTextRows = 153;
+inline constexpr int kInterfaceTextRows = 155;
 
 const std::array<InterfaceTextRow, kInterfaceTextRows>& interfaceTextRows();
 

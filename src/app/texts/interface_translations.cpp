@@ -11,7 +11,7 @@ namespace {
 // stay as they are; menu commands of DVD Profiler stay as its English menus show them.
 // Captions keep "&&" where the English has it, messages keep "%1" and their line breaks.
 // clang-format off
-constexpr std::array<InterfaceTranslation, 162> kTranslations = {{
+constexpr std::array<InterfaceTranslation, 164> kTranslations = {{
     {"Ravello",
      "Ravello",
      "Ravello",
@@ -660,6 +660,14 @@ constexpr std::array<InterfaceTranslation, 162> kTranslations = {{
      "Muestra el perfil anterior y lo busca en TMDb (%1)",
      "Zeigt das vorherige Profil und sucht es bei TMDb (%1)",
      "Affiche le profil précédent et le cherche sur TMDb (%1)"},
+    {"In your collection: %1, born %2",
+     "En su colección: %1, nacido en %2",
+     "In Ihrer Sammlung: %1, geboren %2",
+     "Dans votre collection : %1, né en %2"},
+    {"In your collection: %1, no birth year",
+     "En su colección: %1, sin año de nacimiento",
+     "In Ihrer Sammlung: %1, ohne Geburtsjahr",
+     "Dans votre collection : %1, sans année de naissance"},
 }};
 // clang-format on
 
