@@ -126,15 +126,14 @@ void TForm1::makeAreas()
         {*m_programPage->search(), film, *m_settingsPages->archive(), *m_importProgress},
         services.folders, services.startupFolder, *m_settings, m_language, messages, m_busy,
         services.settings);
-    m_search = new SearchArea({*m_programPage->search(), *m_programPage->results(), film},
-                              {services.endpoint, services.fetcher, services.films,
-                               services.peopleTable},
-                              services.startupFolder, *m_settings, m_language, messages, *m_wait);
-    m_handover = new HandoverArea(
-        film,
-        {services.folders, services.photos, services.people, services.crewMapping,
-         services.peopleTable},
-        m_search->shownFilm(), m_language, messages, *m_wait);
+    m_search =
+        new SearchArea({*m_programPage->search(), *m_programPage->results(), film},
+                       {services.endpoint, services.fetcher, services.films, services.peopleTable},
+                       services.startupFolder, *m_settings, m_language, messages, *m_wait);
+    m_handover = new HandoverArea(film,
+                                  {services.folders, services.photos, services.people,
+                                   services.crewMapping, services.peopleTable},
+                                  m_search->shownFilm(), m_language, messages, *m_wait);
     m_preparer = new ProfilePreparer(services.folders, this);
     m_road =
         new ProfileRoad(*m_programPage->search(), film, {*m_collection, *m_search, *m_settings},

@@ -37,7 +37,8 @@ public:
 
     // The years of the people of the photo list's rows; nothing when the user cancelled the
     // wait. Only the people whose year the collection's table does not settle are asked; the
-    // others' rows get 0, as the documents write the table's year for them. `countFormat` words the count, "%1" done of "%2".
+    // others' rows get 0, as the documents write the table's year for them. `countFormat` words the
+    // count, "%1" done of "%2".
     std::optional<Years> yearsOf(output::PhotoList list, const std::vector<std::string>& photoRows,
                                  const collection::PeopleTable& table, const QString& countFormat);
 

@@ -106,9 +106,8 @@ void HandoverArea::CopyClick()
     if (!years)
         return;
     const std::string title = toWindows1252(m_film.data()->tmdb().title->text());
-    const std::string document =
-        output::buildCastInformationFromRows(title, m_shownFilm.credits.cast, years->years,
-                                             &m_services.peopleTable);
+    const std::string document = output::buildCastInformationFromRows(
+        title, m_shownFilm.credits.cast, years->years, &m_services.peopleTable);
     QGuiApplication::clipboard()->setText(fromWindows1252(document));
     m_messages.setStatusText(missingYearsText(*years));
 }

@@ -22,12 +22,12 @@
 #include "app/texts/fetch_failure_text.h"
 #include "app/texts/interface_language.h"
 #include "app/texts/text_conversion.h"
+#include "core/collection/people_table.h"
 #include "core/files/path_text.h"
 #include "core/output/credit_line_text.h"
-#include "core/output/document_person.h"
+#include "core/tmdb/credit_rows.h"
 #include "core/tmdb/fetcher.h"
 #include "core/tmdb/film_cache.h"
-#include "core/tmdb/credit_rows.h"
 #include "core/tmdb/film_search.h"
 #include "core/tmdb/match_certainty.h"
 #include "core/tmdb/result_line.h"
@@ -304,20 +304,23 @@ void SearchArea::markKnownPeople()
             const std::string name = part.kind == output::CreditList::Cast
                                          ? tmdb::readCastRow(text).name
                                          : tmdb::readCrewRow(text).name;
-            const auto person = output::collectionPerson(m_services.people, name);
+            // A name the table holds with several years gets a line for each: which one the
+            // documents take depends on TMDb's year.
+            QStringList lines;
+            for (const collection::KnownPerson& person : m_services.people.find(name))
+                lines << knownPersonText(person);
             QListWidgetItem* item = list.item(row);
-            item->setData(CreditListDelegate::kKnownPersonRole, person.has_value());
-            item->setToolTip(person ? knownPersonText(*person) : QString());
+            item->setData(CreditListDelegate::kKnownPersonRole, !lines.isEmpty());
+            item->setToolTip(lines.join(QLatin1Char('\n')));
         }
         list.viewport()->update();
     }
 }
 
-QString SearchArea::knownPersonText(const output::DocumentPerson& person) const
+QString SearchArea::knownPersonText(const collection::KnownPerson& person) const
 {
-    const QString parts = QStringList{fromWindows1252(person.name.first),
-                                      fromWindows1252(person.name.middle),
-                                      fromWindows1252(person.name.last)}
+    const QString parts = QStringList{fromWindows1252(person.first), fromWindows1252(person.middle),
+                                      fromWindows1252(person.last)}
                               .join(QStringLiteral(" / "));
     if (person.birthYear == 0)
         return m_language.text("MSG_PersonaNotaSenzaAnno").arg(parts);

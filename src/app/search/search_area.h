@@ -16,12 +16,9 @@
 class QListWidget;
 
 namespace ravello::collection {
+struct KnownPerson;
 class PeopleTable;
 } // namespace ravello::collection
-
-namespace ravello::output {
-struct DocumentPerson;
-} // namespace ravello::output
 
 namespace ravello::tmdb {
 class Fetcher;
@@ -101,7 +98,7 @@ private:
     void showFilmCover(const tmdb::FilmOpening& opening);
     void showDataFields(const tmdb::FilmDataPage& page);
     void fillCreditLists();
-    QString knownPersonText(const output::DocumentPerson& person) const;
+    QString knownPersonText(const collection::KnownPerson& person) const;
 
     Controls m_controls;
     Services m_services;
