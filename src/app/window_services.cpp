@@ -30,7 +30,13 @@ WindowServices::WindowServices(const std::filesystem::path& dataFolder, tmdb::Ho
       endpoint(tmdb::Endpoint::fromSettings(settings, hosts)), films(folders, endpoint, fetcher),
       seasons(folders, endpoint, fetcher), photos(folders, endpoint, fetcher),
       people(folders, endpoint, batchFetcher),
-      crewMapping(output::loadCrewMapping(folders.crewMappingFile()))
+      crewMapping(output::loadCrewMapping(folders.crewMappingFile())),
+      peopleTable(collection::PeopleTable::load(folders.peopleTableFile()))
 {}
+
+void WindowServices::reloadPeopleTable()
+{
+    peopleTable = collection::PeopleTable::load(folders.peopleTableFile());
+}
 
 } // namespace ravello::app

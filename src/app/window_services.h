@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "core/collection/people_table.h"
 #include "core/files/program_folders.h"
 #include "core/output/crew_mapping_file.h"
 #include "core/output/photo_cache.h"
@@ -45,6 +46,11 @@ struct WindowServices
     output::PhotoCache photos;
     tmdb::PersonCache people;
     output::LoadedCrewMapping crewMapping;
+    // The people of the user's collection, as the last import wrote them.
+    collection::PeopleTable peopleTable;
+
+    // Reads the people table again, after an import has replaced it.
+    void reloadPeopleTable();
 };
 
 } // namespace ravello::app

@@ -25,6 +25,7 @@
 #include "app/frame/main_window.h"
 #include "app/handover/handover_area.h"
 #include "app/look/colour_contrast.h"
+#include "app/look/credit_list_delegate.h"
 #include "app/search/search_area.h"
 #include "app/settings/settings_area.h"
 #include "test_window.h"
@@ -359,6 +360,53 @@ private slots:
                     .startsWith(QStringLiteral("Shows the next profile")));
     }
 
+    // A TV disc's profile, with the keys alone: its show is searched for on TMDb's TV search,
+    // the season its title names opened, and the copy is the season's document; another range
+    // of episodes redraws the lists without a request.
+    void aDiscTitleReachesACopiedSeasonDocument()
+    {
+        importExport(ravello::testing::fixturePath("collection/tv_disc_collection.xml"));
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_CercaManuale")->text(),
+                 QStringLiteral("Night Desk"));
+        QVERIFY(child<QAbstractButton>(*m_window, "CHB_Serie")->isChecked());
+        // Two shows are called "Night Desk" (one by its original name): the user chooses, and
+        // the best of them is selected.
+        auto* results = child<QListWidget>(*m_window, "ListaFilmTrovati");
+        QCOMPARE(QApplication::focusWidget(), results);
+        QVERIFY(results->item(0)->text().startsWith(QStringLiteral("Night Desk (2009)")));
+        QTest::keyClick(results, Qt::Key_Return);
+        auto* pages = child<QTabWidget>(*m_window, "PAG_Pagine");
+        QVERIFY(tabTo(pages->tabBar()));
+        while (pages->currentWidget() != child<QWidget>(*m_window, "Pag_Cast"))
+            QTest::keyClick(pages->tabBar(), Qt::Key_Right);
+        auto* copy = child<QAbstractButton>(*m_window, "Copy");
+        QVERIFY(tabTo(copy));
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(copy, Qt::Key_Space);
+        const QString cast = QGuiApplication::clipboard()->text();
+        QVERIFY2(cast.contains(QStringLiteral("<Title>Night Desk: Season 1</Title>")),
+                 qPrintable(cast));
+        QVERIFY(cast.contains(QStringLiteral(
+            "<Divider Caption=\"1.01 Flowers for Your Grave\" Type=\"Episode\" />")));
+        QVERIFY(cast.contains(QStringLiteral("Caption=\"1.03 Poof, You&apos;re Dead\"")) ||
+                cast.contains(QStringLiteral("Caption=\"1.03 Poof, You're Dead\"")));
+        QCOMPARE(child<QComboBox>(*m_window, "CBB_Stagione")->currentText(),
+                 QStringLiteral("Season 1 (3 episodes)"));
+
+        const auto asked = m_server->requests().size();
+        child<QSpinBox>(*m_window, "SPN_EpisodioDa")->setValue(2);
+        auto* castList = child<QListWidget>(*m_window, "LST_CastMDB");
+        QVERIFY2(castList->item(0)->text().contains(QStringLiteral("1.02 Nanny McDead")),
+                 qPrintable(castList->item(0)->text()));
+        QCOMPARE(m_server->requests().size(), asked);
+        QTest::keyClick(copy, Qt::Key_Space);
+        QVERIFY(!QGuiApplication::clipboard()->text().contains(QStringLiteral("1.01 ")));
+        QVERIFY(m_errors.isEmpty());
+    }
+
     void openingFillsThePagesAndTheSecondOpeningMakesNoRequest()
     {
         search(QStringLiteral("Sample Film"));
@@ -484,6 +532,61 @@ private slots:
         child<QAbstractButton>(*m_window, "Button1")->click();
         QCOMPARE(status->currentMessage(), line);
         QCOMPARE(status->accessibleDescription(), line);
+    }
+
+    // The collection's people name the documents' people, need no birth year from TMDb when
+    // the table settles it, and are marked in the lists.
+    void theCollectionsPeopleAreNamedMarkedAndNotAsked()
+    {
+        // Ann Actor once, born 1970 (TMDb says 1969); Dee Director twice, 1950 and 1954.
+        ravello::testing::writeFileBytes(
+            m_window->folders().peopleTableFile(),
+            ravello::testing::readFileBytes(
+                ravello::testing::fixturePath("collection/people_film_4321.txt")));
+        startWindow();
+        search(QStringLiteral("Sample Film"));
+        openResult(0);
+        child<QAbstractButton>(*m_window, "CHB_AnniNascita")->setChecked(true);
+        child<QAbstractButton>(*m_window, "Copy")->click();
+        const QString cast = QGuiApplication::clipboard()->text();
+        QVERIFY2(cast.contains(QStringLiteral(
+                     R"(FirstName="Ann" MiddleName="" LastName="Actor" BirthYear="1970")")),
+                 qPrintable(cast));
+        child<QAbstractButton>(*m_window, "Button1")->click();
+        QVERIFY2(QGuiApplication::clipboard()->text().contains(QStringLiteral(
+                     R"(FirstName="Dee" MiddleName="" LastName="Director" BirthYear="1954")")),
+                 qPrintable(QGuiApplication::clipboard()->text()));
+        const auto requests = m_server->requests();
+        const auto asked = [&](const std::string& path) {
+            return std::any_of(requests.begin(), requests.end(),
+                               [&](const auto& r) { return r.path == path; });
+        };
+        QVERIFY(!asked("/3/person/1001")); // one year in the table: settled
+        QVERIFY(asked("/3/person/1002"));  // not in the table
+        QVERIFY(asked("/3/person/2001"));  // two years in the table: TMDb's picks one
+
+        const struct
+        {
+            const char* list;
+            int row;
+            QString toolTip;
+        } marks[] = {
+            {"LST_CastMDB", 0, QStringLiteral("In your collection: Ann /  / Actor, born 1970")},
+            {"LST_CastMDB", 1, QString()},
+            {"LST_CrewMDB", 0,
+             QStringLiteral("In your collection: Dee /  / Director, born 1950\n"
+                            "In your collection: Dee /  / Director, born 1954")},
+        };
+        for (const auto& mark : marks) {
+            QListWidgetItem* item = child<QListWidget>(*m_window, mark.list)->item(mark.row);
+            QCOMPARE(item->toolTip(), mark.toolTip);
+            QCOMPARE(item->data(ravello::app::CreditListDelegate::kKnownPersonRole).toBool(),
+                     !mark.toolTip.isEmpty());
+        }
+        // The tooltips follow the interface language.
+        child<QAbstractButton>(*m_window, "BTN_Italiano")->click();
+        QCOMPARE(child<QListWidget>(*m_window, "LST_CastMDB")->item(0)->toolTip(),
+                 QStringLiteral("Nella tua raccolta: Ann /  / Actor, nato nel 1970"));
     }
 
     // A file that does not read leaves the built-in rules in effect, and the status line says

@@ -41,6 +41,8 @@ protected:
     std::string showPoster() const { return fakeTmdb().url() + "/t/p/original/nd.jpg"; }
 };
 
+// A first opening is one round trip: the show's poster is its cover, and the season's own
+// poster, told only by the answers, comes with the next opening; after it nothing is asked.
 TEST_F(SeasonCache, FetchesASeasonOnceAndOpensItAgainWithoutARequest)
 {
     const SeasonOpening first = m_cache.open(4401, 1, showPoster());
@@ -48,17 +50,20 @@ TEST_F(SeasonCache, FetchesASeasonOnceAndOpensItAgainWithoutARequest)
     ASSERT_TRUE(first.content);
     EXPECT_EQ(first.content->show.name, "Night Desk");
     EXPECT_EQ(first.content->season.episodes.size(), 3u);
-    EXPECT_EQ(first.coverFile, m_cache.seasonCoverFile(4401, 1));
-    EXPECT_EQ(readFileBytes(m_folder / "DB/TV/Covers/0004/0004401_01.jpg"),
-              readFileBytes(fixturePath("tmdb/images/nd_s1.jpg")));
+    EXPECT_EQ(first.coverFile, m_cache.showCoverFile(4401));
+    EXPECT_EQ(server().requestCount(), 3u);
     EXPECT_TRUE(fs::exists(m_folder / "DB/TV/Shows/0004/show_0004401.txt"));
     EXPECT_TRUE(fs::exists(m_folder / "DB/TV/Seasons/0004/season_0004401_01.txt"));
-    const std::size_t asked = server().requestCount();
 
     const SeasonOpening second = m_cache.open(4401, 1, showPoster());
-    EXPECT_EQ(server().requestCount(), asked);
-    EXPECT_EQ(second.coverFile, first.coverFile);
-    EXPECT_EQ(tmdb::seasonDataPage(*second.content), tmdb::seasonDataPage(*first.content));
+    EXPECT_EQ(server().requestCount(), 4u);
+    EXPECT_EQ(second.coverFile, m_cache.seasonCoverFile(4401, 1));
+    EXPECT_EQ(readFileBytes(m_folder / "DB/TV/Covers/0004/0004401_01.jpg"),
+              readFileBytes(fixturePath("tmdb/images/nd_s1.jpg")));
+    const SeasonOpening third = m_cache.open(4401, 1, showPoster());
+    EXPECT_EQ(server().requestCount(), 4u);
+    EXPECT_EQ(third.coverFile, second.coverFile);
+    EXPECT_EQ(tmdb::seasonDataPage(*third.content), tmdb::seasonDataPage(*first.content));
 }
 
 TEST_F(SeasonCache, AsksTheShowTheSeasonWithItsCreditsAndThePosterSideBySide)

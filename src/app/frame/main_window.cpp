@@ -34,6 +34,7 @@
 #include "app/texts/captions.h"
 #include "app/window_services.h"
 #include "core/files/path_text.h"
+#include "core/settings/settings.h"
 #include "core/settings/settings_file.h"
 
 using ravello::app::makeHiddenWidget;
@@ -56,6 +57,9 @@ TForm1::TForm1(ravello::app::WindowServices& services, QWidget* parent)
     m_pagine->setCurrentWidget(m_programPage);
     m_settingsPages->tabs()->setCurrentIndex(1);
     m_collection->start(stored);
+    // An import at the start, before the wiring, has replaced the people table read before it.
+    if (ravello::settings::needsImport(stored))
+        m_services.reloadPeopleTable();
     wireAreas();
     applyGeometry();
     m_settings->showNextStep();
@@ -122,13 +126,14 @@ void TForm1::makeAreas()
         {*m_programPage->search(), film, *m_settingsPages->archive(), *m_importProgress},
         services.folders, services.startupFolder, *m_settings, m_language, messages, m_busy,
         services.settings);
-    m_search =
-        new SearchArea({*m_programPage->search(), *m_programPage->results(), film},
-                       {services.endpoint, services.fetcher, services.films, services.seasons},
-                       services.startupFolder, *m_settings, m_language, messages, *m_wait);
-    m_handover = new HandoverArea(
-        film, {services.folders, services.photos, services.people, services.crewMapping}, *m_search,
-        m_language, messages, *m_wait);
+    m_search = new SearchArea({*m_programPage->search(), *m_programPage->results(), film},
+                              {services.endpoint, services.fetcher, services.films,
+                               services.seasons, services.peopleTable},
+                              services.startupFolder, *m_settings, m_language, messages, *m_wait);
+    m_handover = new HandoverArea(film,
+                                  {services.folders, services.photos, services.people,
+                                   services.crewMapping, services.peopleTable},
+                                  *m_search, m_language, messages, *m_wait);
     m_preparer = new ProfilePreparer(services.folders, this);
     m_road =
         new ProfileRoad(*m_programPage->search(), film, {*m_collection, *m_search, *m_settings},
@@ -149,6 +154,11 @@ void TForm1::wireAreas()
             [this](const ravello::tmdb::WantedFilm&, int) { m_road->prepareAfterShown(); });
     connect(m_collection, &ravello::app::CollectionArea::indexReloaded, m_preparer,
             [this] { m_preparer->forget(); });
+    // The import replaced the people table too: the lists mark the people it knows now.
+    connect(m_collection, &ravello::app::CollectionArea::indexReloaded, this, [this] {
+        m_services.reloadPeopleTable();
+        m_search->markKnownPeople();
+    });
     m_wait->setObserver([this](bool waiting) { m_preparer->makeWay(waiting); });
     m_services.fetcher.setProgressCallback([this](std::chrono::milliseconds waited) {
         return m_wait->keepWaiting(m_language.text("MSG_AttesaTMDb"), waited)
@@ -172,6 +182,7 @@ void TForm1::applyCaptions()
     ravello::app::applyCaptions(*this, m_namedControls, m_language,
                                 *m_settingsPages->archive()->apiInstructions());
     m_road->applyToolTips();
+    m_search->markKnownPeople();
 }
 
 const ravello::files::ProgramFolders& TForm1::folders() const

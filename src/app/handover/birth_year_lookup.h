@@ -10,6 +10,10 @@
 
 #include "core/output/photo_cache.h"
 
+namespace ravello::collection {
+class PeopleTable;
+} // namespace ravello::collection
+
 namespace ravello::tmdb {
 class PersonCache;
 } // namespace ravello::tmdb
@@ -32,9 +36,11 @@ public:
     };
 
     // The years of the people of the photo list's rows; nothing when the user cancelled the
-    // wait. `countFormat` words the count, "%1" done of "%2".
+    // wait. Only the people whose year the collection's table does not settle are asked; the
+    // others' rows get 0, as the documents write the table's year for them. `countFormat` words the
+    // count, "%1" done of "%2".
     std::optional<Years> yearsOf(output::PhotoList list, const std::vector<std::string>& photoRows,
-                                 const QString& countFormat);
+                                 const collection::PeopleTable& table, const QString& countFormat);
 
 private:
     tmdb::PersonCache& m_people;

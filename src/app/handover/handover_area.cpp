@@ -150,10 +150,12 @@ std::string HandoverArea::castDocument(const BirthYearLookup::Years& years) cons
     if (const tmdb::ShownSeason* season = m_search.shownSeason()) {
         return output::buildSeasonCastInformation(
             season->content, season->range,
-            yearsByPerson(output::PhotoList::Cast, shownFilm().credits.castPhoto, years.years));
+            yearsByPerson(output::PhotoList::Cast, shownFilm().credits.castPhoto, years.years),
+            &m_services.peopleTable);
     }
     const std::string title = toWindows1252(m_film.data()->tmdb().title->text());
-    return output::buildCastInformationFromRows(title, shownFilm().credits.cast, years.years);
+    return output::buildCastInformationFromRows(title, shownFilm().credits.cast, years.years,
+                                                &m_services.peopleTable);
 }
 
 output::CrewDocument HandoverArea::crewDocument(const BirthYearLookup::Years& years) const
@@ -249,7 +251,8 @@ HandoverArea::birthYearsOf(output::PhotoList list, const std::vector<std::string
 {
     if (!m_film.cast()->birthYearsBox()->isChecked())
         return BirthYearLookup::Years{};
-    return m_birthYears.yearsOf(list, photoRows, m_language.text("MSG_AnniNascita"));
+    return m_birthYears.yearsOf(list, photoRows, m_services.peopleTable,
+                                m_language.text("MSG_AnniNascita"));
 }
 
 QString HandoverArea::missingYearsText(const BirthYearLookup::Years& found) const

@@ -12,6 +12,10 @@
 
 class QImage;
 
+namespace ravello::collection {
+class PeopleTable;
+} // namespace ravello::collection
+
 namespace ravello::output {
 struct CrewDocument;
 struct LoadedCrewMapping;
@@ -50,6 +54,8 @@ public:
         output::PhotoCache& photos;
         tmdb::PersonCache& people;
         const output::LoadedCrewMapping& crewMapping;
+        // The collection's people, whom the documents name as the collection does.
+        const collection::PeopleTable& peopleTable;
     };
     HandoverArea(FilmPages& film, Services services, const SearchArea& search,
                  const InterfaceLanguage& language, const WindowMessages& messages, TmdbWait& wait);

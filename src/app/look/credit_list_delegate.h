@@ -12,8 +12,9 @@
 namespace ravello::app {
 
 // Paints the rows of one of the four credit lists: the active style's list colours, the
-// fixed-pitch line with its dotted name column, and on the photo lists the photo marker. The
-// list's item n shows rows[n]; `rows` must outlive the delegate.
+// fixed-pitch line with its dotted name column, on the photo lists the photo marker, and on the
+// cast and crew lists a dot before the people the user's collection knows (items whose
+// kKnownPersonRole is true). The list's item n shows rows[n]; `rows` must outlive the delegate.
 class CreditListDelegate : public QStyledItemDelegate
 {
 public:
@@ -24,13 +25,20 @@ public:
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+    // The item data that marks a row's person as one the collection knows.
+    static constexpr int kKnownPersonRole = Qt::UserRole + 1;
+
     // Courier New at 11 pixels, or the platform's fixed-pitch font where it is missing.
     static QFont rowFont();
 
 private:
+    void paintKnownMark(QPainter& painter, const QRect& row, const QColor& colour) const;
+
     output::CreditList m_list;
     const std::vector<std::string>& m_rows;
     output::CreditListLayout m_layout;
+    // Room before the text for the known-person dot; 0 on the photo lists.
+    int m_markColumn;
     QPixmap m_marker;
 };
 

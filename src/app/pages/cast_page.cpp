@@ -43,8 +43,6 @@ CastPage::CastPage()
     m_art = addGroup("CBO_Arte");
     m_photography = addGroup("CBO_Fotografia");
     m_other = addGroup("CBO_Altro");
-    m_fullCrew = makeWidget<QCheckBox>(groups, "CHB_StaffCompleto");
-    groupsLayout->addWidget(m_fullCrew);
     groupsLayout->addStretch(1);
     grid->addWidget(groups, 3, 0, 1, 2);
     // Beside the copy buttons, which it serves, so that it widens no row of the page.
@@ -53,7 +51,8 @@ CastPage::CastPage()
     grid->setRowStretch(1, 1);
 }
 
-// The season shown and its range of episodes, above the lists; hidden while a film is shown.
+// The season shown, its range of episodes and how much of a series' crew its copy keeps, above
+// the lists; hidden while a film is shown.
 QWidget* CastPage::buildSeasonBar()
 {
     m_seasonBar = makeHiddenWidget<QWidget>(this, "PAN_Stagione");
@@ -71,6 +70,8 @@ QWidget* CastPage::buildSeasonBar()
         layout->addWidget(caption);
         layout->addWidget(field);
     }
+    m_fullCrew = makeWidget<QCheckBox>(m_seasonBar, "CHB_StaffCompleto");
+    layout->addWidget(m_fullCrew);
     layout->addStretch(1);
     return m_seasonBar;
 }

@@ -37,19 +37,21 @@ SearchPanel::SearchPanel(QWidget* parent) : QFrame(parent)
         grid->addWidget(label, row, 0);
         grid->addWidget(rows[row].second, row, 1);
     }
-    auto* numberTools = new QHBoxLayout;
-    numberTools->setContentsMargins(0, 0, 0, 0);
-    numberTools->addWidget(m_occurrenceSpin);
+    grid->addWidget(m_occurrenceSpin, 2, 2);
+    // Beside the collection number, below the search and reset buttons.
+    auto* steps = new QHBoxLayout;
+    steps->setContentsMargins(0, 0, 0, 0);
     m_previousProfile = makeWidget<QPushButton>(this, "BTN_Precedente");
     m_nextProfile = makeWidget<QPushButton>(this, "BTN_Successivo");
-    numberTools->addWidget(m_previousProfile);
-    numberTools->addWidget(m_nextProfile);
-    grid->addLayout(numberTools, 2, 2);
+    steps->addWidget(m_previousProfile);
+    steps->addWidget(m_nextProfile);
+    steps->addStretch(1);
+    grid->addLayout(steps, 3, 1);
     m_searchButton = makeWidget<QPushButton>(this, "BTN_Cerca");
     grid->addWidget(m_searchButton, 0, 2);
     // Ticked, the search asks for TV shows instead of films.
     m_seriesBox = makeWidget<QCheckBox>(this, "CHB_Serie");
-    grid->addWidget(m_seriesBox, 0, 3);
+    grid->addWidget(m_seriesBox, 3, 2);
     m_resetButton = makeWidget<QPushButton>(this, "BTN_Azzera");
     grid->addWidget(m_resetButton, 1, 2);
     grid->setColumnStretch(1, 1);

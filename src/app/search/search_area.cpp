@@ -26,8 +26,10 @@
 #include "app/texts/fetch_failure_text.h"
 #include "app/texts/interface_language.h"
 #include "app/texts/text_conversion.h"
+#include "core/collection/people_table.h"
 #include "core/files/path_text.h"
 #include "core/output/credit_line_text.h"
+#include "core/tmdb/credit_rows.h"
 #include "core/tmdb/fetcher.h"
 #include "core/tmdb/film_cache.h"
 #include "core/tmdb/film_search.h"
@@ -408,6 +410,44 @@ void SearchArea::fillCreditLists()
         for (const std::string& row : m_shownFilm.credits.*part.rows)
             lists[index]->addItem(fromWindows1252(output::paintCreditRow(part.kind, row).text));
     }
+    markKnownPeople();
+}
+
+void SearchArea::markKnownPeople()
+{
+    const std::array<QListWidget*, 4> lists = creditLists();
+    // The cast and crew lists, the first two, name the people their documents write.
+    for (std::size_t index = 0; index < 2; ++index) {
+        const CreditListRows& part = kCreditListRows[index];
+        const std::vector<std::string>& rows = m_shownFilm.credits.*part.rows;
+        QListWidget& list = *lists[index];
+        for (int row = 0; row < list.count() && static_cast<std::size_t>(row) < rows.size();
+             ++row) {
+            const std::string& text = rows[static_cast<std::size_t>(row)];
+            const std::string name = part.kind == output::CreditList::Cast
+                                         ? tmdb::readCastRow(text).name
+                                         : tmdb::readCrewRow(text).name;
+            // A name the table holds with several years gets a line for each: which one the
+            // documents take depends on TMDb's year.
+            QStringList lines;
+            for (const collection::KnownPerson& person : m_services.people.find(name))
+                lines << knownPersonText(person);
+            QListWidgetItem* item = list.item(row);
+            item->setData(CreditListDelegate::kKnownPersonRole, !lines.isEmpty());
+            item->setToolTip(lines.join(QLatin1Char('\n')));
+        }
+        list.viewport()->update();
+    }
+}
+
+QString SearchArea::knownPersonText(const collection::KnownPerson& person) const
+{
+    const QString parts = QStringList{fromWindows1252(person.first), fromWindows1252(person.middle),
+                                      fromWindows1252(person.last)}
+                              .join(QStringLiteral(" / "));
+    if (person.birthYear == 0)
+        return m_language.text("MSG_PersonaNotaSenzaAnno").arg(parts);
+    return m_language.text("MSG_PersonaNota").arg(parts, QString::number(person.birthYear));
 }
 
 } // namespace ravello::app

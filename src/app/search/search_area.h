@@ -16,6 +16,11 @@
 
 class QListWidget;
 
+namespace ravello::collection {
+struct KnownPerson;
+class PeopleTable;
+} // namespace ravello::collection
+
 namespace ravello::tmdb {
 class Fetcher;
 class FilmCache;
@@ -56,6 +61,8 @@ public:
         tmdb::Fetcher& fetcher;
         tmdb::FilmCache& films;
         tmdb::SeasonCache& seasons;
+        // The collection's people, whom the cast and crew lists mark.
+        const collection::PeopleTable& people;
     };
     SearchArea(Controls controls, Services services, std::filesystem::path startupFolder,
                const SettingsArea& settings, const InterfaceLanguage& language,
@@ -82,6 +89,9 @@ public:
     bool bestIsCertain() const;
     // Opens the film of the results' row as a double-click does; true when the pages show it.
     bool openRow(int row);
+    // Marks the cast and crew rows of the people the collection knows, each with a tooltip in
+    // the interface language; again after an import or a change of language.
+    void markKnownPeople();
 
 public slots:
     void BTN_CercaClick();
@@ -107,6 +117,7 @@ private:
     void tellSeasonFailures(const tmdb::SeasonOpening& opening);
     void showCover(const std::optional<std::filesystem::path>& file);
     void showSeasonRows();
+    QString knownPersonText(const collection::KnownPerson& person) const;
 
     Controls m_controls;
     Services m_services;

@@ -331,6 +331,10 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "Season %1 (%2 episodes)"}, // 158
     {"MSG_Speciali", "Speciali (%1 episodi)",
      "Specials (%1 episodes)"}, // 159
+    {"MSG_PersonaNota", "Nella tua raccolta: %1, nato nel %2",
+     "In your collection: %1, born %2"}, // 160
+    {"MSG_PersonaNotaSenzaAnno", "Nella tua raccolta: %1, senza anno di nascita",
+     "In your collection: %1, no birth year"}, // 161
 }};
 // clang-format on
 

@@ -11,7 +11,7 @@ namespace {
 // stay as they are; menu commands of DVD Profiler stay as its English menus show them.
 // Captions keep "&&" where the English has it, messages keep "%1" and their line breaks.
 // clang-format off
-constexpr std::array<InterfaceTranslation, 169> kTranslations = {{
+constexpr std::array<InterfaceTranslation, 171> kTranslations = {{
     {"Ravello",
      "Ravello",
      "Ravello",
@@ -688,6 +688,14 @@ constexpr std::array<InterfaceTranslation, 169> kTranslations = {{
      "Especiales (%1 episodios)",
      "Specials (%1 Folgen)",
      "Épisodes spéciaux (%1 épisodes)"},
+    {"In your collection: %1, born %2",
+     "En su colección: %1, nacido en %2",
+     "In Ihrer Sammlung: %1, geboren %2",
+     "Dans votre collection : %1, né en %2"},
+    {"In your collection: %1, no birth year",
+     "En su colección: %1, sin año de nacimiento",
+     "In Ihrer Sammlung: %1, ohne Geburtsjahr",
+     "Dans votre collection : %1, sans année de naissance"},
 }};
 // clang-format on
 
