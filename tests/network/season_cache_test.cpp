@@ -176,6 +176,20 @@ TEST_F(SeasonCache, FillsAnUntranslatedOverviewFromEnglishOnce)
     EXPECT_FALSE(m_cache.openCredits(4401, 2).content->overviewInEnglish);
 }
 
+// The English overview is asked for in a wait of its own: the user ending it ends the opening,
+// so the window keeps the season it showed.
+TEST_F(SeasonCache, CancellingTheEnglishOverviewCancelsTheOpening)
+{
+    m_endpoint.setLanguage("it-IT");
+    ASSERT_TRUE(m_cache.openCredits(4401, 2).content); // the show and the season are cached
+    m_fetcher.setProgressCallback(
+        [](std::chrono::milliseconds) { return tmdb::WaitChoice::Cancel; });
+    server().setDelay(std::chrono::seconds(60));
+    const SeasonOpening opening = m_cache.open(4401, 2, "");
+    EXPECT_TRUE(opening.wasCancelled());
+    EXPECT_FALSE(fs::exists(m_cache.englishSeasonFile(4401, 2)));
+}
+
 TEST_F(SeasonCache, ShownSeasonRedrawsAnotherRangeWithoutARequest)
 {
     tmdb::ShownSeason shown;

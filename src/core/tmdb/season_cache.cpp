@@ -303,6 +303,11 @@ void SeasonCache::fillEnglishOverview(SeasonOpening& opening)
         FetchResult result = m_fetcher.fetchJson(
             m_endpoint.seasonOverviewRequest(opening.showId, opening.seasonNumber, "en-US"));
         storeDocument(file, result, json::isSeasonDocument);
+        // A wait the user ended ends the opening: the season shown before stays whole.
+        if (result.problem == FetchProblem::Cancelled) {
+            opening.failures.push_back({SeasonStep::Season, std::move(result)});
+            return;
+        }
         if (result.ok() || result.problem == FetchProblem::File)
             document = std::move(result.body);
     }
