@@ -236,21 +236,28 @@ bool SearchArea::openRow(int row)
     return shown;
 }
 
-// The steps are independent, so each failure is told; one box says them all.
 void SearchArea::tellOpeningFailures(const tmdb::FilmOpening& opening)
 {
+    std::vector<const tmdb::FetchResult*> fetches;
+    for (const tmdb::OpeningFailure& failure : opening.failures)
+        fetches.push_back(&failure.fetch);
+    if (!fetches.empty())
+        tellFailures(fetches, opening.failures.front().step);
+}
+
+// The steps are independent, so each failure is told; one box says them all, titled after the
+// first.
+void SearchArea::tellFailures(const std::vector<const tmdb::FetchResult*>& fetches,
+                              tmdb::OpeningStep firstStep)
+{
     QStringList failures;
-    for (const tmdb::OpeningFailure& failure : opening.failures) {
-        const QString text =
-            fetchFailureText(failure.fetch, m_language.table(), m_language.index());
+    for (const tmdb::FetchResult* fetch : fetches) {
+        const QString text = fetchFailureText(*fetch, m_language.table(), m_language.index());
         if (!failures.contains(text))
             failures << text;
     }
-    if (failures.isEmpty())
-        return;
-    m_messages.showError(
-        failures.join(QStringLiteral("\n\n")),
-        openingFailureTitle(opening.failures.front().step, m_language.table(), m_language.index()));
+    m_messages.showError(failures.join(QStringLiteral("\n\n")),
+                         openingFailureTitle(firstStep, m_language.table(), m_language.index()));
 }
 
 bool SearchArea::showFilmOpening(const tmdb::FilmOpening& opening)
@@ -358,20 +365,13 @@ void SearchArea::showSeasonRows()
 
 void SearchArea::tellSeasonFailures(const tmdb::SeasonOpening& opening)
 {
-    QStringList failures;
-    for (const tmdb::SeasonFailure& failure : opening.failures) {
-        const QString text =
-            fetchFailureText(failure.fetch, m_language.table(), m_language.index());
-        if (!failures.contains(text))
-            failures << text;
-    }
-    if (failures.isEmpty())
+    std::vector<const tmdb::FetchResult*> fetches;
+    for (const tmdb::SeasonFailure& failure : opening.failures)
+        fetches.push_back(&failure.fetch);
+    if (fetches.empty())
         return;
-    const tmdb::OpeningStep step = opening.failures.front().step == tmdb::SeasonStep::Cover
-                                       ? tmdb::OpeningStep::Cover
-                                       : tmdb::OpeningStep::Details;
-    m_messages.showError(failures.join(QStringLiteral("\n\n")),
-                         openingFailureTitle(step, m_language.table(), m_language.index()));
+    const bool cover = opening.failures.front().step == tmdb::SeasonStep::Cover;
+    tellFailures(fetches, cover ? tmdb::OpeningStep::Cover : tmdb::OpeningStep::Details);
 }
 
 // Another season of the show shown: opened as the first was, the range its whole season.

@@ -24,6 +24,8 @@ class PeopleTable;
 namespace ravello::tmdb {
 class Fetcher;
 class FilmCache;
+struct FetchResult;
+enum class OpeningStep;
 class SeasonCache;
 struct SeasonOpening;
 struct FilmOpening;
@@ -107,6 +109,8 @@ private:
     tmdb::WantedFilm wantedFilm() const;
     void showResults(const std::vector<tmdb::FoundFilm>& ranked, const tmdb::WantedFilm& wanted);
     void tellOpeningFailures(const tmdb::FilmOpening& opening);
+    void tellFailures(const std::vector<const tmdb::FetchResult*>& fetches,
+                      tmdb::OpeningStep firstStep);
     bool showFilmOpening(const tmdb::FilmOpening& opening);
     void showFilmCover(const tmdb::FilmOpening& opening);
     void showDataFields(const tmdb::FilmDataPage& page);
@@ -115,7 +119,6 @@ private:
     int seasonToOpen() const;
     bool showSeasonOpening(const tmdb::SeasonOpening& opening);
     void tellSeasonFailures(const tmdb::SeasonOpening& opening);
-    void showCover(const std::optional<std::filesystem::path>& file);
     void showSeasonRows();
     QString knownPersonText(const collection::KnownPerson& person) const;
 
