@@ -2,11 +2,26 @@
 #include "cli/commands.h"
 #include "cli/film_credits.h"
 #include "cli/season_credits.h"
-#include "core/output/cast_information.h"
-#include "core/output/season_cast_information.h"
+#include "core/output/credit_documents.h"
 
 namespace ravello::cli {
 namespace {
+
+// A cast document does not read the crew mapping: the built-in one stands in.
+output::DocumentChoices castChoices(const collection::PeopleTable& people)
+{
+    return {output::CrewMapping::builtIn(), {}, false, &people};
+}
+
+int writeCast(CliContext& context, const output::CreditDocuments& documents, bool birthYears)
+{
+    const auto years = documentYears(context, documents, output::DocumentKind::Cast, birthYears);
+    if (!years)
+        return kFailure;
+    // The document declares its own encoding, so its bytes are written as they are.
+    context.out << documents.cast(*years);
+    return context.finish();
+}
 
 // The season's document: its episodes' dividers, each followed by the episode's cast.
 int runSeasonCastXml(CliContext& context, const Arguments& arguments)
@@ -25,14 +40,9 @@ int runSeasonCastXml(CliContext& context, const Arguments& arguments)
     const auto range = episodeRangeOf(context, *content, *season);
     if (!range)
         return kFailure;
-    std::optional<output::PersonYears> years = output::PersonYears{};
-    if (birthYears)
-        years = personYears(context, output::seasonCastPeople(*content, *range));
-    if (!years)
-        return kFailure;
     const collection::PeopleTable people = collectionPeople(context);
-    context.out << output::buildSeasonCastInformation(*content, *range, *years, &people);
-    return context.finish();
+    const output::CreditDocuments documents({*content, *range}, castChoices(people));
+    return writeCast(context, documents, birthYears);
 }
 
 } // namespace
@@ -55,15 +65,9 @@ int runCastXml(CliContext& context, const Arguments& arguments)
     if (!film)
         return kFailure;
     const collection::PeopleTable people = collectionPeople(context);
-    std::optional<std::vector<int>> years = std::vector<int>{};
-    if (birthYears)
-        years = birthYearsOfRows(context, output::PhotoList::Cast, film->lists.castPhoto, people);
-    if (!years)
-        return kFailure;
-    // The document declares its own encoding, so its bytes are written as they are.
-    context.out << output::buildCastInformationFromRows(film->title, film->lists.cast, *years,
-                                                        &people);
-    return context.finish();
+    const output::CreditDocuments documents(
+        {film->title, film->lists.castMembers, film->lists.crewMembers}, castChoices(people));
+    return writeCast(context, documents, birthYears);
 }
 
 } // namespace ravello::cli

@@ -5,8 +5,7 @@
 #include "cli/crew_mapping_in_effect.h"
 #include "cli/film_credits.h"
 #include "cli/season_credits.h"
-#include "core/output/crew_information.h"
-#include "core/output/season_crew_information.h"
+#include "core/output/credit_documents.h"
 
 namespace ravello::cli {
 namespace {
@@ -72,6 +71,21 @@ void writeReport(const CliContext& context, const output::CrewDocument& document
         context.err << "left out: " << pair.department << " / " << pair.job << '\n';
 }
 
+int writeCrew(CliContext& context, const output::CreditDocuments& documents,
+              const CrewXmlOptions& options)
+{
+    const auto years =
+        documentYears(context, documents, output::DocumentKind::Crew, options.birthYears);
+    if (!years)
+        return kFailure;
+    const output::CrewDocument document = documents.crew(*years);
+    if (options.report)
+        writeReport(context, document);
+    // The document declares its own encoding, so its bytes are written as they are.
+    context.out << document.text;
+    return context.finish();
+}
+
 // The season's document: its episodes' dividers, each followed by the episode's crew.
 int runSeasonCrewXml(CliContext& context, const Arguments& arguments)
 {
@@ -88,20 +102,10 @@ int runSeasonCrewXml(CliContext& context, const Arguments& arguments)
     if (!range)
         return kFailure;
     const output::CrewMapping mapping = crewMappingInEffect(context);
-    const output::SeasonCrewOptions crewOptions{options.groups, options.fullCrew};
-    std::optional<output::PersonYears> years = output::PersonYears{};
-    if (options.birthYears)
-        years =
-            personYears(context, output::seasonCrewPeople(*content, *range, mapping, crewOptions));
-    if (!years)
-        return kFailure;
     const collection::PeopleTable people = collectionPeople(context);
-    const output::CrewDocument document =
-        output::buildSeasonCrewInformation(*content, *range, mapping, crewOptions, *years, &people);
-    if (options.report)
-        writeReport(context, document);
-    context.out << document.text;
-    return context.finish();
+    const output::CreditDocuments documents({*content, *range},
+                                            {mapping, options.groups, options.fullCrew, &people});
+    return writeCrew(context, documents, options);
 }
 
 } // namespace
@@ -120,20 +124,12 @@ int runCrewXml(CliContext& context, const Arguments& arguments)
     const auto film = openFilmCredits(context, *filmId);
     if (!film)
         return kFailure;
+    const output::CrewMapping mapping = crewMappingInEffect(context);
     const collection::PeopleTable people = collectionPeople(context);
-    std::optional<std::vector<int>> years = std::vector<int>{};
-    if (options.birthYears)
-        years = birthYearsOfRows(context, output::PhotoList::Crew, film->lists.crewPhoto, people);
-    if (!years)
-        return kFailure;
-    const output::CrewDocument document = output::buildCrewInformationFromRows(
-        film->title, film->lists.crew, crewMappingInEffect(context), options.groups, *years,
-        &people);
-    if (options.report)
-        writeReport(context, document);
-    // The document declares its own encoding, so its bytes are written as they are.
-    context.out << document.text;
-    return context.finish();
+    const output::CreditDocuments documents(
+        {film->title, film->lists.castMembers, film->lists.crewMembers},
+        {mapping, options.groups, false, &people});
+    return writeCrew(context, documents, options);
 }
 
 } // namespace ravello::cli

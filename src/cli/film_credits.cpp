@@ -4,7 +4,6 @@
 #include <iostream>
 
 #include "cli/fetch_failure_text.h"
-#include "core/output/document_person.h"
 #include "core/tmdb/film_cache.h"
 
 namespace ravello::cli {
@@ -61,15 +60,16 @@ std::optional<tmdb::BirthYears> birthYearsOfPeople(const CliContext& context,
     return found;
 }
 
-std::optional<std::vector<int>> birthYearsOfRows(const CliContext& context, output::PhotoList list,
-                                                 const std::vector<std::string>& photoRows,
-                                                 const collection::PeopleTable& people)
+std::optional<output::PersonYears> documentYears(const CliContext& context,
+                                                 const output::CreditDocuments& documents,
+                                                 output::DocumentKind kind, bool wanted)
 {
-    const auto found =
-        birthYearsOfPeople(context, output::peopleNeedingYears(list, photoRows, &people));
+    if (!wanted)
+        return output::PersonYears{};
+    auto found = birthYearsOfPeople(context, documents.peopleToAsk(kind));
     if (!found)
         return std::nullopt;
-    return found->yearsOf(output::personNumbersOf(list, photoRows));
+    return std::move(found->years);
 }
 
 } // namespace ravello::cli

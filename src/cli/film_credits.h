@@ -9,12 +9,12 @@
 
 #include "cli/cli_context.h"
 #include "core/collection/people_table.h"
-#include "core/output/photo_cache.h"
+#include "core/output/credit_documents.h"
 #include "core/tmdb/credit_lists.h"
 #include "core/tmdb/film_cache.h"
 #include "core/tmdb/person_cache.h"
 
-// A film's title and credit rows for the document commands, opened as the window opens a
+// A film's title and credits for the document commands, opened as the window opens a
 // film: from the film cache, fetching only what it does not hold yet.
 namespace ravello::cli {
 
@@ -46,13 +46,11 @@ collection::PeopleTable collectionPeople(const CliContext& context);
 std::optional<tmdb::BirthYears> birthYearsOfPeople(const CliContext& context,
                                                    const std::vector<std::int32_t>& people);
 
-// TMDb's birth year of every row of a cast or crew list, found by the person numbers of its
-// photo list's rows: from the person cache, else from TMDb; people whom `people` knows with a
-// single entry are not asked (their documents take the table's year) and get 0. People whose
-// answer failed get 0, and the error stream says how many. Nothing, the error written, when
-// people must be asked and there is no key of the user's.
-std::optional<std::vector<int>> birthYearsOfRows(const CliContext& context, output::PhotoList list,
-                                                 const std::vector<std::string>& photoRows,
-                                                 const collection::PeopleTable& people);
+// TMDb's birth years of the people the document asks for (CreditDocuments::peopleToAsk), as
+// birthYearsOfPeople finds them; none asked when `wanted` is false. Nothing, the error written,
+// when people must be asked and there is no key of the user's.
+std::optional<output::PersonYears> documentYears(const CliContext& context,
+                                                 const output::CreditDocuments& documents,
+                                                 output::DocumentKind kind, bool wanted);
 
 } // namespace ravello::cli

@@ -4,10 +4,12 @@
 #include <cstdio>
 
 #include "cli/commands.h"
+#include "cli/crew_mapping_in_effect.h"
 #include "cli/fetch_failure_text.h"
+#include "cli/film_credits.h"
 #include "cli/profile_list.h"
 #include "core/collection/index_record.h"
-#include "core/output/photo_cache.h"
+#include "core/output/credit_documents.h"
 #include "core/platform/interruption.h"
 #include "core/tmdb/person_cache.h"
 #include "core/tmdb/prefetcher.h"
@@ -62,6 +64,14 @@ const char* statusWord(PrefetchStatus status)
     return "failed";
 }
 
+// A certain match the run prepared: a film, or a show's season.
+struct PreparedMatch
+{
+    tmdb::MatchKind kind = tmdb::MatchKind::Film;
+    std::int32_t tmdbId = 0;
+    int season = 0;
+};
+
 // What a run counts and whether it must stop.
 class PrefetchRun
 {
@@ -85,7 +95,7 @@ public:
             m_keyRefused = m_keyRefused || outcome.failure.httpStatus == 401;
         }
         if (outcome.status == PrefetchStatus::Opened || outcome.status == PrefetchStatus::Cached)
-            m_matches.push_back(outcome.tmdbId);
+            m_matches.push_back({outcome.kind, outcome.tmdbId, entry.profile.season});
     }
 
     bool keepGoing()
@@ -110,7 +120,7 @@ public:
     }
 
     bool keyRefused() const { return m_keyRefused; }
-    const std::vector<std::int32_t>& matches() const { return m_matches; }
+    const std::vector<PreparedMatch>& matches() const { return m_matches; }
 
 private:
     const CliContext& m_context;
@@ -119,24 +129,51 @@ private:
     std::size_t m_reported = 0;
     std::size_t m_counts[5] = {};
     bool m_keyRefused = false;
-    std::vector<std::int32_t> m_matches;
+    std::vector<PreparedMatch> m_matches;
 };
 
-// The birth years of the matches' people, into the person cache.
-bool prefetchBirthYears(const CliContext& context, tmdb::FilmCache& films,
-                        const std::vector<std::int32_t>& matches)
+// Everyone either document of the prepared match may name whose birth year TMDb must give: the
+// cast, and the crew with every group and a series' full crew, whatever the user picks later.
+// The match is read from the cache alone, which the run has just filled.
+std::vector<std::int32_t> peopleOfMatch(const PreparedMatch& match, const tmdb::FilmCache& films,
+                                        const tmdb::SeasonCache& seasons,
+                                        const output::CrewMapping& mapping,
+                                        const collection::PeopleTable& table)
 {
+    const output::DocumentChoices everything{mapping, {}, true, &table};
+    std::optional<output::CreditDocuments> documents;
+    std::optional<tmdb::CreditLists> film;
+    std::optional<tmdb::ShowSeason> season;
+    if (match.kind == tmdb::MatchKind::Series) {
+        season = seasons.cachedSeason(match.tmdbId, match.season);
+        const auto whole = season ? season->wholeSeason() : std::nullopt;
+        if (whole)
+            documents.emplace(output::SeasonSubject{*season, *whole}, everything);
+    } else if ((film = films.cachedCredits(match.tmdbId))) {
+        documents.emplace(output::FilmSubject{"", film->castMembers, film->crewMembers},
+                          everything);
+    }
+    if (!documents)
+        return {};
+    std::vector<std::int32_t> people = documents->peopleToAsk(output::DocumentKind::Cast);
+    const std::vector<std::int32_t> crew = documents->peopleToAsk(output::DocumentKind::Crew);
+    people.insert(people.end(), crew.begin(), crew.end());
+    return people;
+}
+
+// The birth years of the matches' people, into the person cache; false when Ctrl-C stopped
+// the requests.
+bool prefetchBirthYears(const CliContext& context, const std::vector<PreparedMatch>& matches)
+{
+    // Neither cache asks its fetcher anything here.
+    const tmdb::FilmCache films(context.folders, context.endpoint, context.fetcher);
+    const tmdb::SeasonCache seasons(context.folders, context.endpoint, context.fetcher);
+    const output::CrewMapping mapping = crewMappingInEffect(context);
+    const collection::PeopleTable table = collectionPeople(context);
     std::vector<std::int32_t> people;
-    for (const std::int32_t filmId : matches) {
-        const tmdb::FilmOpening opening = films.open(filmId, "");
-        if (!opening.credits)
-            continue;
-        for (const auto& [list, rows] :
-             {std::pair{output::PhotoList::Cast, &opening.credits->castPhoto},
-              std::pair{output::PhotoList::Crew, &opening.credits->crewPhoto}}) {
-            const std::vector<std::int32_t> ids = output::personNumbersOf(list, *rows);
-            people.insert(people.end(), ids.begin(), ids.end());
-        }
+    for (const PreparedMatch& match : matches) {
+        const auto named = peopleOfMatch(match, films, seasons, mapping, table);
+        people.insert(people.end(), named.begin(), named.end());
     }
     tmdb::PersonCache cache(context.folders, context.endpoint, context.batchFetcher);
     const tmdb::BirthYears years =
@@ -154,7 +191,7 @@ int runPrefetch(CliContext& context, const Arguments& arguments)
     const auto entries = profilesInRange(context, options->range);
     if (!entries || !context.canAskTmdb())
         return kFailure;
-    tmdb::FilmCache films(context.folders, context.endpoint, context.fetcher);
+    const tmdb::FilmCache films(context.folders, context.endpoint, context.fetcher);
     const tmdb::SeasonCache seasons(context.folders, context.endpoint, context.fetcher);
     tmdb::Prefetcher prefetcher(context.endpoint, context.batchFetcher, films,
                                 tmdb::seriesPreparation(context.endpoint, seasons));
@@ -169,7 +206,7 @@ int runPrefetch(CliContext& context, const Arguments& arguments)
             [&] { return run.keepGoing(); }) &&
         !run.keyRefused();
     if (complete && options->birthYears)
-        complete = prefetchBirthYears(context, films, run.matches());
+        complete = prefetchBirthYears(context, run.matches());
     const bool wasInterrupted = platform::interrupted();
     platform::stopWatchingInterruptions();
     run.writeSummary();

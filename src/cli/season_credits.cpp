@@ -147,13 +147,4 @@ std::optional<tmdb::EpisodeRange> episodeRangeOf(const CliContext& context,
     return std::nullopt;
 }
 
-std::optional<output::PersonYears> personYears(const CliContext& context,
-                                               const std::vector<std::int32_t>& people)
-{
-    auto found = birthYearsOfPeople(context, people);
-    if (!found)
-        return std::nullopt;
-    return std::move(found->years);
-}
-
 } // namespace ravello::cli

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "cli/cli_context.h"
-#include "core/output/season_cast_information.h"
+#include "core/tmdb/season_cache.h"
 #include "core/tmdb/show_season.h"
 
 // A TV season for the commands that take --tv: their arguments, and the season opened as the
@@ -44,9 +44,5 @@ std::optional<tmdb::ShowSeason> openSeasonCredits(const CliContext& context,
 std::optional<tmdb::EpisodeRange> episodeRangeOf(const CliContext& context,
                                                  const tmdb::ShowSeason& content,
                                                  const SeasonArguments& season);
-
-// The birth years of the people by person, as birthYearsOfPeople finds them.
-std::optional<output::PersonYears> personYears(const CliContext& context,
-                                               const std::vector<std::int32_t>& people);
 
 } // namespace ravello::cli

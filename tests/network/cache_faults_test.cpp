@@ -2,8 +2,7 @@
 // Cache files the program did not write, or that were damaged: a file that holds no film
 // document is fetched again and replaced; one that does is shown however big or long its
 // values are, without a request.
-#include "core/output/cast_information.h"
-#include "core/output/crew_information.h"
+#include "core/output/credit_documents.h"
 #include "core/tmdb/film_cache.h"
 #include "core/tmdb/token_lines.h"
 #include "tests/network/network_test.h"
@@ -97,8 +96,10 @@ TEST_F(CacheFaults, HundredThousandCreditsAreListed)
     ASSERT_TRUE(opening.credits);
     EXPECT_EQ(opening.credits->cast.size(), 100000u);
     EXPECT_EQ(opening.credits->crewPhoto.size(), 100000u);
-    EXPECT_FALSE(
-        output::buildCastInformationFromRows("Sample Film", opening.credits->cast).empty());
+    const output::CreditDocuments documents(
+        {"Sample Film", opening.credits->castMembers, opening.credits->crewMembers},
+        {output::CrewMapping::builtIn(), {}});
+    EXPECT_FALSE(documents.cast().empty());
 }
 
 // Names and roles of 100,000 characters push the columns to the right but keep every row and
@@ -111,12 +112,11 @@ TEST_F(CacheFaults, ValuesFarLongerThanAnyFieldKeepTheRowsWhole)
     const tmdb::FilmOpening opening = m_cache.open(4321, "");
     ASSERT_TRUE(opening.credits);
     ASSERT_EQ(opening.credits->cast.size(), 2u);
-    const std::string cast =
-        output::buildCastInformationFromRows(*opening.dataPage.title, opening.credits->cast);
-    const std::string crew =
-        output::buildCrewInformationFromRows(*opening.dataPage.title, opening.credits->crew,
-                                             output::CrewMapping::builtIn(), output::CrewGroups{})
-            .text;
+    const output::CreditDocuments documents(
+        {*opening.dataPage.title, opening.credits->castMembers, opening.credits->crewMembers},
+        {output::CrewMapping::builtIn(), {}});
+    const std::string cast = documents.cast();
+    const std::string crew = documents.crew().text;
     EXPECT_NE(cast.find(name.substr(0, 50)), std::string::npos) << cast.substr(0, 400);
     EXPECT_FALSE(crew.empty());
 }

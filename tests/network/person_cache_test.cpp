@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <algorithm>
 
-#include "core/output/cast_information.h"
-#include "core/output/crew_information.h"
-#include "core/output/photo_cache.h"
+#include "core/output/credit_documents.h"
 #include "core/tmdb/credit_lists.h"
 #include "core/tmdb/person_cache.h"
 #include "tests/network/network_test.h"
@@ -13,7 +11,6 @@ namespace ravello::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using output::PhotoList;
 
 // The most requests that arrived within any span of `span`, by the server's clock.
 std::size_t mostArrivedWithin(const std::vector<RecordedRequest>& requests,
@@ -41,8 +38,16 @@ protected:
     {
         NetworkTest::SetUp();
         m_lists = tmdb::readCreditLists(readFileBytes(fixturePath("tmdb/movie/4321_credits.json")));
-        m_cast = output::personNumbersOf(PhotoList::Cast, m_lists.castPhoto);
-        m_crew = output::personNumbersOf(PhotoList::Crew, m_lists.crewPhoto);
+        for (const tmdb::CastMember& member : m_lists.castMembers)
+            m_cast.push_back(member.personId);
+        for (const tmdb::CrewMember& member : m_lists.crewMembers)
+            m_crew.push_back(member.personId);
+    }
+
+    output::CreditDocuments documents() const
+    {
+        return {output::FilmSubject{"Sample Film", m_lists.castMembers, m_lists.crewMembers},
+                {output::CrewMapping::builtIn(), {}}};
     }
 
     TemporaryFolder m_folder;
@@ -69,20 +74,17 @@ TEST_F(PersonCache, DocumentsCarryTheYearsAndAFailedPersonGivesZero)
     EXPECT_FALSE(cast.cancelled);
     EXPECT_EQ(lastDone, 3u);
     EXPECT_EQ(lastTotal, 3u);
-    EXPECT_NE(
-        output::buildCastInformationFromRows("Sample Film", m_lists.cast, cast.yearsOf(m_cast))
-            .find("FirstName=\"Ann\" MiddleName=\"\" LastName=\"Actor\" BirthYear=\"1969\""),
-        std::string::npos);
+    EXPECT_NE(documents()
+                  .cast(cast.years)
+                  .find("FirstName=\"Ann\" MiddleName=\"\" LastName=\"Actor\" BirthYear=\"1969\""),
+              std::string::npos);
 
     server().reset();
     const tmdb::BirthYears crew = m_cache.birthYears(m_crew);
     EXPECT_EQ(crew.yearsOf(m_crew), (std::vector<int>{1954, 1979, 1954, 0}));
     EXPECT_EQ(crew.failed, 1u);
     EXPECT_EQ(server().requestCount(), 3u) << "each person is asked once";
-    const std::string document =
-        output::buildCrewInformationFromRows(
-            "Sample Film", m_lists.crew, output::CrewMapping::builtIn(), {}, crew.yearsOf(m_crew))
-            .text;
+    const std::string document = documents().crew(crew.years).text;
     EXPECT_NE(document.find("LastName=\"Director\" BirthYear=\"1954\" CreditType=\"Writing\" "
                             "CreditSubtype=\"Writer\""),
               std::string::npos);

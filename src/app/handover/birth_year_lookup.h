@@ -3,16 +3,11 @@
 
 #include <cstddef>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include <QString>
 
-#include "core/output/photo_cache.h"
-
-namespace ravello::collection {
-class PeopleTable;
-} // namespace ravello::collection
+#include "core/output/season_cast_information.h"
 
 namespace ravello::tmdb {
 class PersonCache;
@@ -31,16 +26,14 @@ public:
 
     struct Years
     {
-        std::vector<int> years; // of each row in turn, 0 where there is none
-        std::size_t failed = 0; // people whose answer failed
+        output::PersonYears years; // by person; 0 where there is none
+        std::size_t failed = 0;    // people whose answer failed
     };
 
-    // The years of the people of the photo list's rows; nothing when the user cancelled the
-    // wait. Only the people whose year the collection's table does not settle are asked; the
-    // others' rows get 0, as the documents write the table's year for them. `countFormat` words the
-    // count, "%1" done of "%2".
-    std::optional<Years> yearsOf(output::PhotoList list, const std::vector<std::string>& photoRows,
-                                 const collection::PeopleTable& table, const QString& countFormat);
+    // The years of the people (as a document asks for them); nothing when the user cancelled
+    // the wait. `countFormat` words the count, "%1" done of "%2".
+    std::optional<Years> yearsOf(const std::vector<std::int32_t>& people,
+                                 const QString& countFormat);
 
 private:
     tmdb::PersonCache& m_people;

@@ -24,12 +24,9 @@
 #include "app/texts/text_conversion.h"
 #include "core/files/path_text.h"
 #include "core/files/program_folders.h"
-#include "core/output/cast_information.h"
-#include "core/output/crew_information.h"
+#include "core/output/credit_documents.h"
 #include "core/output/crew_mapping_file.h"
 #include "core/output/photo_cache.h"
-#include "core/output/season_cast_information.h"
-#include "core/output/season_crew_information.h"
 #include "core/tmdb/shown_film.h"
 #include "core/tmdb/shown_season.h"
 
@@ -110,66 +107,40 @@ void HandoverArea::EDT_TitoloMDBClick(QWidget* field)
     }
 }
 
+output::CreditDocuments HandoverArea::shownDocuments() const
+{
+    const output::DocumentChoices choices{
+        m_services.crewMapping.mapping, m_film.cast()->crewGroups(),
+        m_film.cast()->fullCrewBox()->isChecked(), &m_services.peopleTable};
+    if (const tmdb::ShownSeason* season = m_search.shownSeason())
+        return {output::SeasonSubject{season->content, season->range}, choices};
+    // The title is the data page's as it stands: the user may have edited it.
+    const tmdb::ShownFilm& film = shownFilm();
+    return {output::FilmSubject{toWindows1252(m_film.data()->tmdb().title->text()),
+                                film.credits.castMembers, film.credits.crewMembers},
+            choices};
+}
+
 void HandoverArea::CopyClick()
 {
+    const output::CreditDocuments documents = shownDocuments();
     // A cancelled lookup of the birth years leaves the clipboard as it was.
-    const auto years = birthYearsOf(output::PhotoList::Cast, shownFilm().credits.castPhoto);
+    const auto years = birthYearsOf(documents, output::DocumentKind::Cast);
     if (!years)
         return;
-    QGuiApplication::clipboard()->setText(fromWindows1252(castDocument(*years)));
+    QGuiApplication::clipboard()->setText(fromWindows1252(documents.cast(years->years)));
     m_messages.setStatusText(missingYearsText(*years));
 }
 
 void HandoverArea::Button1Click()
 {
-    const auto years = birthYearsOf(output::PhotoList::Crew, shownFilm().credits.crewPhoto);
+    const output::CreditDocuments documents = shownDocuments();
+    const auto years = birthYearsOf(documents, output::DocumentKind::Crew);
     if (!years)
         return;
-    const output::CrewDocument document = crewDocument(*years);
+    const output::CrewDocument document = documents.crew(years->years);
     QGuiApplication::clipboard()->setText(fromWindows1252(document.text));
     showCrewReport(document, missingYearsText(*years));
-}
-
-namespace {
-
-// The years of a photo list's people by person, for a season's documents.
-output::PersonYears yearsByPerson(output::PhotoList list, const std::vector<std::string>& photoRows,
-                                  const std::vector<int>& years)
-{
-    output::PersonYears byPerson;
-    const std::vector<std::int32_t> people = output::personNumbersOf(list, photoRows);
-    for (std::size_t index = 0; index < people.size() && index < years.size(); ++index)
-        byPerson.emplace(people[index], years[index]);
-    return byPerson;
-}
-
-} // namespace
-
-std::string HandoverArea::castDocument(const BirthYearLookup::Years& years) const
-{
-    if (const tmdb::ShownSeason* season = m_search.shownSeason()) {
-        return output::buildSeasonCastInformation(
-            season->content, season->range,
-            yearsByPerson(output::PhotoList::Cast, shownFilm().credits.castPhoto, years.years),
-            &m_services.peopleTable);
-    }
-    const std::string title = toWindows1252(m_film.data()->tmdb().title->text());
-    return output::buildCastInformationFromRows(title, shownFilm().credits.cast, years.years,
-                                                &m_services.peopleTable);
-}
-
-output::CrewDocument HandoverArea::crewDocument(const BirthYearLookup::Years& years) const
-{
-    const output::CrewGroups groups = m_film.cast()->crewGroups();
-    if (const tmdb::ShownSeason* season = m_search.shownSeason()) {
-        return output::buildSeasonCrewInformation(
-            season->content, season->range, m_services.crewMapping.mapping,
-            {groups, m_film.cast()->fullCrewBox()->isChecked()},
-            yearsByPerson(output::PhotoList::Crew, shownFilm().credits.crewPhoto, years.years));
-    }
-    const std::string title = toWindows1252(m_film.data()->tmdb().title->text());
-    return output::buildCrewInformationFromRows(
-        title, shownFilm().credits.crew, m_services.crewMapping.mapping, groups, years.years);
 }
 
 void HandoverArea::LST_CastMDB2DblClick()
@@ -247,12 +218,11 @@ void HandoverArea::showCrewMappingProblem() const
 }
 
 std::optional<BirthYearLookup::Years>
-HandoverArea::birthYearsOf(output::PhotoList list, const std::vector<std::string>& photoRows)
+HandoverArea::birthYearsOf(const output::CreditDocuments& documents, output::DocumentKind kind)
 {
     if (!m_film.cast()->birthYearsBox()->isChecked())
         return BirthYearLookup::Years{};
-    return m_birthYears.yearsOf(list, photoRows, m_services.peopleTable,
-                                m_language.text("MSG_AnniNascita"));
+    return m_birthYears.yearsOf(documents.peopleToAsk(kind), m_language.text("MSG_AnniNascita"));
 }
 
 QString HandoverArea::missingYearsText(const BirthYearLookup::Years& found) const

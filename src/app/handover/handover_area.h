@@ -17,7 +17,9 @@ class PeopleTable;
 } // namespace ravello::collection
 
 namespace ravello::output {
+class CreditDocuments;
 struct CrewDocument;
+enum class DocumentKind;
 struct LoadedCrewMapping;
 class PhotoCache;
 } // namespace ravello::output
@@ -82,16 +84,16 @@ private:
     void connectHandlers();
     void showPersonPhoto(bool crew);
     static void copyPhoto(const QImage& photo);
-    // The birth years of the people of a photo list's rows when the box asks for them (no
-    // years when not); nothing when the user cancelled the lookup.
-    std::optional<BirthYearLookup::Years> birthYearsOf(output::PhotoList list,
-                                                       const std::vector<std::string>& photoRows);
+    // The documents of the film or season shown, with the choices the pages hold.
+    output::CreditDocuments shownDocuments() const;
+    // The birth years the document asks of TMDb when the box asks for them (no years when
+    // not); nothing when the user cancelled the lookup.
+    std::optional<BirthYearLookup::Years> birthYearsOf(const output::CreditDocuments& documents,
+                                                       output::DocumentKind kind);
     // The status line about people whose birth year could not be had; empty when none.
     QString missingYearsText(const BirthYearLookup::Years& found) const;
     void showCrewReport(const output::CrewDocument& document, const QString& missingYears) const;
     const tmdb::ShownFilm& shownFilm() const;
-    std::string castDocument(const BirthYearLookup::Years& years) const;
-    output::CrewDocument crewDocument(const BirthYearLookup::Years& years) const;
 
     FilmPages& m_film;
     Services m_services;

@@ -38,16 +38,4 @@ std::string buildCastInformation(std::string_view title, const std::vector<tmdb:
     return document.finish();
 }
 
-std::string buildCastInformationFromRows(std::string_view title,
-                                         const std::vector<std::string>& rowTexts,
-                                         std::span<const int> birthYears,
-                                         const collection::PeopleTable* people)
-{
-    std::vector<tmdb::CastRow> rows;
-    rows.reserve(rowTexts.size());
-    for (const std::string& text : rowTexts)
-        rows.push_back(tmdb::readCastRow(text));
-    return buildCastInformation(title, rows, birthYears, people);
-}
-
 } // namespace ravello::output

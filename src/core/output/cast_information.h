@@ -27,10 +27,4 @@ std::string buildCastInformation(std::string_view title, const std::vector<tmdb:
                                  std::span<const int> birthYears = {},
                                  const collection::PeopleTable* people = nullptr);
 
-// The same from the rows' texts as the cast list holds them.
-std::string buildCastInformationFromRows(std::string_view title,
-                                         const std::vector<std::string>& rowTexts,
-                                         std::span<const int> birthYears = {},
-                                         const collection::PeopleTable* people = nullptr);
-
 } // namespace ravello::output

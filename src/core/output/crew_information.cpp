@@ -71,17 +71,4 @@ CrewDocument buildCrewInformation(std::string_view title, const std::vector<tmdb
     return result;
 }
 
-CrewDocument buildCrewInformationFromRows(std::string_view title,
-                                          const std::vector<std::string>& rowTexts,
-                                          const CrewMapping& mapping, const CrewGroups& groups,
-                                          std::span<const int> birthYears,
-                                          const collection::PeopleTable* people)
-{
-    std::vector<tmdb::CrewRow> rows;
-    rows.reserve(rowTexts.size());
-    for (const std::string& text : rowTexts)
-        rows.push_back(tmdb::readCrewRow(text));
-    return buildCrewInformation(title, rows, mapping, groups, birthYears, people);
-}
-
 } // namespace ravello::output

@@ -57,11 +57,4 @@ CrewDocument buildCrewInformation(std::string_view title, const std::vector<tmdb
                                   std::span<const int> birthYears = {},
                                   const collection::PeopleTable* people = nullptr);
 
-// The same from the rows' texts as the crew list holds them.
-CrewDocument buildCrewInformationFromRows(std::string_view title,
-                                          const std::vector<std::string>& rowTexts,
-                                          const CrewMapping& mapping, const CrewGroups& groups,
-                                          std::span<const int> birthYears = {},
-                                          const collection::PeopleTable* people = nullptr);
-
 } // namespace ravello::output

@@ -2,10 +2,8 @@
 #include "core/output/document_person.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 #include "core/text/text_normaliser.h"
-#include "core/tmdb/credit_rows.h"
 
 namespace ravello::output {
 namespace {
@@ -31,14 +29,6 @@ bool hasOneYear(std::span<const collection::KnownPerson> entries)
 DocumentPerson fromEntry(const collection::KnownPerson& entry, int birthYear)
 {
     return {{entry.first, entry.middle, entry.last}, birthYear};
-}
-
-// The name and person number of a photo row.
-std::pair<std::string, std::int32_t> personOfRow(PhotoList list, const std::string& row)
-{
-    if (list == PhotoList::Cast)
-        return {tmdb::readCastPhotoRow(row).name, photoRequestFromCastRow(row).personNumber};
-    return {tmdb::readCrewPhotoRow(row).name, photoRequestFromCrewRow(row).personNumber};
 }
 
 } // namespace
@@ -79,20 +69,6 @@ bool needsTmdbYear(const collection::PeopleTable* table, std::string_view name)
         return true;
     const auto entries = entriesFor(*table, name);
     return entries.empty() || !hasOneYear(entries);
-}
-
-std::vector<std::int32_t> peopleNeedingYears(PhotoList list,
-                                             const std::vector<std::string>& photoRows,
-                                             const collection::PeopleTable* table)
-{
-    std::vector<std::int32_t> people;
-    std::unordered_set<std::int32_t> taken;
-    for (const std::string& row : photoRows) {
-        const auto [name, number] = personOfRow(list, row);
-        if (number > 0 && needsTmdbYear(table, name) && taken.insert(number).second)
-            people.push_back(number);
-    }
-    return people;
 }
 
 } // namespace ravello::output

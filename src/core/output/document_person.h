@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/collection/people_table.h"
-#include "core/output/photo_cache.h"
 #include "core/output/split_name.h"
 
 // How the documents name a person: as the user's collection knows them when it does, so that
@@ -39,12 +36,5 @@ DocumentPerson documentPerson(const collection::PeopleTable* table, std::string_
 // True when the birth year of the TMDb name must come from TMDb: the table does not know the
 // name, or knows it with several years.
 bool needsTmdbYear(const collection::PeopleTable* table, std::string_view name);
-
-// The person numbers of a photo list's rows (see personNumbersOf) whose birth year must come
-// from TMDb, each once, in order: all of them but those the table knows with a single year
-// and those without a number. Without a table, every person of the rows.
-std::vector<std::int32_t> peopleNeedingYears(PhotoList list,
-                                             const std::vector<std::string>& photoRows,
-                                             const collection::PeopleTable* table);
 
 } // namespace ravello::output

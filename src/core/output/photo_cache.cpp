@@ -47,18 +47,6 @@ PhotoRequest photoRequestFromCrewRow(std::string_view crewPhotoRow)
     return {text::toLong(row.personNumber), row.photoPath};
 }
 
-std::vector<std::int32_t> personNumbersOf(PhotoList list, const std::vector<std::string>& rows)
-{
-    std::vector<std::int32_t> numbers;
-    numbers.reserve(rows.size());
-    for (const std::string& row : rows) {
-        const PhotoRequest request =
-            list == PhotoList::Cast ? photoRequestFromCastRow(row) : photoRequestFromCrewRow(row);
-        numbers.push_back(request.personNumber);
-    }
-    return numbers;
-}
-
 bool hasPhoto(std::string_view photoPath)
 {
     return photoPath.size() >= kShortestPhotoPath;

@@ -32,11 +32,6 @@ struct PhotoRequest
 PhotoRequest photoRequestFromCastRow(std::string_view castPhotoRow);
 PhotoRequest photoRequestFromCrewRow(std::string_view crewPhotoRow);
 
-// The person numbers of a photo list's rows, in order (0 for a row without one). The photo
-// list holds the people of the cast or crew list in the same order, so these are the people of
-// that list's rows too.
-std::vector<std::int32_t> personNumbersOf(PhotoList list, const std::vector<std::string>& rows);
-
 // A person without a photo has "null" or a short path; from 15 characters on it is fetched.
 bool hasPhoto(std::string_view photoPath);
 

@@ -9,15 +9,15 @@
 
 namespace ravello::output {
 
-std::vector<std::int32_t> seasonCastPeople(const tmdb::ShowSeason& content,
-                                           tmdb::EpisodeRange range)
+std::vector<const tmdb::CastMember*> seasonCastPeople(const tmdb::ShowSeason& content,
+                                                      tmdb::EpisodeRange range)
 {
-    std::vector<std::int32_t> people;
+    std::vector<const tmdb::CastMember*> people;
     std::unordered_set<std::int32_t> seen;
     for (const tmdb::Episode* episode : content.episodesIn(range)) {
         for (const tmdb::CastMember* member : tmdb::episodeCast(content, *episode)) {
             if (seen.insert(member->personId).second)
-                people.push_back(member->personId);
+                people.push_back(member);
         }
     }
     return people;

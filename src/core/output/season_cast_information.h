@@ -16,10 +16,10 @@ namespace ravello::output {
 // Birth years by TMDb person; a person missing from it has the year 0.
 using PersonYears = std::unordered_map<std::int32_t, int>;
 
-// Everyone the document of the range names, each once, in the order of their first line: the
-// people whose birth years it needs.
-std::vector<std::int32_t> seasonCastPeople(const tmdb::ShowSeason& content,
-                                           tmdb::EpisodeRange range);
+// Everyone the document of the range names, each person once, in the order of their first
+// line.
+std::vector<const tmdb::CastMember*> seasonCastPeople(const tmdb::ShowSeason& content,
+                                                      tmdb::EpisodeRange range);
 
 // Builds the document for the episodes of the range: the title "Show: Season N", and for each
 // episode in order its divider line (episodeCaption) and one Actor line per member of

@@ -77,16 +77,17 @@ bool keptForSeries(const CrewCredit& credit)
            credit.job == "Composer";
 }
 
-std::vector<std::int32_t> seasonCrewPeople(const tmdb::ShowSeason& content,
-                                           tmdb::EpisodeRange range, const CrewMapping& mapping,
-                                           const SeasonCrewOptions& options)
+std::vector<const tmdb::CrewMember*> seasonCrewPeople(const tmdb::ShowSeason& content,
+                                                      tmdb::EpisodeRange range,
+                                                      const CrewMapping& mapping,
+                                                      const SeasonCrewOptions& options)
 {
-    std::vector<std::int32_t> people;
+    std::vector<const tmdb::CrewMember*> people;
     std::unordered_set<std::int32_t> seen;
     for (const PlannedEpisode& episode : planCrew(content, range, mapping, options).episodes) {
         for (const PlannedCredit& planned : episode.credits) {
             if (seen.insert(planned.member->personId).second)
-                people.push_back(planned.member->personId);
+                people.push_back(planned.member);
         }
     }
     return people;

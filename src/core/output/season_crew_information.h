@@ -25,10 +25,12 @@ struct SeasonCrewOptions
 // Music credit whose subtype is Composer.
 bool keptForSeries(const CrewCredit& credit);
 
-// Everyone the document of the range names, each once, in the order of their first line.
-std::vector<std::int32_t> seasonCrewPeople(const tmdb::ShowSeason& content,
-                                           tmdb::EpisodeRange range, const CrewMapping& mapping,
-                                           const SeasonCrewOptions& options);
+// Everyone the document of the range names, each person once, in the order of their first
+// line.
+std::vector<const tmdb::CrewMember*> seasonCrewPeople(const tmdb::ShowSeason& content,
+                                                      tmdb::EpisodeRange range,
+                                                      const CrewMapping& mapping,
+                                                      const SeasonCrewOptions& options);
 
 // Builds the document for the episodes of the range: the title "Show: Season N", and for each
 // episode in order its divider line and the Credit lines of episodeCrew, each mapped by

@@ -1,41 +1,34 @@
 // SPDX-License-Identifier: MIT
 #include "core/tmdb/credit_lists.h"
 
+#include "core/tmdb/credit_member_json.h"
 #include "core/tmdb/credit_rows.h"
-#include "core/tmdb/json_document.h"
 
 namespace ravello::tmdb {
 namespace {
 
-std::string textOf(const json::Document& entry, const char* key)
+// The person number of a photo row is the identifier as TMDb wrote it.
+std::string identifierOf(const json::Document& entry)
 {
-    return json::textOf(entry, key).value_or("");
-}
-
-// A person without a photo keeps the text null in the photo column, as the photo handlers
-// expect.
-std::string photoOf(const json::Document& entry)
-{
-    return json::textOf(entry, "profile_path", "null").value_or("null");
+    return json::textOf(entry, "id").value_or("");
 }
 
 void addCastEntry(const json::Document& entry, CreditLists& lists)
 {
-    const std::string name = textOf(entry, "name");
-    const std::string character = textOf(entry, "character");
-    lists.cast.push_back(tmdb::formatCastRow({name, character}));
+    CastMember member = castMemberOf(entry);
+    lists.cast.push_back(formatCastRow({member.name, member.character}));
     lists.castPhoto.push_back(
-        tmdb::formatCastPhotoRow({textOf(entry, "id"), name, character, photoOf(entry)}));
+        formatCastPhotoRow({identifierOf(entry), member.name, member.character, member.photoPath}));
+    lists.castMembers.push_back(std::move(member));
 }
 
 void addCrewEntry(const json::Document& entry, CreditLists& lists)
 {
-    const std::string name = textOf(entry, "name");
-    const std::string department = textOf(entry, "department");
-    const std::string job = textOf(entry, "job");
-    lists.crew.push_back(tmdb::formatCrewRow({name, department, job}));
-    lists.crewPhoto.push_back(
-        tmdb::formatCrewPhotoRow({textOf(entry, "id"), name, department, job, photoOf(entry)}));
+    CrewMember member = crewMemberOf(entry);
+    lists.crew.push_back(formatCrewRow({member.name, member.department, member.job}));
+    lists.crewPhoto.push_back(formatCrewPhotoRow(
+        {identifierOf(entry), member.name, member.department, member.job, member.photoPath}));
+    lists.crewMembers.push_back(std::move(member));
 }
 
 template <typename AddEntry>

@@ -265,4 +265,12 @@ void FilmCache::forgetCover(std::int32_t filmId) const
     fs::remove(coverFile(filmId), ignored);
 }
 
+std::optional<CreditLists> FilmCache::cachedCredits(std::int32_t filmId) const
+{
+    const auto document = cachedDocument(creditsFile(filmId), json::isFilmDocument);
+    if (!document)
+        return std::nullopt;
+    return readCreditLists(*document);
+}
+
 } // namespace ravello::tmdb

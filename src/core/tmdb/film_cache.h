@@ -84,6 +84,10 @@ public:
     // none when every file is cached.
     std::vector<Retrieval> missingRetrievals(std::int32_t filmId, std::string_view posterUrl) const;
 
+    // The film's credits as the cache holds them, without a request; nothing when they are not
+    // cached.
+    std::optional<CreditLists> cachedCredits(std::int32_t filmId) const;
+
     // Removes a cached cover that turned out not to be a picture, so that the next opening
     // fetches it again.
     void forgetCover(std::int32_t filmId) const;

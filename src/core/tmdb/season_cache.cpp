@@ -325,4 +325,15 @@ void SeasonCache::forgetCover(const SeasonOpening& opening) const
         fs::remove(*opening.coverFile, ignored);
 }
 
+std::optional<ShowSeason> SeasonCache::cachedSeason(std::int32_t showId, int seasonNumber) const
+{
+    const auto show = cachedDocument(showFile(showId), json::isShowDocument);
+    const auto season = cachedDocument(seasonFile(showId, seasonNumber), json::isSeasonDocument);
+    auto readShow = show ? readTvShow(*show) : std::nullopt;
+    auto readSeason = season ? readTvSeason(*season) : std::nullopt;
+    if (!readShow || !readSeason)
+        return std::nullopt;
+    return ShowSeason{std::move(*readShow), std::move(*readSeason), false};
+}
+
 } // namespace ravello::tmdb

@@ -88,6 +88,10 @@ public:
     std::vector<Retrieval> missingRetrievals(std::int32_t showId, int seasonNumber,
                                              std::string_view showPosterUrl) const;
 
+    // The show and the season with its credits as the cache holds them, without a request;
+    // nothing unless both are cached.
+    std::optional<ShowSeason> cachedSeason(std::int32_t showId, int seasonNumber) const;
+
     // Removes the opening's cached cover that turned out not to be a picture, so that the next
     // opening fetches it again.
     void forgetCover(const SeasonOpening& opening) const;

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/tmdb/json_document.h"
+#include "core/tmdb/credit_member_json.h"
 
 namespace ravello::tmdb {
 namespace {
@@ -11,32 +11,6 @@ namespace {
 std::string textOf(const json::Document& entry, const char* key)
 {
     return json::textOf(entry, key).value_or("");
-}
-
-std::string photoOf(const json::Document& entry)
-{
-    return json::textOf(entry, "profile_path", "null").value_or("null");
-}
-
-// TMDb leaves "order" out of some guest entries; those go last.
-std::optional<int> orderOf(const json::Document& entry)
-{
-    const auto order = entry.find("order");
-    if (order == entry.end() || !order->is_number())
-        return std::nullopt;
-    return json::integerOf(entry, "order");
-}
-
-CastMember castMemberOf(const json::Document& entry)
-{
-    return {json::integerOf(entry, "id"), textOf(entry, "name"), textOf(entry, "character"),
-            orderOf(entry), photoOf(entry)};
-}
-
-CrewMember crewMemberOf(const json::Document& entry)
-{
-    return {json::integerOf(entry, "id"), textOf(entry, "name"), textOf(entry, "department"),
-            textOf(entry, "job"), photoOf(entry)};
 }
 
 Episode episodeOf(const json::Document& entry)

@@ -7,28 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/tmdb/credit_members.h"
+
 // A season of a TV show as TMDb answers /3/tv/{id}/season/{n}?append_to_response=credits: its
 // episodes with their crew and guest stars, and the season's regular cast and crew. Texts are
 // as TMDb sent them, JSON-decoded to UTF-8 and not yet normalised, as in the credit rows.
 namespace ravello::tmdb {
-
-struct CastMember
-{
-    std::int32_t personId = 0;
-    std::string name;
-    std::string character;
-    std::optional<int> order; // TMDb's billing order: sparse, and missing on some entries
-    std::string photoPath;    // "null" when the person has no photo, as in the photo rows
-};
-
-struct CrewMember
-{
-    std::int32_t personId = 0;
-    std::string name;
-    std::string department;
-    std::string job;
-    std::string photoPath; // "null" when the person has no photo
-};
 
 struct Episode
 {

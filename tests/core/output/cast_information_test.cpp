@@ -98,13 +98,5 @@ TEST(CastInformation, BuildingTwiceGivesTheSameText)
     EXPECT_EQ(buildCastInformation("Nikita", kCast), buildCastInformation("Nikita", kCast));
 }
 
-TEST(CastInformation, RowTextsGiveTheSameDocumentAsRows)
-{
-    std::vector<std::string> texts;
-    for (const tmdb::CastRow& row : kCast)
-        texts.push_back(tmdb::formatCastRow(row));
-    EXPECT_EQ(buildCastInformationFromRows("Nikita", texts), buildCastInformation("Nikita", kCast));
-}
-
 } // namespace
 } // namespace ravello::output

@@ -189,14 +189,5 @@ TEST(CrewInformation, BuildingTwiceGivesTheSameText)
     EXPECT_EQ(crewText("Nikita", kCrew), crewText("Nikita", kCrew));
 }
 
-TEST(CrewInformation, RowTextsGiveTheSameDocumentAsRows)
-{
-    std::vector<std::string> texts;
-    for (const tmdb::CrewRow& row : kCrew)
-        texts.push_back(tmdb::formatCrewRow(row));
-    EXPECT_EQ(buildCrewInformationFromRows("Nikita", texts, CrewMapping::builtIn(), {}).text,
-              crewText("Nikita", kCrew));
-}
-
 } // namespace
 } // namespace ravello::output

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "core/output/document_person.h"
-#include "core/tmdb/credit_rows.h"
 #include "tests/support/temporary_folder.h"
 
 namespace ravello::output {
@@ -61,27 +60,6 @@ TEST(DocumentPerson, CollectionNamesThePeopleItKnows)
     }
     EXPECT_EQ(documentPerson(nullptr, "Tom Skerritt", 1950),
               (DocumentPerson{{"Tom", "", "Skerritt"}, 1950}));
-}
-
-TEST(DocumentPerson, OnlyPeopleWithoutOneEntryNeedTmdb)
-{
-    const auto row = [](std::string_view number, std::string_view name) {
-        return tmdb::formatCastPhotoRow({std::string(number), std::string(name), "Role", "null"});
-    };
-    const std::vector<std::string> rows = {
-        row("1001", "Tom Skerritt"),   row("1002", "Michel Piccoli"), row("1003", "Robert De Niro"),
-        row("1002", "Michel Piccoli"), row("", "Nobody Numbered"),    row("1004", "jose garcia"),
-    };
-    const collection::PeopleTable people = samplePeople();
-    EXPECT_EQ(peopleNeedingYears(PhotoList::Cast, rows, &people),
-              (std::vector<std::int32_t>{1002, 1003}));
-    EXPECT_EQ(peopleNeedingYears(PhotoList::Cast, rows, nullptr),
-              (std::vector<std::int32_t>{1001, 1002, 1003, 1004}));
-    const std::vector<std::string> crew = {
-        tmdb::formatCrewPhotoRow({"2001", "Ridley Scott", "Directing", "Director", "null"}),
-        tmdb::formatCrewPhotoRow({"2002", "Ridley Scot", "Directing", "Director", "null"})};
-    EXPECT_EQ(peopleNeedingYears(PhotoList::Crew, crew, &people),
-              (std::vector<std::int32_t>{2002}));
 }
 
 } // namespace

@@ -12,7 +12,7 @@ FilmOpening openingOf(const char* filmId, const char* title, const char* castRow
     opening.dataPage.filmId = filmId;
     opening.dataPage.title = title;
     opening.dataPage.overview = "An overview";
-    opening.credits = CreditLists{{castRow}, {}, {}, {}};
+    opening.credits = CreditLists{{castRow}, {}, {}, {}, {}, {}};
     return opening;
 }
 
