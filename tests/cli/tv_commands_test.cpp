@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The TV commands against the fake TMDb: the search, the match of a disc title, a season's
 // captions and its two documents, and the bad input each refuses.
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "cli/cli_context.h"
+#include "core/files/program_folders.h"
 #include "core/settings/settings_file.h"
 #include "tests/cli/cli_run.h"
 #include "tests/core/output/golden_document.h"
@@ -136,6 +138,54 @@ TEST_F(TvCommands, BadInputWritesNothingAndFails)
         EXPECT_TRUE(result.out.empty()) << result.out;
         EXPECT_NE(result.err.find(test.message), std::string::npos) << result.err;
     }
+}
+
+// The preparation of birth years asks for the people the documents of each prepared film and
+// season will need (a show's number is no film's), and leaves the documents nothing to ask.
+TEST_F(TvCommands, PrefetchPreparesTheBirthYearsTheDocumentsOfItsMatchesNeed)
+{
+    // One show answers the search for "The Night Desk": a certain match.
+    std::string collection =
+        testing::readFileBytes(testing::fixturePath("collection/tv_disc_collection.xml"));
+    collection.replace(collection.find("Night Desk:"), 0, "The ");
+    testing::writeFileBytes(m_folder / "Collection.xml", collection);
+    ASSERT_EQ(run({"import", (m_folder / "Collection.xml").string()}).status, kSuccess);
+    testing::writeFileBytes(
+        files::ProgramFolders::at(m_folder.path()).peopleTableFile(),
+        testing::readFileBytes(testing::fixturePath("collection/people_roads.txt")));
+    const CliRun prefetch = run({"prefetch", "--birth-years"});
+    ASSERT_EQ(prefetch.status, kSuccess) << prefetch.err;
+    ASSERT_EQ(prefetch.out, "1\topened\t4321\tSample Film\n"
+                            "2\topened\t4401\tThe Night Desk: Season 1: Disc 1\n");
+    const auto asked = [&](const std::string& path) {
+        const auto requests = m_server.requests();
+        return std::any_of(requests.begin(), requests.end(),
+                           [&](const auto& request) { return request.path == path; });
+    };
+    EXPECT_FALSE(asked("/3/movie/4401"));
+    EXPECT_TRUE(asked("/3/person/7102"));  // a regular the table does not know
+    EXPECT_TRUE(asked("/3/person/7305"));  // an editor, whom only the full crew names
+    EXPECT_FALSE(asked("/3/person/7101")); // Ann Lead: the table's year
+    EXPECT_FALSE(asked("/3/person/1001")); // Ann Actor: the table's year
+
+    // TMDb knows none of the season's people here: their answers fail and are asked again, but
+    // the documents need nobody the preparation did not ask for.
+    const auto prepared = m_server.requests();
+    m_server.reset();
+    for (const Arguments& document :
+         {Arguments{"cast-xml", "--tv", "4401", "1", "--birth-years"},
+          Arguments{"crew-xml", "--tv", "4401", "1", "--full-crew", "--birth-years"},
+          Arguments{"cast-xml", "4321", "--birth-years"},
+          Arguments{"crew-xml", "4321", "--birth-years"}}) {
+        const CliRun result = run(document);
+        EXPECT_EQ(result.status, kSuccess) << document[0] << result.err;
+    }
+    for (const auto& request : m_server.requests()) {
+        EXPECT_TRUE(std::any_of(prepared.begin(), prepared.end(), [&](const auto& first) {
+            return first.path == request.path;
+        })) << request.path;
+    }
+    EXPECT_FALSE(asked("/3/person/1001"));
 }
 
 } // namespace
