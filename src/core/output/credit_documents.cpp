@@ -14,6 +14,7 @@ template <typename... Visitors> struct Overloaded : Visitors...
 {
     using Visitors::operator()...;
 };
+template <typename... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 int yearOf(const PersonYears& years, std::int32_t personId)
 {
