@@ -134,7 +134,7 @@ void TForm1::makeAreas()
                                   {services.folders, services.photos, services.people,
                                    services.crewMapping, services.peopleTable},
                                   *m_search, m_language, messages, *m_wait);
-    m_preparer = new ProfilePreparer(services.folders, this);
+    m_preparer = new ProfilePreparer(ProfilePreparer::tmdbPreparation(services.folders), this);
     m_road =
         new ProfileRoad(*m_programPage->search(), film, {*m_collection, *m_search, *m_settings},
                         *m_preparer, services.endpoint, m_language, messages);
