@@ -12,14 +12,14 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/frame/busy_scope.h"
-#include "app/frame/window_messages.h"
 #include "app/pages/archive_page.h"
 #include "app/pages/cover_page.h"
 #include "app/pages/data_page.h"
 #include "app/pages/film_pages.h"
 #include "app/pages/not_found_picture.h"
 #include "app/pages/search_panel.h"
+#include "app/services/busy_scope.h"
+#include "app/services/window_messages.h"
 #include "app/settings/settings_area.h"
 #include "app/texts/core_failure_text.h"
 #include "app/texts/interface_language.h"

@@ -19,7 +19,6 @@
 
 #include "app/collection/collection_area.h"
 #include "app/frame/splash_window.h"
-#include "app/frame/tmdb_wait.h"
 #include "app/handover/handover_area.h"
 #include "app/pages/archive_page.h"
 #include "app/pages/film_pages.h"
@@ -30,6 +29,7 @@
 #include "app/road/profile_preparer.h"
 #include "app/road/profile_road.h"
 #include "app/search/search_area.h"
+#include "app/services/tmdb_wait.h"
 #include "app/settings/settings_area.h"
 #include "app/texts/captions.h"
 #include "app/window_services.h"

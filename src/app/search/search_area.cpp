@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/frame/tmdb_wait.h"
-#include "app/frame/window_messages.h"
 #include "app/look/credit_list_delegate.h"
 #include "app/pages/cast_page.h"
 #include "app/pages/cover_page.h"
@@ -22,6 +20,8 @@
 #include "app/pages/row_activation.h"
 #include "app/pages/search_panel.h"
 #include "app/search/season_display.h"
+#include "app/services/tmdb_wait.h"
+#include "app/services/window_messages.h"
 #include "app/settings/settings_area.h"
 #include "app/texts/fetch_failure_text.h"
 #include "app/texts/interface_language.h"
