@@ -121,6 +121,20 @@ private:
         }));
     }
 
+    // How many of the fake TMDb's requests went to a path beginning with `prefix`.
+    int requestsTo(const std::string& prefix) const
+    {
+        const auto requests = m_server->requests();
+        return static_cast<int>(std::count_if(requests.begin(), requests.end(), [&](const auto& r) {
+            return r.path.rfind(prefix, 0) == 0;
+        }));
+    }
+
+    void pressAlt(Qt::Key key)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+    }
+
     void openResult(int row)
     {
         auto* results = child<QListWidget>(*m_window, "ListaFilmTrovati");
@@ -327,10 +341,7 @@ private slots:
         QApplication::setActiveWindow(m_window.get());
         auto* status = child<QStatusBar>(*m_window, "STB_Status");
         auto* number = child<QSpinBox>(*m_window, "SPN_Numero");
-        const auto press = [&](Qt::Key key) {
-            QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
-        };
-        press(Qt::Key_Right); // from 1, which no one has picked, to 2
+        pressAlt(Qt::Key_Right); // from 1, which no one has picked, to 2
         QCOMPARE(number->value(), 2);
         QCOMPARE(child<QLineEdit>(*m_window, "EDT_CercaManuale")->text(), QStringLiteral("House"));
         QCOMPARE(status->currentMessage(), QStringLiteral("Several possible matches: choose one"));
@@ -338,12 +349,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(searchesFor("Nothing Like It") == 1, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(searchesFor("Sample Film") == 1, 5000);
         QTest::qWait(100); // the outcomes reach the window
-        press(Qt::Key_Right);
+        pressAlt(Qt::Key_Right);
         QCOMPARE(number->value(), 3);
         QCOMPARE(status->currentMessage(), QStringLiteral("Nothing found"));
         QCOMPARE(searchesFor("Nothing Like It"), 1);
-        press(Qt::Key_Left);
-        press(Qt::Key_Left);
+        pressAlt(Qt::Key_Left);
+        pressAlt(Qt::Key_Left);
         QCOMPARE(number->value(), 1);
         QCOMPARE(status->currentMessage(), QStringLiteral("Opened: certain match"));
         QCOMPARE(child<QLineEdit>(*m_window, "EDT_IDMDB")->text(), QStringLiteral("4321"));
@@ -352,7 +363,7 @@ private slots:
         QGuiApplication::clipboard()->clear();
         QTest::keyClick(copy, Qt::Key_Space);
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("<CastInformation>")));
-        press(Qt::Key_Left); // nothing before the first profile
+        pressAlt(Qt::Key_Left); // nothing before the first profile
         QCOMPARE(number->value(), 1);
         QVERIFY(m_errors.isEmpty());
         QVERIFY(child<QAbstractButton>(*m_window, "BTN_Successivo")
@@ -368,7 +379,7 @@ private slots:
         importExport(ravello::testing::fixturePath("collection/tv_disc_collection.xml"));
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::AltModifier);
+        pressAlt(Qt::Key_Right);
         QCOMPARE(child<QLineEdit>(*m_window, "EDT_CercaManuale")->text(),
                  QStringLiteral("Night Desk"));
         QVERIFY(child<QAbstractButton>(*m_window, "CHB_Serie")->isChecked());
@@ -396,6 +407,7 @@ private slots:
         QCOMPARE(child<QComboBox>(*m_window, "CBB_Stagione")->currentText(),
                  QStringLiteral("Season 1 (3 episodes)"));
 
+        QTRY_VERIFY_WITH_TIMEOUT(searchesFor("House") == 1, 5000); // profile 3, prepared
         const auto asked = m_server->requests().size();
         child<QSpinBox>(*m_window, "SPN_EpisodioDa")->setValue(2);
         auto* castList = child<QListWidget>(*m_window, "LST_CastMDB");
@@ -405,6 +417,95 @@ private slots:
         QTest::keyClick(copy, Qt::Key_Space);
         QVERIFY(!QGuiApplication::clipboard()->text().contains(QStringLiteral("1.01 ")));
         QVERIFY(m_errors.isEmpty());
+
+        // Another season that fails to open, or whose wait the user ends, leaves the season
+        // shown, and the chooser names it again.
+        auto* seasons = child<QComboBox>(*m_window, "CBB_Stagione");
+        const auto chooseSecondSeason = [&] {
+            const int second = seasons->findData(2);
+            seasons->setCurrentIndex(second);
+            emit seasons->activated(second);
+        };
+        m_server->queueErrorFor("/3/tv/4401/season/2", 404);
+        chooseSecondSeason();
+        QCOMPARE(m_errors.size(), 1);
+        m_server->holdAnswersUntil(100);
+        QTimer::singleShot(300, m_window.get(),
+                           [&] { QTest::keyClick(m_window.get(), Qt::Key_Escape); });
+        chooseSecondSeason();
+        QCOMPARE(m_errors.size(), 1);
+        QCOMPARE(seasons->currentText(), QStringLiteral("Season 1 (3 episodes)"));
+        QCOMPARE(child<QSpinBox>(*m_window, "SPN_EpisodioDa")->value(), 2);
+        QVERIFY(castList->item(0)->text().contains(QStringLiteral("1.02 Nanny McDead")));
+    }
+
+    // From a disc profile to the films beside it: the TV box follows the profile, and a step
+    // that opens nothing leaves nothing of the season to copy.
+    void theWalkFromADiscProfileToAFilmLeavesNothingOfTheSeason()
+    {
+        importExport(ravello::testing::fixturePath("collection/tv_disc_collection.xml"));
+        // Every step searches now, with the TV box as the profile leaves it.
+        child<QAbstractButton>(*m_window, "CHB_PreparaProfili")->setChecked(false);
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        auto* series = child<QAbstractButton>(*m_window, "CHB_Serie");
+        auto* copy = child<QAbstractButton>(*m_window, "Copy");
+        auto* results = child<QListWidget>(*m_window, "ListaFilmTrovati");
+        pressAlt(Qt::Key_Right);
+        QVERIFY(series->isChecked());
+        QVERIFY(!copy->isEnabled()); // nothing opened yet
+        QTest::keyClick(results, Qt::Key_Return);
+        QVERIFY(copy->isEnabled());
+        copy->setFocus(); // where a certain match leaves it
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+
+        pressAlt(Qt::Key_Right); // "House": several films, none opened
+        QVERIFY(!series->isChecked());
+        QCOMPARE(searchesFor("House"), 1);
+        QCOMPARE(requestsTo("/3/search/tv"), 1); // the disc's show alone
+        QCOMPARE(child<QStatusBar>(*m_window, "STB_Status")->currentMessage(),
+                 QStringLiteral("Several possible matches: choose one"));
+        QVERIFY(child<QWidget>(*m_window, "PAN_Stagione")->isHidden());
+        for (const char* list : {"LST_CastMDB", "LST_CrewMDB", "LST_CastMDB2", "LST_CrewMDB2"})
+            QVERIFY2(child<QListWidget>(*m_window, list)->count() == 0, list);
+        QVERIFY(child<QLineEdit>(*m_window, "EDT_TitoloMDB")->text().isEmpty());
+        QVERIFY(child<QLabel>(*m_window, "IMG_CoverMDB")->pixmap().isNull());
+        QVERIFY(!copy->isEnabled());
+        QVERIFY(!child<QAbstractButton>(*m_window, "Button1")->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), results);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+
+        pressAlt(Qt::Key_Left);
+        QVERIFY(series->isChecked());
+        pressAlt(Qt::Key_Left); // "Sample Film" of 2004: a certain match
+        QVERIFY(!series->isChecked());
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_IDMDB")->text(), QStringLiteral("4321"));
+        QCOMPARE(QApplication::focusWidget(), copy);
+        QTest::keyClick(copy, Qt::Key_Space);
+        const QString cast = QGuiApplication::clipboard()->text();
+        QVERIFY2(cast.contains(QStringLiteral("Sample Film")), qPrintable(cast));
+        QVERIFY(!cast.contains(QStringLiteral("Night Desk")));
+        QVERIFY(m_errors.isEmpty());
+    }
+
+    // A title picked among those found in DVD Profiler sets the collection number: the
+    // profiles after it are prepared, and Next steps, from there.
+    void aPickedTitleIsWhereNextAndThePreparationGoFrom()
+    {
+        importExport(ravello::testing::fixturePath("collection/prefetch_collection.xml"));
+        auto* titles = child<QComboBox>(*m_window, "CBB_TitoliDVDP");
+        const int picked = titles->findText(QStringLiteral("Nothing Like It"));
+        titles->setCurrentIndex(picked);
+        emit titles->activated(picked);
+        auto* number = child<QSpinBox>(*m_window, "SPN_Numero");
+        QCOMPARE(number->value(), 3);
+        QTRY_VERIFY_WITH_TIMEOUT(searchesFor("Sample Film") == 1, 5000); // profile 6
+        QCOMPARE(searchesFor("Nothing Like It"), 0);
+        child<QAbstractButton>(*m_window, "BTN_Successivo")->click();
+        QCOMPARE(number->value(), 5);
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_TitoloDVD")->text(), QStringLiteral("House"));
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_AnnoDVD")->text(), QStringLiteral("1977"));
     }
 
     void openingFillsThePagesAndTheSecondOpeningMakesNoRequest()

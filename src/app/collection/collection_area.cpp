@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/collection/collection_area.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -10,14 +12,14 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/frame/busy_scope.h"
-#include "app/frame/window_messages.h"
 #include "app/pages/archive_page.h"
 #include "app/pages/cover_page.h"
 #include "app/pages/data_page.h"
 #include "app/pages/film_pages.h"
 #include "app/pages/not_found_picture.h"
 #include "app/pages/search_panel.h"
+#include "app/services/busy_scope.h"
+#include "app/services/window_messages.h"
 #include "app/settings/settings_area.h"
 #include "app/texts/core_failure_text.h"
 #include "app/texts/interface_language.h"
@@ -197,13 +199,8 @@ void CollectionArea::showTitleChoice(const collection::TitleChoice& choice)
         dataPage.occurrence()->setVisible(*choice.occurrenceFieldsVisible);
         dataPage.occurrenceCaption()->setVisible(*choice.occurrenceFieldsVisible);
     }
-    if (choice.occurrenceMaximum) {
-        QSpinBox* occurrenceSpin = m_controls.search.occurrenceSpin();
-        const QSignalBlocker blocker(occurrenceSpin);
-        occurrenceSpin->setRange(1, *choice.occurrenceMaximum);
-        occurrenceSpin->setValue(1);
-        occurrenceSpin->setVisible(*choice.occurrenceMaximum >= 2);
-    }
+    if (choice.occurrenceMaximum)
+        showOccurrences(*choice.occurrenceMaximum, choice.occurrence);
     m_controls.film.setTitleViewVisible(true);
     if (choice.searchText) {
         // A TV disc searches for its show, and its season is the one to open.
@@ -257,7 +254,33 @@ void CollectionArea::CBB_TitoliDVDPChange()
     const QByteArray listText = m_controls.search.titleCombo()->currentData().toByteArray();
     if (listText.isEmpty())
         return;
-    showTitleChoice(m_titleBrowser->chooseListItem(listText.toStdString()));
+    const collection::TitleChoice choice = m_titleBrowser->chooseListItem(listText.toStdString());
+    // Before the pick is told: the steps to the neighbours and the preparation of the next
+    // profiles go from the number the spinner shows.
+    if (choice.view && choice.collectionNumber >= 1)
+        showPickedNumber(choice.collectionNumber, choice.occurrence);
+    showTitleChoice(choice);
+}
+
+// The spinners show the picked profile's number and occurrence without picking it again.
+void CollectionArea::showPickedNumber(int number, int occurrence)
+{
+    {
+        QSpinBox* numberSpin = m_controls.search.numberSpin();
+        const QSignalBlocker blocker(numberSpin);
+        numberSpin->setValue(number);
+    }
+    showOccurrences(std::max(1, m_titleBrowser->index().occurrences(number)), occurrence);
+}
+
+// The occurrence spinner, quietly: shown only when several profiles share the number.
+void CollectionArea::showOccurrences(int occurrences, int occurrence)
+{
+    QSpinBox* occurrenceSpin = m_controls.search.occurrenceSpin();
+    const QSignalBlocker blocker(occurrenceSpin);
+    occurrenceSpin->setRange(1, occurrences);
+    occurrenceSpin->setValue(occurrence);
+    occurrenceSpin->setVisible(occurrences >= 2);
 }
 
 void CollectionArea::SPN_NumeroChange()

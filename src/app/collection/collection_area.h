@@ -97,6 +97,8 @@ private:
     void showTitleList(const collection::ListUpdate& update);
     void showTitleChoice(const collection::TitleChoice& choice);
     void showTitleView(const collection::TitleView& view);
+    void showPickedNumber(int number, int occurrence);
+    void showOccurrences(int occurrences, int occurrence);
     void writeSearchText(const std::string& text);
 
     Controls m_controls;

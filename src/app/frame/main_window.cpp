@@ -19,7 +19,6 @@
 
 #include "app/collection/collection_area.h"
 #include "app/frame/splash_window.h"
-#include "app/frame/tmdb_wait.h"
 #include "app/handover/handover_area.h"
 #include "app/pages/archive_page.h"
 #include "app/pages/film_pages.h"
@@ -30,6 +29,7 @@
 #include "app/road/profile_preparer.h"
 #include "app/road/profile_road.h"
 #include "app/search/search_area.h"
+#include "app/services/tmdb_wait.h"
 #include "app/settings/settings_area.h"
 #include "app/texts/captions.h"
 #include "app/window_services.h"
@@ -134,7 +134,7 @@ void TForm1::makeAreas()
                                   {services.folders, services.photos, services.people,
                                    services.crewMapping, services.peopleTable},
                                   *m_search, m_language, messages, *m_wait);
-    m_preparer = new ProfilePreparer(services.folders, this);
+    m_preparer = new ProfilePreparer(ProfilePreparer::tmdbPreparation(services.folders), this);
     m_road =
         new ProfileRoad(*m_programPage->search(), film, {*m_collection, *m_search, *m_settings},
                         *m_preparer, services.endpoint, m_language, messages);

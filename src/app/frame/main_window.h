@@ -5,8 +5,8 @@
 
 #include <QMainWindow>
 
-#include "app/frame/window_messages.h"
 #include "app/pages/named_controls.h"
+#include "app/services/window_messages.h"
 #include "app/texts/interface_language.h"
 #include "core/settings/settings.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/handover/birth_year_lookup.h"
 
-#include "app/frame/tmdb_wait.h"
+#include "app/services/tmdb_wait.h"
 #include "core/tmdb/person_cache.h"
 
 namespace ravello::app {

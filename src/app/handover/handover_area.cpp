@@ -10,14 +10,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/frame/tmdb_wait.h"
-#include "app/frame/window_messages.h"
 #include "app/pages/cast_page.h"
 #include "app/pages/data_page.h"
 #include "app/pages/film_pages.h"
 #include "app/pages/photo_page.h"
 #include "app/pages/row_activation.h"
 #include "app/search/search_area.h"
+#include "app/services/tmdb_wait.h"
+#include "app/services/window_messages.h"
 #include "app/texts/core_failure_text.h"
 #include "app/texts/fetch_failure_text.h"
 #include "app/texts/interface_language.h"

@@ -14,8 +14,24 @@ constexpr auto kPausePoll = std::chrono::milliseconds(20);
 
 } // namespace
 
-ProfilePreparer::ProfilePreparer(files::ProgramFolders folders, QObject* parent)
-    : QObject(parent), m_folders(std::move(folders)), m_thread([this] { work(); })
+// Everything a job asks goes through objects of the preparer's thread alone.
+ProfilePreparer::Preparation ProfilePreparer::tmdbPreparation(files::ProgramFolders folders)
+{
+    return [folders = std::move(folders)](
+               const std::vector<tmdb::PrefetchProfile>& profiles, const tmdb::Endpoint& endpoint,
+               const tmdb::PrefetchReport& report, const tmdb::BatchProgress& keepGoing) {
+        tmdb::BatchFetcher batch;
+        tmdb::Fetcher unusedOpener;
+        const tmdb::FilmCache films(folders, endpoint, unusedOpener);
+        const tmdb::SeasonCache seasons(folders, endpoint, unusedOpener);
+        tmdb::Prefetcher prefetcher(endpoint, batch, films,
+                                    tmdb::seriesPreparation(endpoint, seasons));
+        prefetcher.prepare(profiles, report, keepGoing);
+    };
+}
+
+ProfilePreparer::ProfilePreparer(Preparation preparation, QObject* parent)
+    : QObject(parent), m_preparation(std::move(preparation)), m_thread([this] { work(); })
 {}
 
 ProfilePreparer::~ProfilePreparer()
@@ -36,8 +52,7 @@ void ProfilePreparer::prepare(std::vector<tmdb::PrefetchProfile> profiles,
     });
     {
         const std::lock_guard lock(m_mutex);
-        m_next = Job{std::move(profiles), endpoint};
-        ++m_jobNumber;
+        m_next = Job{++m_newestJob, std::move(profiles), endpoint};
     }
     m_wake.notify_one();
 }
@@ -53,6 +68,9 @@ std::optional<tmdb::PrefetchOutcome> ProfilePreparer::outcome(int number) const
 void ProfilePreparer::forget()
 {
     m_outcomes.clear();
+    const std::lock_guard lock(m_mutex);
+    m_next.reset();
+    ++m_newestJob;
 }
 
 // The preparation's thread: one job at a time, the newest one given.
@@ -71,37 +89,36 @@ void ProfilePreparer::work()
     }
 }
 
-// Everything a job asks goes through objects of this thread alone.
 void ProfilePreparer::run(const Job& job)
 {
-    const unsigned jobNumber = m_jobNumber;
-    tmdb::BatchFetcher batch;
-    tmdb::Fetcher unusedOpener;
-    const tmdb::FilmCache films(m_folders, job.endpoint, unusedOpener);
-    const tmdb::SeasonCache seasons(m_folders, job.endpoint, unusedOpener);
-    tmdb::Prefetcher prefetcher(job.endpoint, batch, films,
-                                tmdb::seriesPreparation(job.endpoint, seasons));
-    prefetcher.prepare(
-        job.profiles, [&](const tmdb::PrefetchOutcome& outcome) { keep(outcome); },
-        [&] { return keepGoing(jobNumber); });
+    m_preparation(
+        job.profiles, job.endpoint,
+        [&](const tmdb::PrefetchOutcome& outcome) { keep(job.number, outcome); },
+        [&] { return keepGoing(job.number); });
 }
 
-// A job goes on until a newer one is given or the preparer stops; while the user waits on TMDb
-// it holds its requests back.
+// A job goes on until a newer one is given, the outcomes are forgotten or the preparer stops;
+// while the user waits on TMDb it holds its requests back.
 bool ProfilePreparer::keepGoing(unsigned jobNumber) const
 {
-    while (m_userWaits && !m_stop && m_jobNumber == jobNumber)
+    while (m_userWaits && !m_stop && m_newestJob == jobNumber)
         std::this_thread::sleep_for(kPausePoll);
-    return !m_stop && m_jobNumber == jobNumber;
+    return !m_stop && m_newestJob == jobNumber;
 }
 
-// The outcome reaches the window's thread, where the outcomes are kept.
-void ProfilePreparer::keep(const tmdb::PrefetchOutcome& outcome)
+// The outcome reaches the window's thread, where the outcomes are kept: only when its job is
+// still the newest there, so that nothing of a job superseded or forgotten meanwhile is kept.
+void ProfilePreparer::keep(unsigned jobNumber, const tmdb::PrefetchOutcome& outcome)
 {
     if (outcome.status == tmdb::PrefetchStatus::Failed)
         return; // asked again when the user gets there
     QMetaObject::invokeMethod(
-        this, [this, outcome] { m_outcomes[outcome.number] = outcome; }, Qt::QueuedConnection);
+        this,
+        [this, jobNumber, outcome] {
+            if (jobNumber == m_newestJob)
+                m_outcomes[outcome.number] = outcome;
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace ravello::app

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -25,7 +26,15 @@ namespace ravello::app {
 class ProfilePreparer : public QObject
 {
 public:
-    explicit ProfilePreparer(files::ProgramFolders folders, QObject* parent = nullptr);
+    // Prepares `profiles` on the preparer's thread, asking TMDb at `endpoint`, reporting each
+    // outcome, and going on while `keepGoing` says so.
+    using Preparation = std::function<void(
+        const std::vector<tmdb::PrefetchProfile>& profiles, const tmdb::Endpoint& endpoint,
+        const tmdb::PrefetchReport& report, const tmdb::BatchProgress& keepGoing)>;
+    // TMDb's preparation (tmdb::Prefetcher), with connections and caches of its own in `folders`.
+    static Preparation tmdbPreparation(files::ProgramFolders folders);
+
+    explicit ProfilePreparer(Preparation preparation, QObject* parent = nullptr);
     ~ProfilePreparer() override;
     ProfilePreparer(const ProfilePreparer&) = delete;
     ProfilePreparer& operator=(const ProfilePreparer&) = delete;
@@ -35,14 +44,18 @@ public:
     void prepare(std::vector<tmdb::PrefetchProfile> profiles, const tmdb::Endpoint& endpoint);
     // The outcome of a prepared profile; nothing when it has not been prepared.
     std::optional<tmdb::PrefetchOutcome> outcome(int number) const;
-    // Forgets every outcome, as after a re-import.
+    // Forgets every outcome, as after a re-import: the job running stops, and what it still
+    // delivers is dropped.
     void forget();
     // While `waiting`, no new request of the preparation starts.
     void makeWay(bool waiting) { m_userWaits = waiting; }
 
 private:
+    // A job is known by its number, given with it: only the newest job goes on, and only its
+    // outcomes are kept.
     struct Job
     {
+        unsigned number = 0;
         std::vector<tmdb::PrefetchProfile> profiles;
         tmdb::Endpoint endpoint;
     };
@@ -50,14 +63,16 @@ private:
     void work();
     void run(const Job& job);
     bool keepGoing(unsigned jobNumber) const;
-    void keep(const tmdb::PrefetchOutcome& outcome);
+    void keep(unsigned jobNumber, const tmdb::PrefetchOutcome& outcome);
 
-    files::ProgramFolders m_folders;
+    Preparation m_preparation;
     std::map<int, tmdb::PrefetchOutcome> m_outcomes; // on the window's thread only
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::optional<Job> m_next;
-    std::atomic<unsigned> m_jobNumber{0};
+    // The newest job's number; forget() passes to a new one with no job, so that nothing
+    // asked before it counts.
+    std::atomic<unsigned> m_newestJob{0};
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_userWaits{false};
     std::thread m_thread;

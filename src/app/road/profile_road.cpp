@@ -7,12 +7,12 @@
 #include <QTabWidget>
 
 #include "app/collection/collection_area.h"
-#include "app/frame/window_messages.h"
 #include "app/pages/cast_page.h"
 #include "app/pages/film_pages.h"
 #include "app/pages/search_panel.h"
 #include "app/road/profile_preparer.h"
 #include "app/search/search_area.h"
+#include "app/services/window_messages.h"
 #include "app/settings/settings_area.h"
 #include "app/texts/interface_language.h"
 

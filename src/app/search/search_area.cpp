@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/frame/tmdb_wait.h"
-#include "app/frame/window_messages.h"
 #include "app/look/credit_list_delegate.h"
 #include "app/pages/cast_page.h"
 #include "app/pages/cover_page.h"
@@ -22,6 +20,8 @@
 #include "app/pages/row_activation.h"
 #include "app/pages/search_panel.h"
 #include "app/search/season_display.h"
+#include "app/services/tmdb_wait.h"
+#include "app/services/window_messages.h"
 #include "app/settings/settings_area.h"
 #include "app/texts/fetch_failure_text.h"
 #include "app/texts/interface_language.h"
@@ -76,6 +76,7 @@ SearchArea::SearchArea(Controls controls, Services services, std::filesystem::pa
 {
     setObjectName(QStringLiteral("SearchArea"));
     connectHandlers();
+    offerCopies(false);
 }
 
 void SearchArea::connectHandlers()
@@ -112,12 +113,50 @@ std::array<QListWidget*, 4> SearchArea::creditLists() const
 
 void SearchArea::setPickedFilm(const tmdb::WantedFilm& profile, int season)
 {
+    const std::optional<int> pickedSeason = season < 0 ? std::nullopt : std::optional<int>(season);
+    const bool sameProfile =
+        m_pickedFilm && *m_pickedFilm == profile && m_pickedSeason == pickedSeason;
     m_pickedFilm = profile;
-    m_pickedSeason.reset();
-    if (season < 0)
-        return;
-    m_pickedSeason = season;
-    m_controls.search.seriesBox()->setChecked(true);
+    m_pickedSeason = pickedSeason;
+    // A disc title's show is searched among TV shows, any other title among films.
+    m_controls.search.seriesBox()->setChecked(pickedSeason.has_value());
+    // The film or season shown belongs to the profile picked before: the new profile's copies
+    // must not hand it over. The same profile picked again (or another disc of the same
+    // season) keeps it.
+    if (!sameProfile)
+        showNothing();
+}
+
+// The pages show no film: no data, no lists, no results, and the copies are off until a film
+// or a season is opened.
+void SearchArea::showNothing()
+{
+    m_shownFilm = {};
+    m_shownSeason = {};
+    m_showsSeason = false;
+    m_shownShowLine.clear();
+    m_results.clear();
+    m_controls.results.clear();
+    m_controls.film.cast()->seasonBar()->setVisible(false);
+    m_controls.film.cover()->tmdbCover()->clear();
+    m_controls.film.data()->tmdb().cover->clear();
+    showDataFields(m_shownFilm.dataPage);
+    fillCreditLists();
+    m_controls.film.castPhotos()->clearPhoto();
+    m_controls.film.crewPhotos()->clearPhoto();
+    offerCopies(false);
+}
+
+void SearchArea::offerCopies(bool offered)
+{
+    const CastPage& cast = *m_controls.film.cast();
+    // A button switched off while it has the focus passes it on to the next control, which
+    // the key meant for the copy would then press: the results take it instead.
+    const QWidget* focused = m_controls.results.window()->focusWidget();
+    if (!offered && (focused == cast.copyCast() || focused == cast.copyCrew()))
+        m_controls.results.setFocus(Qt::OtherFocusReason);
+    cast.copyCast()->setEnabled(offered);
+    cast.copyCrew()->setEnabled(offered);
 }
 
 void SearchArea::BTN_CercaClick()
@@ -273,6 +312,7 @@ bool SearchArea::showFilmOpening(const tmdb::FilmOpening& opening)
     fillCreditLists();
     m_controls.film.castPhotos()->clearPhoto();
     m_controls.film.crewPhotos()->clearPhoto();
+    offerCopies(true);
     return true;
 }
 
@@ -353,6 +393,7 @@ bool SearchArea::showSeasonOpening(const tmdb::SeasonOpening& opening)
     showSeasonRows();
     m_controls.film.castPhotos()->clearPhoto();
     m_controls.film.crewPhotos()->clearPhoto();
+    offerCopies(true);
     return true;
 }
 
@@ -381,7 +422,10 @@ void SearchArea::CBB_StagioneChange()
     if (!m_showsSeason || !season.isValid() ||
         season.toInt() == m_shownSeason.content.season.number)
         return;
-    openSeason(m_shownShowLine, season.toInt());
+    // A failed or cancelled opening leaves the season shown, and the bar names it again.
+    if (!openSeason(m_shownShowLine, season.toInt()))
+        showSeasonBar(*m_controls.film.cast(), m_shownSeason.content, m_shownSeason.range,
+                      m_language);
 }
 
 // Another range of the season shown: the lists are made again without a request.

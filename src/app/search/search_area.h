@@ -99,13 +99,17 @@ public slots:
     void BTN_CercaClick();
     void ListaFilmTrovatiDblClick();
     // The profile whose title was last written into the search box, and the season its title
-    // names (-1: none; the TV box then stays as the user set it).
+    // names (-1: none). The TV box follows it: ticked for a disc title, unticked for any other.
+    // Another profile than the one picked before empties the pages of what that one showed.
     void setPickedFilm(const ravello::tmdb::WantedFilm& profile, int season);
     void CBB_StagioneChange();
     void SPN_EpisodioChange();
 
 private:
     void connectHandlers();
+    void showNothing();
+    // Turns the cast and crew copies on or off.
+    void offerCopies(bool offered);
     tmdb::WantedFilm wantedFilm() const;
     void showResults(const std::vector<tmdb::FoundFilm>& ranked, const tmdb::WantedFilm& wanted);
     void tellOpeningFailures(const tmdb::FilmOpening& opening);

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "app/frame/window_messages.h"
 #include "app/look/visual_styles.h"
 #include "app/pages/archive_page.h"
 #include "app/pages/hidden_settings_panel.h"
@@ -19,6 +18,7 @@
 #include "app/pages/row_activation.h"
 #include "app/pages/settings_pages.h"
 #include "app/pages/style_page.h"
+#include "app/services/window_messages.h"
 #include "app/texts/interface_language.h"
 #include "core/collection/dvd_profiler_locations.h"
 #include "core/files/path_text.h"

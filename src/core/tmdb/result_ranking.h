@@ -17,6 +17,8 @@ struct WantedFilm
     std::string title;
     std::string originalTitle; // empty when not known
     int year = 0;              // 0 when not known
+
+    bool operator==(const WantedFilm&) const = default;
 };
 
 // A title as the ranking compares it: its letters in lower case without accents, its digits,

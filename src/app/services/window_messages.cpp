@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/frame/window_messages.h"
+#include "app/services/window_messages.h"
 
 #include <QMessageBox>
 #include <QStatusBar>

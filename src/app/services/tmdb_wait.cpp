@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/frame/tmdb_wait.h"
+#include "app/services/tmdb_wait.h"
 
 #include <QApplication>
 #include <QKeyEvent>

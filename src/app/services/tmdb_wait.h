@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 
-#include "app/frame/busy_scope.h"
+#include "app/services/busy_scope.h"
 
 class QLabel;
 class QPushButton;
