@@ -2,8 +2,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
-#include <vector>
 
 #include <QObject>
 
