@@ -5,17 +5,14 @@
 
 #include "core/tmdb/batch_fetcher.h"
 #include "core/tmdb/film_cache.h"
+#include "core/tmdb/profile_matches.h"
 
 namespace ravello::app {
-namespace {
 
-// How often a paused preparation looks whether it may go on.
-constexpr auto kPausePoll = std::chrono::milliseconds(20);
-
-} // namespace
-
-ProfilePreparer::ProfilePreparer(files::ProgramFolders folders, QObject* parent)
-    : QObject(parent), m_folders(std::move(folders)), m_thread([this] { work(); })
+ProfilePreparer::ProfilePreparer(files::ProgramFolders folders,
+                                 std::shared_ptr<tmdb::RequestLimiter> limiter, QObject* parent)
+    : QObject(parent), m_folders(std::move(folders)), m_limiter(std::move(limiter)),
+      m_thread([this] { work(); })
 {}
 
 ProfilePreparer::~ProfilePreparer()
@@ -71,27 +68,27 @@ void ProfilePreparer::work()
     }
 }
 
-// Everything a job asks goes through objects of this thread alone.
+// Everything a job asks goes through objects of this thread alone, within the program's limiter,
+// where its requests give way to the user's.
 void ProfilePreparer::run(const Job& job)
 {
     const unsigned jobNumber = m_jobNumber;
-    tmdb::BatchFetcher batch;
+    tmdb::BatchFetcher batch({}, m_limiter, tmdb::RequestPriority::Background);
     tmdb::Fetcher unusedOpener;
     const tmdb::FilmCache films(m_folders, job.endpoint, unusedOpener);
     const tmdb::SeasonCache seasons(m_folders, job.endpoint, unusedOpener);
+    auto matches = tmdb::ProfileMatches::load(m_folders.profileMatchesFile());
     tmdb::Prefetcher prefetcher(job.endpoint, batch, films,
-                                tmdb::seriesPreparation(job.endpoint, seasons));
+                                tmdb::seriesPreparation(job.endpoint, seasons), &matches);
     prefetcher.prepare(
         job.profiles, [&](const tmdb::PrefetchOutcome& outcome) { keep(outcome); },
         [&] { return keepGoing(jobNumber); });
+    matches.save(); // a match that could not be kept is searched again next time
 }
 
-// A job goes on until a newer one is given or the preparer stops; while the user waits on TMDb
-// it holds its requests back.
+// A job goes on until a newer one is given or the preparer stops.
 bool ProfilePreparer::keepGoing(unsigned jobNumber) const
 {
-    while (m_userWaits && !m_stop && m_jobNumber == jobNumber)
-        std::this_thread::sleep_for(kPausePoll);
     return !m_stop && m_jobNumber == jobNumber;
 }
 

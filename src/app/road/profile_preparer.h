@@ -4,6 +4,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -14,18 +15,21 @@
 #include "core/files/program_folders.h"
 #include "core/tmdb/endpoint.h"
 #include "core/tmdb/prefetcher.h"
+#include "core/tmdb/request_limiter.h"
 
 namespace ravello::app {
 
 // Prepares the profiles after the one shown while the user works on it: their searches, and the
 // films of their certain matches fetched into the cache, on a thread of its own with its own
-// connections, within the batch limits. It changes nothing the window shows: the outcomes wait
-// here until the user steps onto their profile. It makes way while a request the user started
-// runs, and stops at once when destroyed.
+// connections, within the program's one limiter; the certain matches are kept for later. It
+// changes nothing the window shows: the outcomes wait here until the user steps onto their
+// profile. It makes way while a request the user started runs, and stops at once when
+// destroyed.
 class ProfilePreparer : public QObject
 {
 public:
-    explicit ProfilePreparer(files::ProgramFolders folders, QObject* parent = nullptr);
+    ProfilePreparer(files::ProgramFolders folders, std::shared_ptr<tmdb::RequestLimiter> limiter,
+                    QObject* parent = nullptr);
     ~ProfilePreparer() override;
     ProfilePreparer(const ProfilePreparer&) = delete;
     ProfilePreparer& operator=(const ProfilePreparer&) = delete;
@@ -38,7 +42,7 @@ public:
     // Forgets every outcome, as after a re-import.
     void forget();
     // While `waiting`, no new request of the preparation starts.
-    void makeWay(bool waiting) { m_userWaits = waiting; }
+    void makeWay(bool waiting) { m_limiter->holdBackground(waiting); }
 
 private:
     struct Job
@@ -53,13 +57,13 @@ private:
     void keep(const tmdb::PrefetchOutcome& outcome);
 
     files::ProgramFolders m_folders;
+    std::shared_ptr<tmdb::RequestLimiter> m_limiter;
     std::map<int, tmdb::PrefetchOutcome> m_outcomes; // on the window's thread only
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::optional<Job> m_next;
     std::atomic<unsigned> m_jobNumber{0};
     std::atomic<bool> m_stop{false};
-    std::atomic<bool> m_userWaits{false};
     std::thread m_thread;
 };
 
