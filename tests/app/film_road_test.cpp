@@ -28,6 +28,8 @@
 #include "app/look/credit_list_delegate.h"
 #include "app/search/search_area.h"
 #include "app/settings/settings_area.h"
+#include "core/files/program_folders.h"
+#include "core/tmdb/profile_matches.h"
 #include "test_window.h"
 #include "tests/app/named_child.h"
 #include "tests/support/fake_tmdb_server.h"
@@ -369,6 +371,36 @@ private slots:
         QVERIFY(child<QAbstractButton>(*m_window, "BTN_Successivo")
                     ->toolTip()
                     .startsWith(QStringLiteral("Shows the next profile")));
+    }
+
+    // A certain match that an earlier preparation kept (the command-line tool's, say) is as good
+    // as a prepared one: stepping back onto its profile opens the match without a search.
+    void aKeptMatchOpensItsProfileWithoutASearch()
+    {
+        importExport(ravello::testing::fixturePath("collection/prefetch_collection.xml"));
+        namespace tmdb = ravello::tmdb;
+        const auto folders = ravello::files::ProgramFolders::under(m_base->path());
+        auto matches = tmdb::ProfileMatches::load(folders.profileMatchesFile());
+        tmdb::PrefetchProfile first = tmdb::profileToPrepare(1, "Sample Film", "", 2004);
+        first.profileId = "P1";
+        matches.remember(first, {tmdb::formatResultLine(4321, "Sample Film", 2004, ""),
+                                 "Sample Film", "Sample Film", 2004});
+        QVERIFY(matches.save());
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        const auto press = [&](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        };
+        press(Qt::Key_Right);
+        // Profile 6, being prepared, searches the same title: its search is the only one.
+        QTRY_VERIFY_WITH_TIMEOUT(searchesFor("Sample Film") == 1, 5000);
+        press(Qt::Key_Left);
+        QCOMPARE(child<QSpinBox>(*m_window, "SPN_Numero")->value(), 1);
+        QCOMPARE(child<QStatusBar>(*m_window, "STB_Status")->currentMessage(),
+                 QStringLiteral("Opened: certain match"));
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_IDMDB")->text(), QStringLiteral("4321"));
+        QCOMPARE(searchesFor("Sample Film"), 1);
+        QVERIFY(m_errors.isEmpty());
     }
 
     // A TV disc's profile, with the keys alone: its show is searched for on TMDb's TV search,

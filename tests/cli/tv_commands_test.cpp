@@ -110,6 +110,33 @@ TEST_F(TvCommands, BirthYearsAskEachPersonOnce)
     EXPECT_NE(cast.err.find("birth year of 7 of 7 people"), std::string::npos) << cast.err;
 }
 
+// Two discs of one season and a film: the season is prepared once, with its own poster, and a
+// second run asks TMDb nothing at all.
+TEST_F(TvCommands, PrefetchPreparesASeasonWholeAndASecondRunAsksNothing)
+{
+    ASSERT_EQ(
+        run({"import", testing::fixturePath("collection/tv_prefetch_collection.xml").string()})
+            .status,
+        kSuccess);
+    const CliRun first = run({"prefetch"});
+    ASSERT_EQ(first.status, kSuccess) << first.err;
+    EXPECT_EQ(first.out, "1\topened\t4321\tSample Film\n"
+                         "2\topened\t4401\tThe Night Desk: Season 1: Disc 1\n"
+                         "3\topened\t4401\tThe Night Desk: Season 1: Disc 2\n");
+    std::size_t seasonPosters = 0;
+    for (const testing::RecordedRequest& request : m_server.requests())
+        seasonPosters += request.path == "/t/p/original/nd_s1.jpg" ? 1 : 0;
+    EXPECT_EQ(seasonPosters, 1u);
+
+    m_server.reset();
+    const CliRun second = run({"prefetch"});
+    ASSERT_EQ(second.status, kSuccess) << second.err;
+    EXPECT_EQ(second.out, "1\tcached\t4321\tSample Film\n"
+                          "2\tcached\t4401\tThe Night Desk: Season 1: Disc 1\n"
+                          "3\tcached\t4401\tThe Night Desk: Season 1: Disc 2\n");
+    EXPECT_EQ(m_server.requestCount(), 0u);
+}
+
 TEST_F(TvCommands, BadInputWritesNothingAndFails)
 {
     const struct

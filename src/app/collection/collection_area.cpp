@@ -27,6 +27,7 @@
 #include "core/collection/collection_import.h"
 #include "core/collection/disc_title.h"
 #include "core/collection/export_timestamp.h"
+#include "core/collection/index_record.h"
 #include "core/collection/title_browser.h"
 #include "core/collection/title_list.h"
 #include "core/files/path_text.h"
@@ -323,15 +324,23 @@ std::vector<tmdb::PrefetchProfile> CollectionArea::profilesAfter(int number, int
     std::vector<tmdb::PrefetchProfile> profiles;
     for (auto next = index.neighbourWithProfile(number, 1);
          next && static_cast<int>(profiles.size()) < count;
-         next = index.neighbourWithProfile(*next, 1)) {
-        const collection::TitleView view = m_titleBrowser->showTitle(*next, 1);
-        const auto disc = collection::readDiscTitle(view.title);
-        profiles.push_back(disc ? tmdb::seasonToPrepare(*next, disc->show, disc->season)
-                                : tmdb::profileToPrepare(*next, view.title,
-                                                         view.originalTitle.value_or(std::string()),
-                                                         text::toLong(view.productionYear)));
-    }
+         next = index.neighbourWithProfile(*next, 1))
+        profiles.push_back(profileAt(*next));
     return profiles;
+}
+
+tmdb::PrefetchProfile CollectionArea::profileAt(int number) const
+{
+    const collection::TitleView view = m_titleBrowser->showTitle(number, 1);
+    const auto disc = collection::readDiscTitle(view.title);
+    tmdb::PrefetchProfile profile =
+        disc
+            ? tmdb::seasonToPrepare(number, disc->show, disc->season)
+            : tmdb::profileToPrepare(number, view.title, view.originalTitle.value_or(std::string()),
+                                     text::toLong(view.productionYear));
+    profile.profileId =
+        collection::recordProfileId(m_titleBrowser->index().findIndexRecord(number, 1));
+    return profile;
 }
 
 void CollectionArea::BTN_RielaboraClick()

@@ -72,6 +72,8 @@ public:
     // Up to `count` profiles after collection number `number`, in number order, as the
     // preparation of the next profiles takes them.
     std::vector<tmdb::PrefetchProfile> profilesAfter(int number, int count) const;
+    // The first profile of collection number `number`, as the preparation takes it.
+    tmdb::PrefetchProfile profileAt(int number) const;
 
 signals:
     // A title of the collection was picked and its title written into the search box (a TV

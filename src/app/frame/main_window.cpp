@@ -134,10 +134,12 @@ void TForm1::makeAreas()
                                   {services.folders, services.photos, services.people,
                                    services.crewMapping, services.peopleTable},
                                   *m_search, m_language, messages, *m_wait);
-    m_preparer = new ProfilePreparer(ProfilePreparer::tmdbPreparation(services.folders), this);
+    m_preparer =
+        new ProfilePreparer(ProfilePreparer::tmdbPreparation(services.folders, services.limiter),
+                            services.limiter, this);
     m_road =
         new ProfileRoad(*m_programPage->search(), film, {*m_collection, *m_search, *m_settings},
-                        *m_preparer, services.endpoint, m_language, messages);
+                        *m_preparer, services.endpoint, services.folders, m_language, messages);
 }
 
 // How the areas talk: the settings tell every caption to follow the language, a picked profile

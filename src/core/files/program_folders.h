@@ -25,6 +25,11 @@ public:
     {
         return indexFile.parent_path() / "PeopleDVDP.TXT";
     }
+    // The certain matches of the collection's profiles, kept between preparations.
+    std::filesystem::path profileMatchesFile() const
+    {
+        return db() / "DVDP" / "ProfileMatches.TXT";
+    }
     std::filesystem::path coversFolder() const { return db() / "Covers"; }
     std::filesystem::path filmDataFolder() const { return db() / "Movie" / "FilmData"; }
     std::filesystem::path filmCreditsFolder() const { return db() / "Movie" / "Actors"; }
