@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/collection/episode_code.h"
 
+#include <algorithm>
+
 namespace ravello::collection {
 namespace {
 
@@ -59,6 +61,12 @@ std::optional<EpisodeCode> readEpisodeCode(std::string_view caption)
     if (!caption.empty() && (isLetter(caption.front()) || caption.front() == '.'))
         return std::nullopt;
     return EpisodeCode{*season, *episode};
+}
+
+void putInEpisodeOrder(std::vector<EpisodeCode>& codes)
+{
+    std::sort(codes.begin(), codes.end());
+    codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
 }
 
 } // namespace ravello::collection

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // An episode as the documents and DVD Profiler's dividers name it: "3.05", the season and the
 // episode's number within it.
@@ -29,5 +30,9 @@ std::string episodeCodeText(EpisodeCode code);
 // neither a letter, a digit nor a dot. A caption that does not begin so ("Pilot", "Episode 5",
 // "1.5.2") has none.
 std::optional<EpisodeCode> readEpisodeCode(std::string_view caption);
+
+// Puts the codes in episode order, each once: a disc's episodes as its cast and its crew both
+// list them, first to last.
+void putInEpisodeOrder(std::vector<EpisodeCode>& codes);
 
 } // namespace ravello::collection
