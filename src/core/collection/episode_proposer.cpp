@@ -67,11 +67,12 @@ std::optional<EpisodeProposal> between(const KnownDisc& before, const KnownDisc&
 {
     const EpisodeCode first =
         steps.forward(before.last, (disc - before.disc - 1) * before.size + 1);
+    // Right before the next disc the range ends before it; with discs missing in between it
+    // holds as many as the previous disc, never running into the next.
     const std::optional<EpisodeCode> end = steps.back(after.first, 1);
-    EpisodeCode last = end.value_or(first);
-    if (!end || after.disc > disc + 1)
-        last = end ? std::min(*end, steps.forward(first, before.size - 1))
-                   : steps.forward(first, before.size - 1);
+    EpisodeCode last = end && after.disc == disc + 1 ? *end : steps.forward(first, before.size - 1);
+    if (end && *end < last)
+        last = *end;
     if (last < first)
         return std::nullopt;
     return proposal(first, last, EpisodeSource::Neighbours);

@@ -47,12 +47,5 @@ TEST(EpisodeCode, WritesTheSeasonUnpaddedAndTheEpisodeInTwoDigitsOrMore)
     EXPECT_EQ(readEpisodeCode(episodeCodeText({4, 7})), (EpisodeCode{4, 7}));
 }
 
-TEST(EpisodeCode, OrdersBySeasonThenEpisode)
-{
-    EXPECT_LT((EpisodeCode{3, 47}), (EpisodeCode{4, 5}));
-    EXPECT_LT((EpisodeCode{3, 5}), (EpisodeCode{3, 12}));
-    EXPECT_GT((EpisodeCode{1, 1}), (EpisodeCode{0, 99}));
-}
-
 } // namespace
 } // namespace ravello::collection

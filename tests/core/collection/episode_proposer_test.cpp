@@ -40,6 +40,10 @@ const std::vector<Profile> kCollection = {
     {"B2D1", "Bones: Season 2: Disc 1", {{2, 1}, {2, 2}, {2, 3}, {2, 4}, {2, 5}}},
     {"B2D2", "Bones: Season 2: Disc 2", {{2, 6}, {2, 7}, {2, 8}, {2, 9}, {2, 10}}},
     {"B2D4", "Bones: Season 2: Disc 4", {}},
+    {"A5D1", "Angel: Season 5: Disc 1", {{5, 1}, {5, 2}, {5, 3}, {5, 4}}},
+    {"A5D2", "Angel: Season 5: Disc 2", {}},
+    {"A5D3", "Angel: Season 5: Disc 3", {}},
+    {"A5D4", "Angel: Season 5: Disc 4", {{5, 13}, {5, 14}, {5, 15}, {5, 16}}},
     {"CS1D1", "Caf\xE9 Society: Season 1: Disc 1", {}},
     {"CS1D2", "CAFE SOCIETY: Season 1: Disc 2", {{1, 4}, {1, 5}, {1, 6}}},
     {"CS1D3", "caf\xE9 society: Season 1: Disc 3", {}},
@@ -140,6 +144,9 @@ TEST_F(EpisodeProposerTest, TheFirstRuleThatHoldsGivesTheRange)
         // A missing disc 3 holds as many as disc 2; the last disc takes the season's rest.
         {"B2D4", {{2, 21}}, expected({2, 16}, {2, 21}, Neighbours, 2), {2}},
         {"B2D4", {{2, 24}}, expected({2, 16}, {2, 20}, Neighbours, 2), {2}},
+        // Two discs without dividers between two with them.
+        {"A5D2", {}, expected({5, 5}, {5, 8}, Neighbours, 1, 4), {}},
+        {"A5D3", {}, expected({5, 9}, {5, 12}, Neighbours, 1, 4), {}},
         // The show in other cases and without its accent is the same show.
         {"CS1D1", {}, expected({1, 1}, {1, 3}, Neighbours, {}, 2), {}},
         {"CS1D3", {{1, 10}}, expected({1, 7}, {1, 10}, Neighbours, 2), {1}},
