@@ -3,7 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/show_episode_counts.h"
-#include "core/collection/episode_proposer.h"
+#include "core/collection/collection_episodes.h"
 #include "core/collection/index_record.h"
 #include "core/collection/title_index.h"
 #include "core/text/text_fields.h"
@@ -69,27 +69,19 @@ int runEpisodes(CliContext& context, const Arguments& arguments)
     if (!index.loadTitleIndex(context.folders.titleIndexFile()))
         return context.fail("no title index: import DVD Profiler's export first (ravello-cli "
                             "import)");
-    std::vector<collection::CollectionDisc> discs = collection::collectionDiscs(index.records());
-    const auto disc = std::find_if(discs.begin(), discs.end(), [&](const auto& candidate) {
-        return candidate.collectionNumber == *number;
-    });
+    const collection::CollectionEpisodes episodes(context.folders, index.records());
+    const collection::CollectionDisc* disc = episodes.discNumbered(*number);
     const std::string numbered = "profile " + std::to_string(*number);
-    if (disc == discs.end()) {
+    if (!disc) {
         const auto title = titleOfNumber(index, *number);
         if (!title)
             return context.fail("the collection has no " + numbered);
         return context.fail(numbered + ", \"" + text::windows1252ToUtf8(*title) +
                             "\", is no disc of a TV season (\"Show: Season N: Disc M\")");
     }
-    const std::string profileId = disc->profileId;
     ShowEpisodeCounts counts(context, disc->title.show);
-    const collection::EpisodeTable dividers =
-        collection::EpisodeTable::load(context.folders.episodeTableFile());
-    const collection::EpisodeTable copied =
-        collection::EpisodeTable::load(context.folders.copiedEpisodesFile());
-    const collection::EpisodeProposer proposer(std::move(discs), dividers, copied);
-    const auto proposal =
-        proposer.propose(profileId, [&counts](int season) { return counts.episodes(season); });
+    const auto proposal = episodes.propose(
+        disc->profileId, [&counts](int season) { return counts.episodes(season); });
     for (const std::string& problem : counts.problems())
         context.err << "ravello-cli: " << (proposal ? "warning: " : "") << problem << '\n';
     if (!proposal)

@@ -67,6 +67,8 @@ public:
 
     // The disc of that profile ID; nothing when the collection has no such disc.
     const CollectionDisc* disc(std::string_view profileId) const;
+    // The collection's discs, in the order given.
+    const std::vector<CollectionDisc>& discs() const { return m_discs; }
 
     // The first and last episode of the disc, from the first rule that gives them:
     //  profile     its own episode dividers;
