@@ -24,6 +24,7 @@
 #include "app/texts/core_failure_text.h"
 #include "app/texts/interface_language.h"
 #include "app/texts/text_conversion.h"
+#include "core/collection/collection_episodes.h"
 #include "core/collection/collection_import.h"
 #include "core/collection/disc_title.h"
 #include "core/collection/export_timestamp.h"
@@ -208,13 +209,16 @@ void CollectionArea::showTitleChoice(const collection::TitleChoice& choice)
         const auto disc = collection::readDiscTitle(*choice.searchText);
         writeSearchText(disc ? disc->show : *choice.searchText);
         showTitleList(choice.list);
+        std::string profileId = collection::recordProfileId(
+            m_titleBrowser->index().findIndexRecord(choice.collectionNumber, choice.occurrence));
+        text::trimRight(profileId);
         if (choice.view && disc)
-            emit profilePicked(tmdb::WantedFilm{disc->show, {}, 0}, disc->season);
+            emit profilePicked(tmdb::WantedFilm{disc->show, {}, 0}, disc->season, profileId);
         else if (choice.view)
             emit profilePicked(tmdb::WantedFilm{*choice.searchText,
                                                 choice.view->originalTitle.value_or(std::string()),
                                                 text::toLong(choice.view->productionYear)},
-                               -1);
+                               -1, profileId);
     }
     if (choice.view)
         showTitleView(*choice.view);
@@ -341,6 +345,14 @@ tmdb::PrefetchProfile CollectionArea::profileAt(int number) const
     profile.profileId =
         collection::recordProfileId(m_titleBrowser->index().findIndexRecord(number, 1));
     return profile;
+}
+
+std::optional<collection::EpisodeProposal>
+CollectionArea::proposeEpisodes(const std::string& profileId,
+                                const collection::SeasonEpisodeCounts& counts) const
+{
+    const collection::CollectionEpisodes episodes(m_folders, m_titleBrowser->index().records());
+    return episodes.propose(profileId, counts);
 }
 
 void CollectionArea::BTN_RielaboraClick()

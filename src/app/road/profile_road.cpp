@@ -113,13 +113,21 @@ std::optional<tmdb::PrefetchOutcome> ProfileRoad::keptMatch(int number) const
     return outcome;
 }
 
+// A disc's season is as certain as its episodes: those of its own dividers, its neighbours'
+// or what was copied; a split is a guess the user checks first, as the status line says.
 void ProfileRoad::openCertainMatch()
 {
     if (!m_areas.search.openRow(0))
         return;
+    const collection::EpisodeProposal* proposal = m_areas.search.shownProposal();
+    if (m_areas.search.shownDisc() &&
+        (!proposal || proposal->source == collection::EpisodeSource::Split))
+        return;
     m_film.tabs()->setCurrentWidget(m_film.cast());
     m_film.cast()->copyCast()->setFocus(Qt::OtherFocusReason);
-    m_messages.setStatusText(m_language.text("MSG_AperturaCerta"));
+    // The proposal's line says more than that the match was certain.
+    if (!proposal)
+        m_messages.setStatusText(m_language.text("MSG_AperturaCerta"));
 }
 
 void ProfileRoad::prepareAfterShown()
