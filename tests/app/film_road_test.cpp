@@ -28,6 +28,7 @@
 #include "app/look/credit_list_delegate.h"
 #include "app/search/search_area.h"
 #include "app/settings/settings_area.h"
+#include "core/collection/episode_table.h"
 #include "core/files/program_folders.h"
 #include "core/tmdb/profile_matches.h"
 #include "test_window.h"
@@ -469,6 +470,43 @@ private slots:
         QCOMPARE(seasons->currentText(), QStringLiteral("Season 1 (3 episodes)"));
         QCOMPARE(child<QSpinBox>(*m_window, "SPN_EpisodioDa")->value(), 2);
         QVERIFY(castList->item(0)->text().contains(QStringLiteral("1.02 Nanny McDead")));
+    }
+
+    // A box set, disc after disc: a disc opens on its proposed episodes, a guess waits for the
+    // user, and what was copied for one disc makes the next one certain.
+    void aBoxSetIsWalkedDiscByDiscOnItsProposedEpisodes()
+    {
+        importExport(ravello::testing::fixturePath("collection/box_set_collection.xml"));
+        const auto folders = ravello::files::ProgramFolders::under(m_base->path());
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        child<QSpinBox>(*m_window, "SPN_Numero")->setValue(8);
+        pressAlt(Qt::Key_Right); // "The Night Desk: Season 1: Disc 1" of two
+        auto* status = child<QStatusBar>(*m_window, "STB_Status");
+        auto* first = child<QSpinBox>(*m_window, "SPN_EpisodioDa");
+        auto* last = child<QSpinBox>(*m_window, "SPN_EpisodioA");
+        auto* copy = child<QAbstractButton>(*m_window, "Copy");
+        QCOMPARE(status->currentMessage(),
+                 QStringLiteral("Episodes 1.01 to 1.02, a guess: 3 episodes over 2 discs, "
+                                "check the range"));
+        QCOMPARE(std::pair(first->value(), last->value()), std::pair(1, 2));
+        QVERIFY(QApplication::focusWidget() != copy);
+        QGuiApplication::clipboard()->clear();
+        copy->click();
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("1.02 ")));
+        QVERIFY(!QGuiApplication::clipboard()->text().contains(QStringLiteral("1.03 ")));
+        QCOMPARE(
+            ravello::collection::EpisodeTable::load(folders.copiedEpisodesFile()).find("P9").size(),
+            2u);
+
+        pressAlt(Qt::Key_Right);
+        QCOMPARE(status->currentMessage(),
+                 QStringLiteral("Episodes 1.03 to 1.03, following what was copied before"));
+        QCOMPARE(std::pair(first->value(), last->value()), std::pair(3, 3));
+        QCOMPARE(QApplication::focusWidget(), copy);
+        QCOMPARE(child<QTabWidget>(*m_window, "PAG_Pagine")->currentWidget(),
+                 child<QWidget>(*m_window, "Pag_Cast"));
+        QVERIFY(m_errors.isEmpty());
     }
 
     // From a disc profile to the films beside it: the TV box follows the profile, and a step
