@@ -506,6 +506,16 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), copy);
         QCOMPARE(child<QTabWidget>(*m_window, "PAG_Pagine")->currentWidget(),
                  child<QWidget>(*m_window, "Pag_Cast"));
+
+        // A disc whose own dividers run into the next season shows the opened season's part.
+        ravello::testing::writeFileBytes(folders.episodeTableFile(), "P10\t1.03\t2.01\r\n");
+        pressAlt(Qt::Key_Left);
+        pressAlt(Qt::Key_Right);
+        QCOMPARE(status->currentMessage(),
+                 QStringLiteral("Episodes 1.03 to 2.01, from the disc's own dividers; only "
+                                "those of season 1 are shown"));
+        QCOMPARE(std::pair(first->value(), last->value()), std::pair(3, 3));
+        QCOMPARE(QApplication::focusWidget(), copy);
         QVERIFY(m_errors.isEmpty());
     }
 
