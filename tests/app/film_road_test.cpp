@@ -516,6 +516,13 @@ private slots:
                                 "those of season 1 are shown"));
         QCOMPARE(std::pair(first->value(), last->value()), std::pair(3, 3));
         QCOMPARE(QApplication::focusWidget(), copy);
+
+        // The export's dividers of the disc before go before what was copied for it.
+        ravello::testing::writeFileBytes(folders.episodeTableFile(), "P9\t1.01\r\n");
+        pressAlt(Qt::Key_Left);
+        pressAlt(Qt::Key_Right);
+        QCOMPARE(status->currentMessage(), QStringLiteral("Episodes 1.02 to 1.02, after disc 1"));
+        QCOMPARE(std::pair(first->value(), last->value()), std::pair(2, 2));
         QVERIFY(m_errors.isEmpty());
     }
 
