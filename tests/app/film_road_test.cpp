@@ -44,13 +44,18 @@ namespace {
 
 constexpr const char* kKey = "0123456789abcdef0123456789abcdef";
 
-// The contrast of a list's selected row's text as it reaches the screen. The row's commonest
-// colour is its background; the text's pixels are those that stand out from it, and the text
-// reads at the contrast that its strongest twentieth reaches (its solid strokes, not its
-// antialiased edges): a lone marker or frame pixel elsewhere in the row does not decide it.
+// The contrast of a list's selected row's text as it reaches the screen, measured where the
+// text is (on the credit lists, after the photo marker and the known-person dot). The commonest
+// colour there is the background; the text's pixels are those that stand out from it, and the
+// text reads at the contrast that its strongest twentieth reaches (its solid strokes, not its
+// antialiased edges).
 double selectedRowContrast(QListWidget& list)
 {
-    const QImage row = list.viewport()->grab(list.visualItemRect(list.currentItem())).toImage();
+    QRect area = list.visualItemRect(list.currentItem());
+    if (const auto* credits =
+            dynamic_cast<const ravello::app::CreditListDelegate*>(list.itemDelegate()))
+        area = credits->textArea(area);
+    const QImage row = list.viewport()->grab(area).toImage();
     QHash<QRgb, int> counts;
     for (int y = 0; y < row.height(); ++y)
         for (int x = 0; x < row.width(); ++x)
