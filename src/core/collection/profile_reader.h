@@ -44,6 +44,7 @@ private:
     void closeProfile();
 
     IndexRecord m_profile;
+    std::string m_overviewPiece;    // a line of an overview, its memory used again
     std::vector<int> m_occurrences; // profiles written per collection number
     std::vector<std::string> m_records;
     int m_skipped = 0;
