@@ -23,6 +23,7 @@
 #endif
 
 #include "core/collection/collection_import.h"
+#include "core/collection/line_marks.h"
 #include "core/collection/line_reader.h"
 #include "core/collection/profile_reader.h"
 #include "core/files/program_folders.h"
@@ -101,9 +102,14 @@ int scanProfiles(const fs::path& file)
 {
     LineReader lines(file);
     ProfileReader profiles;
-    std::string_view line;
-    while (lines.next(line))
-        profiles.readLine(line, ravello::collection::marksOf(line));
+    std::string_view text;
+    while (lines.nextLines(text)) {
+        ravello::collection::MarkedLines marked(text);
+        std::string_view line;
+        ravello::collection::LineMarks marks = 0;
+        while (marked.next(line, marks))
+            profiles.readLine(line, marks);
+    }
     return profiles.recordCount();
 }
 

@@ -23,19 +23,23 @@ namespace {
 bool readExport(LineReader& lines, ProfileReader& profiles, BackgroundPeopleReader& people,
                 const ImportProgressCallback& progress)
 {
-    std::string_view line;
+    std::string_view text;
     int reportedRecords = 0;
     std::uint64_t reportedBlocks = 0;
-    while (lines.next(line)) {
-        const LineMarks marks = marksOf(line);
-        profiles.readLine(line, marks);
-        if (marks & kMarkPerson)
-            people.readLine(line);
-        if (progress &&
-            (profiles.recordCount() != reportedRecords || lines.blocksRead() != reportedBlocks)) {
-            reportedRecords = profiles.recordCount();
-            reportedBlocks = lines.blocksRead();
-            progress({reportedRecords, lines.position(), lines.size()});
+    while (lines.nextLines(text)) {
+        MarkedLines marked(text);
+        std::string_view line;
+        LineMarks marks = 0;
+        while (marked.next(line, marks)) {
+            profiles.readLine(line, marks);
+            if (marks & kMarkPerson)
+                people.readLine(line);
+            if (progress && (profiles.recordCount() != reportedRecords ||
+                             lines.blocksRead() != reportedBlocks)) {
+                reportedRecords = profiles.recordCount();
+                reportedBlocks = lines.blocksRead();
+                progress({reportedRecords, lines.position(), lines.size()});
+            }
         }
     }
     people.finish();

@@ -55,6 +55,37 @@ bool LineReader::next(std::string_view& line)
     }
 }
 
+bool LineReader::nextLines(std::string_view& lines)
+{
+    if (!m_open)
+        return false;
+    for (;;) {
+        const char* from = m_buffer.data() + m_begin;
+        const std::size_t pending = m_end - m_begin;
+        // Lines are short: the last line end is found sooner from the back than from the front.
+        std::size_t whole = pending;
+        while (whole > m_searched && from[whole - 1] != '\n')
+            --whole;
+        if (whole > m_searched) {
+            lines = std::string_view(from, whole);
+            m_begin += whole;
+            m_position += whole;
+            m_searched = 0;
+            return true;
+        }
+        m_searched = pending;
+        if (!refill()) {
+            if (m_failed || pending == 0)
+                return false;
+            lines = std::string_view(m_buffer.data() + m_begin, pending);
+            m_begin = m_end;
+            m_position += pending;
+            m_searched = 0;
+            return true;
+        }
+    }
+}
+
 // Moves the unfinished line to the front of the buffer (growing it when that line fills it)
 // and reads the next block behind it. False at the end of the file or on an error.
 bool LineReader::refill()

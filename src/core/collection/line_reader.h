@@ -31,6 +31,12 @@ public:
     // or on a read error.
     bool next(std::string_view& line);
 
+    // Gives every whole line read and not given yet, as one text: the lines with their '\n'
+    // (a last line without a line end comes alone, as it is). The view lives until the next
+    // call. False at the end of the file or on a read error. Mixed with next(), each line is
+    // given once.
+    bool nextLines(std::string_view& lines);
+
     // True when reading stopped on an error rather than at the end of the file.
     bool failed() const { return m_failed; }
     // True when the error was a line longer than the longest the reader takes.
