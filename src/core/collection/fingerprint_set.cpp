@@ -43,8 +43,12 @@ Fingerprint fingerprintOf(std::string_view text)
         std::memcpy(&word, text.data() + at, 8);
         mixWord(state, word);
     }
+    // The bytes left over. A text of eight bytes or more gives its last eight, in one load;
+    // mixing some of its bytes twice is harmless.
     std::uint64_t tail = 0;
-    for (std::size_t shift = 0; at < text.size(); ++at, shift += 8)
+    if (text.size() >= 8 && at < text.size())
+        std::memcpy(&tail, text.data() + text.size() - 8, 8);
+    for (std::size_t shift = 0; text.size() < 8 && at < text.size(); ++at, shift += 8)
         tail |= std::uint64_t{static_cast<unsigned char>(text[at])} << shift;
     mixWord(state, tail);
     Fingerprint result{avalanche(state.high), avalanche(state.low)};
