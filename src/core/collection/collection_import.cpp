@@ -2,11 +2,14 @@
 #include "core/collection/collection_import.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "core/collection/background_people_reader.h"
 #include "core/collection/export_timestamp.h"
+#include "core/collection/index_record.h"
 #include "core/collection/line_marks.h"
 #include "core/collection/line_reader.h"
 #include "core/collection/profile_reader.h"
@@ -47,17 +50,28 @@ bool readExport(LineReader& lines, ProfileReader& profiles, BackgroundPeopleRead
 }
 
 // Every record begins with its zero-padded collection and occurrence numbers, which no two
-// records share, so byte order sorts by collection number and then occurrence. The people
-// table, written while the export was read, goes into place with the index or not at all.
-bool writeTables(const std::filesystem::path& indexFile, std::vector<std::string>& records,
+// records share: the records go in the order of those numbers, which is their byte order,
+// sorted by the numbers alone. The people table, written while the export was read, goes into
+// place with the index or not at all.
+bool writeTables(const std::filesystem::path& indexFile, const std::vector<std::string>& records,
                  files::AtomicFile& peopleFile)
 {
-    std::sort(records.begin(), records.end());
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> order; // numbers, place
+    order.reserve(records.size());
+    for (const std::string& record : records) {
+        const auto numbers = static_cast<std::uint32_t>(recordCollectionNumber(record) * 1000 +
+                                                        recordOccurrence(record));
+        order.emplace_back(numbers, static_cast<std::uint32_t>(order.size()));
+    }
+    std::sort(order.begin(), order.end());
     files::AtomicFile file(indexFile);
     if (!file.isOpen())
         return false;
-    for (const std::string& record : records)
-        file.stream().write(record.data(), static_cast<std::streamsize>(record.size())) << "\r\n";
+    for (const auto& [numbers, place] : order) {
+        const std::string& record = records[place];
+        file.stream().write(record.data(), static_cast<std::streamsize>(record.size()));
+        file.stream().write("\r\n", 2);
+    }
     return commitTogether(file, peopleFile);
 }
 
@@ -128,8 +142,7 @@ ImportResult importCollection(const std::filesystem::path& exportFile,
     result.damagedPeople = people.damaged();
     if (progress)
         progress({result.records, lines.position(), lines.size()});
-    std::vector<std::string> records = profiles.takeRecords();
-    if (!writeTables(indexFile, records, peopleFile)) {
+    if (!writeTables(indexFile, profiles.records(), peopleFile)) {
         setFailure(result, ImportFailure::IndexNotWritten, indexFile);
         return result;
     }

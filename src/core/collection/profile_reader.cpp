@@ -76,15 +76,14 @@ constexpr FieldRule kFieldRules[] = {
 
 ProfileReader::ProfileReader() : m_occurrences(kHighestCollectionNumber + 1, 0) {}
 
-void ProfileReader::readLine(std::string_view line, LineMarks marks)
+// A line inside an overview, or one with a mark other than those of the cast and crew lines,
+// which are the people reader's: nothing of the record is on them.
+void ProfileReader::readMarkedLine(std::string_view line, LineMarks marks)
 {
     if (m_inOverview) {
         readOverviewLine(line, marks);
         return;
     }
-    // Cast and crew lines are the people reader's; nothing of the record is on them.
-    if ((marks & ~kMarkPerson) == 0)
-        return;
     if (marks & kMarkId)
         startProfile(line);
     if (m_inLocks) {
