@@ -21,8 +21,8 @@ namespace ravello::collection {
 namespace {
 
 // Feeds every line of the export to the profile reader, and the cast and crew lines to the
-// people reader, reporting progress after every record and every block. False when reading
-// stopped on an error.
+// people reader, a text of lines at a time, reporting progress after every record and every
+// block. False when reading stopped on an error.
 bool readExport(LineReader& lines, ProfileReader& profiles, BackgroundPeopleReader& people,
                 const ImportProgressCallback& progress)
 {
@@ -44,6 +44,7 @@ bool readExport(LineReader& lines, ProfileReader& profiles, BackgroundPeopleRead
                 progress({reportedRecords, lines.position(), lines.size()});
             }
         }
+        people.endText();
     }
     people.finish();
     return !lines.failed();
@@ -121,7 +122,9 @@ ImportResult importCollection(const std::filesystem::path& exportFile,
                               const std::filesystem::path& indexFile,
                               const ImportProgressCallback& progress)
 {
-    LineReader lines(exportFile, LineReader::kDefaultBlockSize);
+    // The people reader reads the cast and crew lines where they stand, in the buffers.
+    LineReader lines(exportFile, LineReader::kDefaultBlockSize, LineReader::kDefaultMaxLineBytes,
+                     BackgroundPeopleReader::kTextsKept + 1);
     if (!lines.isOpen())
         return failure(openingFailure(exportFile), exportFile);
     std::error_code ignored;

@@ -2,7 +2,9 @@
 #include "core/collection/line_marks.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <span>
 
 // Every x86-64 processor has SSE2; elsewhere the bytes are compared one by one.
 #if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
@@ -75,10 +77,50 @@ LineMarks reviewMarkAt(const char* at, const char* end)
     return reviewMark(digit - '0');
 }
 
+// The first two bytes of every text, as a set of 65,536 bits: most '<' bytes of an export
+// begin no text, and the set tells so at once.
+struct PairSet
+{
+    std::array<std::uint64_t, 1024> bits{};
+
+    constexpr void add(std::string_view text)
+    {
+        const unsigned pair = static_cast<unsigned char>(text[0]) |
+                              static_cast<unsigned>(static_cast<unsigned char>(text[1])) << 8;
+        bits[pair / 64] |= std::uint64_t{1} << (pair % 64);
+    }
+    bool holds(const char* at) const
+    {
+        const unsigned pair = static_cast<unsigned char>(at[0]) |
+                              static_cast<unsigned>(static_cast<unsigned char>(at[1])) << 8;
+        return (bits[pair / 64] >> (pair % 64) & 1) != 0;
+    }
+};
+
+constexpr PairSet makePairSet()
+{
+    PairSet set;
+    for (const auto& texts :
+         {std::span<const TagText>(kAfterA), std::span<const TagText>(kAfterI),
+          std::span<const TagText>(kAfterD), std::span<const TagText>(kAfterSlash),
+          std::span<const TagText>(kAfterC), std::span<const TagText>(kAfterT),
+          std::span<const TagText>(kAfterO), std::span<const TagText>(kAfterP),
+          std::span<const TagText>(kAfterR), std::span<const TagText>(kAfterL)})
+        for (const TagText& tag : texts)
+            set.add(tag.text);
+    set.add(kReview);
+    return set;
+}
+
+constexpr PairSet kPairs = makePairSet();
+
 // The marks of the texts that begin right after one '<'; `at` is the byte after it. No text
 // holds a '\n', so `end` may lie past the line's end when a '\n' ends the line.
 LineMarks marksAt(const char* at, const char* end)
 {
+    // Every text has at least three bytes.
+    if (end - at < 3 || !kPairs.holds(at))
+        return 0;
     switch (*at) {
     case 'A':
         return marksAmong(at, end, kAfterA);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/collection/line_reader.h"
@@ -59,6 +60,31 @@ TEST(LineReader, GivesEveryLineWhateverTheBlockSize)
             EXPECT_EQ(reader.position(), bytes.size());
             EXPECT_EQ(reader.size(), bytes.size());
         }
+    }
+}
+
+TEST(LineReader, TextsStayWhileTheOtherBuffersAreFilled)
+{
+    TemporaryFolder folder;
+    std::string bytes;
+    for (int line = 0; line < 2000; ++line)
+        bytes += std::string(static_cast<std::size_t>(line % 37), 'a' + line % 26) + "\n";
+    writeFileBytes(folder / "f.txt", bytes);
+    for (std::size_t buffers : {2u, 3u, 8u}) {
+        LineReader reader(folder / "f.txt", 100, LineReader::kDefaultMaxLineBytes, buffers);
+        // The texts given by the last buffers - 1 calls, as given and as copied then.
+        std::vector<std::pair<std::string_view, std::string>> kept;
+        std::string all;
+        std::string_view text;
+        while (reader.nextLines(text)) {
+            for (const auto& [given, copy] : kept)
+                ASSERT_EQ(given, copy) << buffers << " buffers";
+            kept.emplace_back(text, std::string(text));
+            if (kept.size() == buffers)
+                kept.erase(kept.begin());
+            all += text;
+        }
+        EXPECT_EQ(all, bytes);
     }
 }
 
