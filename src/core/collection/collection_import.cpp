@@ -68,11 +68,22 @@ bool writeTables(const std::filesystem::path& indexFile, const std::vector<std::
     files::AtomicFile file(indexFile);
     if (!file.isOpen())
         return false;
+    // The records go out in pieces of about a megabyte: a few large writes rather than one for
+    // every few kilobytes.
+    constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
+    std::string piece;
+    piece.reserve(kPieceBytes);
+    const auto writePiece = [&] {
+        file.stream().write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        piece.clear();
+    };
     for (const auto& [numbers, place] : order) {
-        const std::string& record = records[place];
-        file.stream().write(record.data(), static_cast<std::streamsize>(record.size()));
-        file.stream().write("\r\n", 2);
+        piece += records[place];
+        piece += "\r\n";
+        if (piece.size() >= kPieceBytes)
+            writePiece();
     }
+    writePiece();
     return commitTogether(file, peopleFile);
 }
 
