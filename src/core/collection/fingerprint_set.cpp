@@ -60,29 +60,6 @@ Fingerprint fingerprintOf(std::string_view text)
 
 FingerprintSet::FingerprintSet() : m_slots(kFirstSlots) {}
 
-std::size_t FingerprintSet::slotOf(const Fingerprint& fingerprint) const
-{
-    const std::size_t mask = m_slots.size() - 1;
-    std::size_t at = fingerprint.low & mask;
-    while (m_slots[at] != Fingerprint{} && m_slots[at] != fingerprint)
-        at = (at + 1) & mask;
-    return at;
-}
-
-void FingerprintSet::prefetch(const Fingerprint& fingerprint) const
-{
-#if defined(__GNUC__) || defined(__clang__)
-    __builtin_prefetch(&m_slots[fingerprint.low & (m_slots.size() - 1)]);
-#else
-    (void)fingerprint;
-#endif
-}
-
-bool FingerprintSet::contains(const Fingerprint& fingerprint) const
-{
-    return m_slots[slotOf(fingerprint)] != Fingerprint{};
-}
-
 bool FingerprintSet::insert(const Fingerprint& fingerprint)
 {
     Fingerprint& slot = m_slots[slotOf(fingerprint)];

@@ -125,6 +125,8 @@ void PeopleReader::readLines(std::span<const std::string_view> lines)
             settle(m_waiting[i]);
         lines = lines.subspan(count);
     }
+    m_table.write(m_written.data(), static_cast<std::streamsize>(m_written.size()));
+    m_written.clear();
 }
 
 // Most lines name someone met before, written the same way: the attributes as they stand tell
@@ -139,10 +141,10 @@ void PeopleReader::settle(const Waiting& waiting)
     }
     if (waiting.canonical)
         m_attributes.insert(waiting.attributes);
-    m_line.clear();
-    appendPeopleLine(m_line, m_parts[0], m_parts[1], m_parts[2], m_year);
-    if (m_people.insert(fingerprintOf(m_line)))
-        m_table << m_line;
+    const std::size_t lineBegin = m_written.size();
+    appendPeopleLine(m_written, m_parts[0], m_parts[1], m_parts[2], m_year);
+    if (!m_people.insert(fingerprintOf(std::string_view(m_written).substr(lineBegin))))
+        m_written.resize(lineBegin);
 }
 
 // Fills the parts and the year from the line; false when it names nobody or is broken.

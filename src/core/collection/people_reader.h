@@ -52,7 +52,7 @@ private:
     std::array<Waiting, kAhead> m_waiting;
     std::string m_parts[3]; // first, middle and last name of the line read
     int m_year = 0;
-    std::string m_line;
+    std::string m_written; // the table lines of the lines being read, written at their end
     int m_damaged = 0;
 };
 
