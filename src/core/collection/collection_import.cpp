@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ostream>
+#include <string>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -46,16 +48,14 @@ bool readExport(LineReader& lines, ProfileReader& profiles, BackgroundPeopleRead
         }
         people.endText();
     }
-    people.finish();
     return !lines.failed();
 }
 
 // Every record begins with its zero-padded collection and occurrence numbers, which no two
 // records share: the records go in the order of those numbers, which is their byte order,
-// sorted by the numbers alone. The people table, written while the export was read, goes into
-// place with the index or not at all.
-bool writeTables(const std::filesystem::path& indexFile, const std::vector<std::string>& records,
-                 files::AtomicFile& peopleFile)
+// sorted by the numbers alone. They go out in pieces of about a megabyte: a few large writes
+// rather than one for every few kilobytes.
+void writeIndex(std::ostream& index, const std::vector<std::string>& records)
 {
     std::vector<std::pair<std::uint32_t, std::uint32_t>> order; // numbers, place
     order.reserve(records.size());
@@ -65,16 +65,11 @@ bool writeTables(const std::filesystem::path& indexFile, const std::vector<std::
         order.emplace_back(numbers, static_cast<std::uint32_t>(order.size()));
     }
     std::sort(order.begin(), order.end());
-    files::AtomicFile file(indexFile);
-    if (!file.isOpen())
-        return false;
-    // The records go out in pieces of about a megabyte: a few large writes rather than one for
-    // every few kilobytes.
     constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
     std::string piece;
     piece.reserve(kPieceBytes);
     const auto writePiece = [&] {
-        file.stream().write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        index.write(piece.data(), static_cast<std::streamsize>(piece.size()));
         piece.clear();
     };
     for (const auto& [numbers, place] : order) {
@@ -84,7 +79,6 @@ bool writeTables(const std::filesystem::path& indexFile, const std::vector<std::
             writePiece();
     }
     writePiece();
-    return commitTogether(file, peopleFile);
 }
 
 constexpr struct
@@ -152,11 +146,17 @@ ImportResult importCollection(const std::filesystem::path& exportFile,
     result.records = profiles.recordCount();
     result.skipped = profiles.skipped();
     result.unnumbered = profiles.unnumbered();
-    result.people = people.peopleCount();
-    result.damagedPeople = people.damaged();
     if (progress)
         progress({result.records, lines.position(), lines.size()});
-    if (!writeTables(indexFile, profiles.records(), peopleFile)) {
+    // The index is written while the people reader ends its last texts; the table goes into
+    // place with the index or not at all.
+    files::AtomicFile index(indexFile);
+    if (index.isOpen())
+        writeIndex(index.stream(), profiles.records());
+    people.finish();
+    result.people = people.peopleCount();
+    result.damagedPeople = people.damaged();
+    if (!index.isOpen() || !commitTogether(index, peopleFile)) {
         setFailure(result, ImportFailure::IndexNotWritten, indexFile);
         return result;
     }
