@@ -201,31 +201,25 @@ LineMarks marksOf(std::string_view line)
     return marks;
 }
 
-bool MarkedLines::next(std::string_view& line, LineMarks& marks)
+// Reads the marks of the chunk's last '<' bytes, then the next chunks until one holds a line
+// end; false when the text ends first.
+bool MarkedLines::readToLineEnd()
 {
-    for (;;) {
-        if (m_newlines != 0) {
-            const auto newline = static_cast<std::size_t>(std::countr_zero(m_newlines));
-            const std::uint64_t before = (std::uint64_t{1} << newline) - 1;
-            readOpens(m_opens & before);
-            m_opens &= ~before;
-            m_newlines &= m_newlines - 1;
-            const std::size_t end = m_chunk + newline;
-            line = m_text.substr(m_lineBegin, end - m_lineBegin);
-            marks = m_marks;
-            m_lineBegin = end + 1;
-            m_marks = 0;
-            return true;
-        }
+    while (m_newlines == 0) {
         readOpens(m_opens);
         m_opens = 0;
         if (m_nextChunk >= m_text.size())
-            break;
+            return false;
         readChunk();
     }
+    return true;
+}
+
+// The last line, without a line end; false when there is none.
+bool MarkedLines::lastLine(std::string_view& line, LineMarks& marks)
+{
     if (m_lineBegin >= m_text.size())
         return false;
-    // The last line, without a line end.
     line = m_text.substr(m_lineBegin);
     marks = m_marks;
     m_lineBegin = m_text.size();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -56,10 +57,30 @@ public:
     explicit MarkedLines(std::string_view text) : m_text(text) {}
 
     // Gives the next line without its '\n' and its marks (those of marksOf); a last line
-    // without a line end counts too. False after the last line.
-    bool next(std::string_view& line, LineMarks& marks);
+    // without a line end counts too. False after the last line. Most lines end in the 64
+    // bytes at hand: they are given here, without a call.
+    bool next(std::string_view& line, LineMarks& marks)
+    {
+        if (m_newlines == 0 && !readToLineEnd())
+            return lastLine(line, marks);
+        const auto newline = static_cast<std::size_t>(std::countr_zero(m_newlines));
+        const std::uint64_t before = (std::uint64_t{1} << newline) - 1;
+        if ((m_opens & before) != 0) {
+            readOpens(m_opens & before);
+            m_opens &= ~before;
+        }
+        m_newlines &= m_newlines - 1;
+        const std::size_t end = m_chunk + newline;
+        line = std::string_view(m_text.data() + m_lineBegin, end - m_lineBegin);
+        marks = m_marks;
+        m_lineBegin = end + 1;
+        m_marks = 0;
+        return true;
+    }
 
 private:
+    bool readToLineEnd();
+    bool lastLine(std::string_view& line, LineMarks& marks);
     void readChunk();
     void readOpens(std::uint64_t opens);
 
