@@ -170,13 +170,13 @@ ChunkMasks masksOfBytes(const char* at, std::size_t count)
 ChunkMasks masksOfChunk(const char* at)
 {
 #ifdef RAVELLO_LINE_MARKS_SSE2
-    const auto load = [at](int part) {
+    const auto load = [at](std::size_t part) {
         return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + part * 16));
     };
     const __m128i bytes[] = {load(0), load(1), load(2), load(3)};
     const auto maskOf = [&bytes](char wanted) {
         const __m128i many = _mm_set1_epi8(wanted);
-        const auto part = [&](int index) {
+        const auto part = [&](std::size_t index) {
             const int bits = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes[index], many));
             return std::uint64_t{static_cast<std::uint16_t>(bits)} << (index * 16);
         };
