@@ -105,8 +105,9 @@ std::string_view canonicalAttributes(std::string_view line)
 
 PeopleReader::PeopleReader(std::ostream& table) : m_table(table) {}
 
-// Two passes: the first takes the fingerprint of each line's attributes and asks for its
-// slot, so that the second finds the slots in the cache instead of waiting on memory for each.
+// Two passes over each group of kAhead lines: the first takes the fingerprint of each line's
+// attributes and asks for its slot, so that the second finds the slots in the cache instead
+// of waiting on memory for each. The table lines of the new people go out together at the end.
 void PeopleReader::readLines(std::span<const std::string_view> lines)
 {
     while (!lines.empty()) {
