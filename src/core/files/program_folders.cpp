@@ -41,6 +41,7 @@ void ProgramFolders::makeTree() const
         tvShowsFolder(),
         tvSeasonsFolder(),
         tvCoversFolder(),
+        tvGroupsFolder(),
         db() / "DVDP",
     };
     for (const fs::path& folder : folders)

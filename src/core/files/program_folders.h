@@ -48,6 +48,10 @@ public:
     std::filesystem::path tvShowsFolder() const { return db() / "TV" / "Shows"; }
     std::filesystem::path tvSeasonsFolder() const { return db() / "TV" / "Seasons"; }
     std::filesystem::path tvCoversFolder() const { return db() / "TV" / "Covers"; }
+    // TMDb's episode groups of the shows: their lists and the groups themselves.
+    std::filesystem::path tvGroupsFolder() const { return db() / "TV" / "Groups"; }
+    // The episode order the user chose for each show, when not TMDb's seasons.
+    std::filesystem::path episodeOrdersFile() const { return db() / "TV" / "EpisodeOrders.TXT"; }
 
     // Makes every folder of the tree, parents first. A folder that cannot be made is skipped:
     // the operations that need it report their own failure later.

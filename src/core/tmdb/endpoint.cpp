@@ -134,6 +134,17 @@ Request Endpoint::seasonRequest(std::int32_t showId, int seasonNumber) const
                           (asksInEnglish() ? "" : ",translations"));
 }
 
+Request Endpoint::episodeGroupsRequest(std::int32_t showId) const
+{
+    return apiRequest("/3/tv/" + std::to_string(showId) + "/episode_groups", "");
+}
+
+Request Endpoint::episodeGroupRequest(std::string_view groupId) const
+{
+    return apiRequest("/3/tv/episode_group/" + percentEncode(groupId),
+                      "language=" + percentEncode(m_language));
+}
+
 Request Endpoint::seasonOverviewRequest(std::int32_t showId, int seasonNumber,
                                         std::string_view language) const
 {

@@ -80,6 +80,11 @@ public:
     // for a season without an overview in the user's language.
     Request seasonOverviewRequest(std::int32_t showId, int seasonNumber,
                                   std::string_view language) const;
+    // The episode groups of a show (DVD, production, story arc... orders of its episodes).
+    Request episodeGroupsRequest(std::int32_t showId) const;
+    // One episode group with its groups of episodes, in the endpoint's language. `groupId` is
+    // TMDb's identifier of the group, letters and digits only (isEpisodeGroupId).
+    Request episodeGroupRequest(std::string_view groupId) const;
     // The image host's URL of the original size of a poster or profile path as TMDb sends it
     // ("/abc.jpg", leading slash included).
     std::string imageUrl(std::string_view path) const;
