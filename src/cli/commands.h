@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli_context.h"
+#include "core/tmdb/episode_groups.h"
 #include "core/tmdb/result_ranking.h"
 
 // One function per command, each in a file of its own, and the search lines two of them
@@ -51,6 +52,16 @@ int writeSearch(CliContext& context, const std::string& utf8Text,
                 const std::optional<tmdb::WantedFilm>& wanted, bool shows);
 // SHOW_ID N: the captions of the season's episodes, one a line.
 int runSeason(CliContext& context, const Arguments& arguments);
+// SHOW_ID: the show's DVD episode groups, one a line: TMDb's identifier, name and counts, tab-
+// separated, "chosen" after the one the show's seasons follow.
+int runEpisodeGroups(CliContext& context, const Arguments& arguments);
+// SHOW_ID GROUP_ID|none: keeps the DVD episode group the show's seasons follow from now on (the
+// --tv documents and the window's seasons), or with none TMDb's own seasons.
+int runEpisodeOrder(CliContext& context, const Arguments& arguments);
+// The show's DVD episode groups, from the cache or TMDb; nothing, the failure written, when they
+// could not be had.
+std::optional<std::vector<tmdb::EpisodeGroupEntry>> fetchDvdGroups(const CliContext& context,
+                                                                   std::int32_t showId);
 // Opens a film as the window does: title, original title, year, running time and overview.
 int runFilm(CliContext& context, const Arguments& arguments);
 // Opens a film as the window does: the rows of the four credit lists, each list after a header.

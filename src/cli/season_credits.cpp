@@ -6,6 +6,8 @@
 
 #include "cli/fetch_failure_text.h"
 #include "cli/film_credits.h"
+#include "core/tmdb/episode_orders.h"
+#include "core/tmdb/grouped_season_opening.h"
 #include "core/tmdb/season_cache.h"
 
 namespace ravello::cli {
@@ -81,6 +83,38 @@ bool takePositional(const CliContext& context, const std::string& name, const st
     return true;
 }
 
+// Writes each failed step on the error stream; the season when it could be had.
+std::optional<tmdb::ShowSeason> reportedContent(const CliContext& context,
+                                                tmdb::SeasonOpening opening)
+{
+    for (const tmdb::SeasonFailure& failure : opening.failures) {
+        const bool kept = failure.fetch.problem == tmdb::FetchProblem::File;
+        context.err << "ravello-cli: " << (kept ? "warning: " : "")
+                    << seasonFailureText(opening, failure) << '\n';
+    }
+    return std::move(opening.content);
+}
+
+// The season of the show's kept episode order; a number the order lacks is refused.
+std::optional<tmdb::ShowSeason> openGroupedCredits(const CliContext& context,
+                                                   const SeasonArguments& season,
+                                                   tmdb::SeasonCache& cache,
+                                                   const std::string& groupId)
+{
+    tmdb::EpisodeGroupCache groups(context.folders, context.endpoint, context.fetcher);
+    if (!context.canAskTmdb({groups.groupFile(season.showId, groupId)}))
+        return std::nullopt;
+    auto content =
+        reportedContent(context, tmdb::openGroupedSeason(cache, groups, season.showId, groupId,
+                                                         season.seasonNumber, std::nullopt));
+    if (content && content->season.number != season.seasonNumber) {
+        context.fail("the episode order " + groupId + " of show " + std::to_string(season.showId) +
+                     " has no season " + std::to_string(season.seasonNumber));
+        return std::nullopt;
+    }
+    return content;
+}
+
 } // namespace
 
 bool asksForSeason(const Arguments& arguments)
@@ -120,16 +154,13 @@ std::optional<tmdb::ShowSeason> openSeasonCredits(const CliContext& context,
                                                   const SeasonArguments& season)
 {
     tmdb::SeasonCache cache(context.folders, context.endpoint, context.fetcher);
+    const auto group = tmdb::chosenEpisodeGroup(context.folders.episodeOrdersFile(), season.showId);
+    if (group)
+        return openGroupedCredits(context, season, cache, *group);
     if (!context.canAskTmdb(
             {cache.showFile(season.showId), cache.seasonFile(season.showId, season.seasonNumber)}))
         return std::nullopt;
-    tmdb::SeasonOpening opening = cache.openCredits(season.showId, season.seasonNumber);
-    for (const tmdb::SeasonFailure& failure : opening.failures) {
-        const bool kept = failure.fetch.problem == tmdb::FetchProblem::File;
-        context.err << "ravello-cli: " << (kept ? "warning: " : "")
-                    << seasonFailureText(opening, failure) << '\n';
-    }
-    return std::move(opening.content);
+    return reportedContent(context, cache.openCredits(season.showId, season.seasonNumber));
 }
 
 std::optional<tmdb::EpisodeRange> episodeRangeOf(const CliContext& context,

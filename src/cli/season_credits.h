@@ -33,9 +33,9 @@ std::optional<SeasonArguments> seasonArgumentsAndOptions(const CliContext& conte
                                                          bool takesEpisodes,
                                                          const OptionReader& readOption);
 
-// Opens the show and the season with its credits, side by side. Each failed step is written on
-// the error stream; nothing unless both could be had. Without a key of the user's, only a
-// cached season is opened.
+// Opens the show and the season with its credits, side by side, in the show's kept episode
+// order when one was chosen. Each failed step is written on the error stream; nothing unless
+// both could be had. Without a key of the user's, only a cached season is opened.
 std::optional<tmdb::ShowSeason> openSeasonCredits(const CliContext& context,
                                                   const SeasonArguments& season);
 

@@ -305,6 +305,8 @@ ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) co
     static const std::regex show(R"(/3/tv/(\d+))");
     static const std::regex season(R"(/3/tv/(\d+)/season/(\d+))");
     static const std::regex person(R"(/3/person/(\d+))");
+    static const std::regex groups(R"(/3/tv/(\d+)/episode_groups)");
+    static const std::regex group(R"(/3/tv/episode_group/([0-9a-z]+))");
     static const std::regex image(R"(/t/p/original/(.+))");
     std::smatch match;
     std::optional<std::string> body;
@@ -325,6 +327,10 @@ ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) co
             "tv", match[1].str() + "_season_" + match[2].str());
     } else if (std::regex_match(request.path, match, credits)) {
         body = readFixture(m_fixtures / "movie" / (match[1].str() + "_credits.json"));
+    } else if (std::regex_match(request.path, match, groups)) {
+        body = readFixture(m_fixtures / "tv" / (match[1].str() + "_episode_groups.json"));
+    } else if (std::regex_match(request.path, match, group)) {
+        body = readFixture(m_fixtures / "tv" / ("episode_group_" + match[1].str() + ".json"));
     } else if (std::regex_match(request.path, match, person)) {
         body = readFixture(m_fixtures / "person" / (match[1].str() + ".json"));
     } else if (std::regex_match(request.path, match, image) && isPlainName(match[1].str())) {
