@@ -137,6 +137,28 @@ TEST_F(TvCommands, PrefetchPreparesASeasonWholeAndASecondRunAsksNothing)
     EXPECT_EQ(m_server.requestCount(), 0u);
 }
 
+// The DVD order chosen for a show: its seasons and documents follow it until it is cleared.
+TEST_F(TvCommands, AChosenDvdOrderRenumbersTheSeasonsUntilCleared)
+{
+    const std::string dvd = "5b11ba820e0a265847002c6e";
+    const std::string listed = dvd + "\tDVD Order\t4 seasons, 6 episodes";
+    const std::string other = "60ea741fa6c1040047de4bb0\tCoffret \xC3\xA9"
+                              "dition collector\t0 "
+                              "seasons, 0 episodes\n";
+    EXPECT_EQ(run({"episode-groups", "4401"}).out, listed + "\n" + other);
+    const CliRun chosen = run({"episode-order", "4401", dvd});
+    ASSERT_EQ(chosen.status, kSuccess) << chosen.err;
+    EXPECT_EQ(run({"episode-groups", "4401"}).out, listed + "\tchosen\n" + other);
+    EXPECT_EQ(run({"season", "4401", "2"}).out,
+              "2.01 Poof, You're Dead\n2.02 Deep in Death\n2.03 The Double Down\n");
+    const CliRun cast = run({"cast-xml", "--tv", "4401", "1", "--episodes", "2"});
+    ASSERT_EQ(cast.status, kSuccess) << cast.err;
+    EXPECT_NE(cast.out.find("1.02 Nanny McDead"), std::string::npos) << cast.out;
+
+    ASSERT_EQ(run({"episode-order", "4401", "none"}).status, kSuccess);
+    EXPECT_EQ(run({"season", "4401", "2"}).out, "2.01 Deep in Death\n2.02 The Double Down\n");
+}
+
 TEST_F(TvCommands, BadInputWritesNothingAndFails)
 {
     const struct
@@ -158,6 +180,11 @@ TEST_F(TvCommands, BadInputWritesNothingAndFails)
         {{"crew-xml", "4321", "--full-crew"}, kUsageError, "unknown option --full-crew"},
         {{"cast-xml", "--tv", "4401", "1", "--full-crew"}, kUsageError, "unknown option"},
         {{"search", "--tv"}, kUsageError, "search takes [--tv] and one text"},
+        {{"episode-order", "4401", "62f98314175051007c594bdf"},
+         kFailure,
+         "show 4401 has no DVD episode group 62f98314175051007c594bdf"},
+        {{"episode-order", "4401"}, kUsageError, "takes a show identifier and a group"},
+        {{"episode-groups", "9999"}, kFailure, "episode groups of show 9999: The Movie Database"},
     };
     for (const auto& test : cases) {
         const CliRun result = run(test.arguments);
