@@ -30,8 +30,8 @@ WindowServices::WindowServices(const std::filesystem::path& dataFolder, tmdb::Ho
       endpoint(tmdb::Endpoint::fromSettings(settings, hosts)),
       limiter(std::make_shared<tmdb::RequestLimiter>()), fetcher({}, limiter),
       batchFetcher({}, limiter), films(folders, endpoint, fetcher),
-      seasons(folders, endpoint, fetcher), photos(folders, endpoint, fetcher),
-      people(folders, endpoint, batchFetcher),
+      seasons(folders, endpoint, fetcher), episodeGroups(folders, endpoint, fetcher),
+      photos(folders, endpoint, fetcher), people(folders, endpoint, batchFetcher),
       crewMapping(output::loadCrewMapping(folders.crewMappingFile())),
       peopleTable(collection::PeopleTable::load(folders.peopleTableFile()))
 {}

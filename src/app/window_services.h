@@ -11,6 +11,7 @@
 #include "core/settings/settings.h"
 #include "core/tmdb/batch_fetcher.h"
 #include "core/tmdb/endpoint.h"
+#include "core/tmdb/episode_group_cache.h"
 #include "core/tmdb/fetcher.h"
 #include "core/tmdb/film_cache.h"
 #include "core/tmdb/person_cache.h"
@@ -48,6 +49,7 @@ struct WindowServices
     tmdb::BatchFetcher batchFetcher;
     tmdb::FilmCache films;
     tmdb::SeasonCache seasons;
+    tmdb::EpisodeGroupCache episodeGroups;
     output::PhotoCache photos;
     tmdb::PersonCache people;
     output::LoadedCrewMapping crewMapping;

@@ -186,6 +186,7 @@ TEST_F(TvCommands, BadInputWritesNothingAndFails)
         {{"episode-order", "4401"}, kUsageError, "takes a show identifier and a group"},
         {{"episode-groups", "9999"}, kFailure, "episode groups of show 9999: The Movie Database"},
     };
+    m_server.queueErrorFor("/3/tv/9999/episode_groups", 404);
     for (const auto& test : cases) {
         const CliRun result = run(test.arguments);
         EXPECT_EQ(result.status, test.status) << test.arguments.back();
@@ -267,6 +268,7 @@ TEST_F(TvCommands, EpisodesOfNoDiscOrOfNothingKnownFails)
         {{"episodes", "11"}, kFailure, "TMDb has no single show \"Night Desk\""},
         {{"episodes", "11"}, kFailure, "no episodes to propose for profile 11"},
     };
+    m_server.queueErrorFor("/3/tv/9999/episode_groups", 404);
     for (const auto& test : cases) {
         const CliRun result = run(test.arguments);
         EXPECT_EQ(result.status, test.status) << test.arguments.back();

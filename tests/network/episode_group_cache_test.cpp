@@ -27,6 +27,7 @@ TEST_F(GroupedSeason, ListsTheDvdGroupsOnce)
     EXPECT_EQ(first.value->at(0).id, kDvdOrder);
     EXPECT_EQ(m_groups.dvdGroups(4401).value, first.value);
     EXPECT_EQ(server().requestCount(), 1u);
+    server().queueErrorFor("/3/tv/9999/episode_groups", 404);
     EXPECT_EQ(m_groups.dvdGroups(9999).failure->httpStatus, 404);
 }
 

@@ -328,7 +328,9 @@ ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) co
     } else if (std::regex_match(request.path, match, credits)) {
         body = readFixture(m_fixtures / "movie" / (match[1].str() + "_credits.json"));
     } else if (std::regex_match(request.path, match, groups)) {
-        body = readFixture(m_fixtures / "tv" / (match[1].str() + "_episode_groups.json"));
+        // A show without groups has an empty list, as on TMDb.
+        body = readFixture(m_fixtures / "tv" / (match[1].str() + "_episode_groups.json"))
+                   .value_or(R"({"id":)" + match[1].str() + R"(,"results":[]})");
     } else if (std::regex_match(request.path, match, group)) {
         body = readFixture(m_fixtures / "tv" / ("episode_group_" + match[1].str() + ".json"));
     } else if (std::regex_match(request.path, match, person)) {

@@ -76,7 +76,7 @@ struct AnswerPacing
 //   /3/tv/ID/season/N         tv/ID_season_N.LANGUAGE.json, else tv/ID_season_N.json; with
 //                             append_to_response=translations, tv/ID_season_N_translations.json
 //                             appended as "translations" (an empty list when there is none)
-//   /3/tv/ID/episode_groups   tv/ID_episode_groups.json
+//   /3/tv/ID/episode_groups   tv/ID_episode_groups.json (none: an empty list)
 //   /3/tv/episode_group/ID    tv/episode_group_ID.json
 //   /3/person/ID              person/ID.json
 //   /t/p/original/NAME        images/NAME

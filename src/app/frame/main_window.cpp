@@ -129,7 +129,7 @@ void TForm1::makeAreas()
     m_search = new SearchArea(
         {*m_programPage->search(), *m_programPage->results(), film},
         {services.endpoint, services.fetcher, services.films, services.seasons,
-         services.peopleTable,
+         services.episodeGroups, services.folders.episodeOrdersFile(), services.peopleTable,
          [collection = m_collection](const std::string& profileId, const auto& counts) {
              return collection->proposeEpisodes(profileId, counts);
          }},

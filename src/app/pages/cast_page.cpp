@@ -70,10 +70,26 @@ QWidget* CastPage::buildSeasonBar()
         layout->addWidget(caption);
         layout->addWidget(field);
     }
+    m_episodeOrderBox = makeWidget<QComboBox>(m_seasonBar, "episodeOrderBox");
+    auto* orderCaption = makeWidget<QLabel>(m_seasonBar, "LBL_OrdineEpisodi");
+    orderCaption->setBuddy(m_episodeOrderBox);
+    m_episodeOrderCaption = orderCaption;
+    layout->insertWidget(2, orderCaption);
+    layout->insertWidget(3, m_episodeOrderBox);
+    // Beside the season it orders, in the keyboard's order too.
+    setTabOrder(m_seasonBox, m_episodeOrderBox);
+    setTabOrder(m_episodeOrderBox, m_firstEpisode);
+    offerEpisodeOrders(false);
     m_fullCrew = makeWidget<QCheckBox>(m_seasonBar, "CHB_StaffCompleto");
     layout->addWidget(m_fullCrew);
     layout->addStretch(1);
     return m_seasonBar;
+}
+
+void CastPage::offerEpisodeOrders(bool offered)
+{
+    m_episodeOrderCaption->setVisible(offered);
+    m_episodeOrderBox->setVisible(offered);
 }
 
 output::CrewGroups CastPage::crewGroups() const

@@ -37,6 +37,11 @@ public:
     QComboBox* seasonBox() const { return m_seasonBox; }
     QSpinBox* firstEpisode() const { return m_firstEpisode; }
     QSpinBox* lastEpisode() const { return m_lastEpisode; }
+    // The order the show's seasons follow (episodeOrderBox): TMDb's seasons or one of the
+    // show's DVD episode groups, each item's data the group's identifier (empty for TMDb's).
+    // Shown with its caption only for a show that has DVD groups.
+    QComboBox* episodeOrderBox() const { return m_episodeOrderBox; }
+    void offerEpisodeOrders(bool offered);
 
 private:
     QWidget* buildSeasonBar();
@@ -55,6 +60,8 @@ private:
     QComboBox* m_seasonBox = nullptr;
     QSpinBox* m_firstEpisode = nullptr;
     QSpinBox* m_lastEpisode = nullptr;
+    QWidget* m_episodeOrderCaption = nullptr;
+    QComboBox* m_episodeOrderBox = nullptr;
 };
 
 } // namespace ravello::app

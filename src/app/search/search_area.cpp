@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "app/look/credit_list_delegate.h"
@@ -31,9 +32,11 @@
 #include "core/files/path_text.h"
 #include "core/output/credit_line_text.h"
 #include "core/tmdb/credit_rows.h"
+#include "core/tmdb/episode_orders.h"
 #include "core/tmdb/fetcher.h"
 #include "core/tmdb/film_cache.h"
 #include "core/tmdb/film_search.h"
+#include "core/tmdb/grouped_season_opening.h"
 #include "core/tmdb/match_certainty.h"
 #include "core/tmdb/result_line.h"
 #include "core/tmdb/season_cache.h"
@@ -93,6 +96,8 @@ void SearchArea::connectHandlers()
     connect(cast.seasonBox(), &QComboBox::activated, this, &SearchArea::CBB_StagioneChange);
     for (QSpinBox* episode : {cast.firstEpisode(), cast.lastEpisode()})
         connect(episode, &QSpinBox::valueChanged, this, &SearchArea::SPN_EpisodioChange);
+    connect(cast.episodeOrderBox(), &QComboBox::activated, this,
+            &SearchArea::episodeOrderBoxChange);
     const QPixmap marker = m_controls.film.photoMarker();
     const std::array<QListWidget*, 4> lists = creditLists();
     for (std::size_t index = 0; index < lists.size(); ++index) {
@@ -398,18 +403,29 @@ void SearchArea::showProposedRange(const std::string& profileId)
                                           m_shownSeason.content.season.number, m_language));
 }
 
+// The season in the order kept for its show: TMDb's seasons, or a DVD group's. The show's DVD
+// groups are asked for within the same wait, for the order chooser.
 bool SearchArea::openSeason(const std::string& resultLine, int seasonNumber)
 {
+    const tmdb::ResultLine line = tmdb::readResultLine(resultLine);
+    const auto group = tmdb::chosenEpisodeGroup(m_services.episodeOrdersFile, line.filmId);
     tmdb::SeasonOpening opening;
+    std::vector<tmdb::EpisodeGroupEntry> groups;
     {
         const TmdbWait::Scope wait(m_wait);
-        opening = m_services.seasons.open(resultLine, seasonNumber);
+        opening = group ? tmdb::openGroupedSeason(m_services.seasons, m_services.episodeGroups,
+                                                  line.filmId, *group, seasonNumber, line.posterUrl)
+                        : m_services.seasons.open(resultLine, seasonNumber);
+        if (opening.content && !opening.wasCancelled())
+            groups = m_services.episodeGroups.dvdGroups(line.filmId).value.value_or(groups);
     }
     if (opening.wasCancelled())
         return false;
     const bool shown = showSeasonOpening(opening);
-    if (shown)
+    if (shown) {
         m_shownShowLine = resultLine;
+        showEpisodeOrders(*m_controls.film.cast(), groups, group, m_language);
+    }
     tellSeasonFailures(opening);
     return shown;
 }
@@ -469,6 +485,33 @@ void SearchArea::CBB_StagioneChange()
                       m_language);
     else
         m_proposal.reset(); // the whole season is shown, not the disc's proposal
+}
+
+void SearchArea::episodeOrderBoxChange()
+{
+    QComboBox* orders = m_controls.film.cast()->episodeOrderBox();
+    const std::string wanted = orders->currentData().toString().toStdString();
+    const std::optional<std::string> chosen = wanted.empty() ? std::nullopt : std::optional(wanted);
+    const std::int32_t showId = m_shownSeason.content.show.id;
+    const auto before = tmdb::chosenEpisodeGroup(m_services.episodeOrdersFile, showId);
+    if (!m_showsSeason || chosen == before)
+        return;
+    if (tmdb::keepEpisodeGroup(m_services.episodeOrdersFile, showId, chosen)) {
+        if (openSeason(m_shownShowLine, 1)) {
+            m_proposal.reset(); // a season of the new order, not the disc's proposal
+            return;
+        }
+        // A failed or cancelled opening leaves the season shown, in the order it is shown in.
+        tmdb::keepEpisodeGroup(m_services.episodeOrdersFile, showId, before);
+    } else {
+        m_messages.showError(
+            m_language.text("MSG_OrdineNonSalvato")
+                .arg(QString::fromStdString(files::utf8FromPath(m_services.episodeOrdersFile))),
+            m_language.text("MSG_Titolo"));
+    }
+    const QSignalBlocker quiet(orders);
+    orders->setCurrentIndex(
+        std::max(0, orders->findData(QString::fromStdString(before.value_or("")))));
 }
 
 // Another range of the season shown: the lists are made again without a request.

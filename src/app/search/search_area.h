@@ -29,6 +29,7 @@ class FilmCache;
 struct FetchResult;
 enum class OpeningStep;
 class SeasonCache;
+class EpisodeGroupCache;
 struct SeasonOpening;
 struct FilmOpening;
 struct SearchOutcome;
@@ -65,6 +66,9 @@ public:
         tmdb::Fetcher& fetcher;
         tmdb::FilmCache& films;
         tmdb::SeasonCache& seasons;
+        // The shows' DVD episode groups, and the file keeping the order each show follows.
+        tmdb::EpisodeGroupCache& episodeGroups;
+        std::filesystem::path episodeOrdersFile;
         // The collection's people, whom the cast and crew lists mark.
         const collection::PeopleTable& people;
         // The episodes proposed for a disc profile (by its ID), asking season counts of
@@ -121,6 +125,8 @@ public slots:
                        const std::string& profileId);
     void CBB_StagioneChange();
     void SPN_EpisodioChange();
+    // Another order of the show shown: kept for the show, its first season opened in it.
+    void episodeOrderBoxChange();
 
 private:
     void connectHandlers();

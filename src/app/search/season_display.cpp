@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/search/season_display.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -11,6 +13,7 @@
 #include "app/pages/data_page.h"
 #include "app/texts/interface_language.h"
 #include "app/texts/text_conversion.h"
+#include "core/text/text_normaliser.h"
 
 namespace ravello::app {
 
@@ -40,6 +43,23 @@ void showSeasonBar(CastPage& page, const tmdb::ShowSeason& content, tmdb::Episod
         page.lastEpisode()->setValue(range.last);
     }
     page.seasonBar()->setVisible(true);
+}
+
+void showEpisodeOrders(CastPage& page, const std::vector<tmdb::EpisodeGroupEntry>& groups,
+                       const std::optional<std::string>& chosen, const InterfaceLanguage& language)
+{
+    QComboBox* orders = page.episodeOrderBox();
+    const QSignalBlocker quiet(orders);
+    orders->clear();
+    orders->addItem(language.text("MSG_StagioniTmdb"), QString());
+    for (const tmdb::EpisodeGroupEntry& group : groups) {
+        std::string name = group.name;
+        text::normaliseText(name);
+        orders->addItem(fromWindows1252(name), QString::fromStdString(group.id));
+    }
+    const int selected = chosen ? orders->findData(QString::fromStdString(*chosen)) : 0;
+    orders->setCurrentIndex(std::max(selected, 0));
+    page.offerEpisodeOrders(!groups.empty());
 }
 
 void showSeasonData(const FilmFields& fields, const tmdb::ShowSeason& content,

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/tmdb/episode_groups.h"
 #include "core/tmdb/show_season.h"
 
 namespace ravello::app {
@@ -14,6 +19,12 @@ struct FilmFields;
 // the range. The bar's controls tell nobody while they change.
 void showSeasonBar(CastPage& page, const tmdb::ShowSeason& content, tmdb::EpisodeRange range,
                    const InterfaceLanguage& language);
+
+// Fills the episode order chooser: TMDb's seasons, then the show's DVD groups by name, the
+// chosen one selected; shown only when the show has DVD groups. It tells nobody while it
+// changes.
+void showEpisodeOrders(CastPage& page, const std::vector<tmdb::EpisodeGroupEntry>& groups,
+                       const std::optional<std::string>& chosen, const InterfaceLanguage& language);
 
 // The season's data: the show's name, original name and first-air year, the season's overview
 // (with the note when it is TMDb's English one); a season has no running time.

@@ -349,6 +349,12 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "Episodes %1 to %2, a guess: %3 episodes over %4 discs, check the range"}, // 167
     {"MSG_EpisodiAltraStagione", "%1; qui solo quelli della stagione %2",
      "%1; only those of season %2 are shown"}, // 168
+    {"LBL_OrdineEpisodi", "Ordine episodi:",
+     "Episode order:"}, // 169
+    {"MSG_StagioniTmdb", "Stagioni di TMDb",
+     "TMDb seasons"}, // 170
+    {"MSG_OrdineNonSalvato", "Impossibile salvare l'ordine degli episodi in %1",
+     "The episode order could not be saved in %1"}, // 171
 }};
 // clang-format on
 

@@ -11,7 +11,7 @@ namespace {
 // stay as they are; menu commands of DVD Profiler stay as its English menus show them.
 // Captions keep "&&" where the English has it, messages keep "%1" and their line breaks.
 // clang-format off
-constexpr std::array<InterfaceTranslation, 178> kTranslations = {{
+constexpr std::array<InterfaceTranslation, 181> kTranslations = {{
     {"Ravello",
      "Ravello",
      "Ravello",
@@ -724,6 +724,18 @@ constexpr std::array<InterfaceTranslation, 178> kTranslations = {{
      "%1; aquí solo los de la temporada %2",
      "%1; hier nur die der Staffel %2",
      "%1 ; seuls ceux de la saison %2 sont affichés ici"},
+    {"Episode order:",
+     "Orden de los episodios:",
+     "Episodenreihenfolge:",
+     "Ordre des épisodes :"},
+    {"TMDb seasons",
+     "Temporadas de TMDb",
+     "Staffeln von TMDb",
+     "Saisons de TMDb"},
+    {"The episode order could not be saved in %1",
+     "No se pudo guardar el orden de los episodios en %1",
+     "Die Episodenreihenfolge konnte nicht in %1 gespeichert werden",
+     "Impossible d'enregistrer l'ordre des épisodes dans %1"},
 }};
 // clang-format on
 
