@@ -3,12 +3,16 @@
 // result lines (and reading each line back), the data page and the credit lists; and the TV
 // show and season readers, with the first part of the input (parts are cut at 0xFF) as the
 // show's answer and the last as the season's, and the season's lists, page and captions made
-// of what they read.
+// of what they read; the episode group readers on the first part too, a group's seasons made of
+// the season read.
 #include <algorithm>
+#include <map>
 
 #include "core/tmdb/credit_lists.h"
 #include "core/tmdb/endpoint.h"
+#include "core/tmdb/episode_groups.h"
 #include "core/tmdb/film_data_page.h"
+#include "core/tmdb/grouped_season.h"
 #include "core/tmdb/result_line.h"
 #include "core/tmdb/season_lists.h"
 #include "core/tmdb/show_season.h"
@@ -83,6 +87,27 @@ void readShowAndSeason(std::string_view showAnswer, std::string_view seasonAnswe
     }
 }
 
+// A group's seasons by rising number, none empty, each built with its episodes numbered 1..n.
+void readGroup(std::string_view groupAnswer, const std::optional<TvSeason>& season)
+{
+    (void)readEpisodeGroups(groupAnswer);
+    const std::optional<EpisodeGroup> group = readEpisodeGroup(groupAnswer);
+    if (!group)
+        return;
+    std::map<int, TvSeason> sources;
+    if (season)
+        sources.emplace(season->number, *season);
+    int before = -1;
+    for (const GroupSeason& grouped : groupSeasons(*group)) {
+        check(grouped.number > before && !grouped.episodes.empty());
+        before = grouped.number;
+        const TvSeason built = groupedSeason(grouped, sources);
+        check(built.episodes.size() == grouped.episodes.size());
+        for (std::size_t at = 0; at < built.episodes.size(); ++at)
+            check(built.episodes[at].number == static_cast<int>(at) + 1);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -94,5 +119,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)tmdb::readResultLine(input);
     const std::vector<std::string> parts = fuzz::partsOf(input);
     readShowAndSeason(parts.front(), parts.back());
+    readGroup(parts.front(), tmdb::readTvSeason(parts.back()));
     return 0;
 }
