@@ -70,6 +70,11 @@ QWidget* CastPage::buildSeasonBar()
         layout->addWidget(caption);
         layout->addWidget(field);
     }
+    // After the range's last episode, which Tab reaches just before them.
+    m_continueSeason = makeHiddenWidget<QCheckBox>(m_seasonBar, "continueSeasonBox");
+    m_continueEpisode = makeHiddenWidget<QSpinBox>(m_seasonBar, "continueEpisodeSpin");
+    layout->addWidget(m_continueSeason);
+    layout->addWidget(m_continueEpisode);
     m_fullCrew = makeWidget<QCheckBox>(m_seasonBar, "CHB_StaffCompleto");
     layout->addWidget(m_fullCrew);
     layout->addStretch(1);

@@ -37,6 +37,10 @@ public:
     QComboBox* seasonBox() const { return m_seasonBox; }
     QSpinBox* firstEpisode() const { return m_firstEpisode; }
     QSpinBox* lastEpisode() const { return m_lastEpisode; }
+    // Whether the range goes on into the next season (continueSeasonBox), and up to which of
+    // its episodes (continueEpisodeSpin); shown while the season shown has a next one.
+    QCheckBox* continueSeasonBox() const { return m_continueSeason; }
+    QSpinBox* continueEpisode() const { return m_continueEpisode; }
 
 private:
     QWidget* buildSeasonBar();
@@ -55,6 +59,8 @@ private:
     QComboBox* m_seasonBox = nullptr;
     QSpinBox* m_firstEpisode = nullptr;
     QSpinBox* m_lastEpisode = nullptr;
+    QCheckBox* m_continueSeason = nullptr;
+    QSpinBox* m_continueEpisode = nullptr;
 };
 
 } // namespace ravello::app
