@@ -105,6 +105,9 @@ TEST_F(TvCommands, DocumentsOfASeasonAndOfARange)
         EXPECT_EQ(crossing.out.find("\"2.02 "), std::string::npos) << command;
         EXPECT_EQ(crossing.out.find("\"1.02 "), std::string::npos) << command;
     }
+    // Codes within season N, a bare LAST in FIRST's season, are the season's numbers.
+    EXPECT_EQ(run({"cast-xml", "--tv", "4401", "1", "--episodes", "1.02-03"}).out,
+              run({"cast-xml", "--tv", "4401", "1", "--episodes", "2-3"}).out);
 }
 
 TEST_F(TvCommands, BirthYearsAskEachPersonOnce)
