@@ -23,7 +23,8 @@ int writeCast(CliContext& context, const output::CreditDocuments& documents, boo
     return context.finish();
 }
 
-// The season's document: its episodes' dividers, each followed by the episode's cast.
+// The range's document (a season's, or one across seasons): its episodes' dividers, each
+// followed by the episode's cast.
 int runSeasonCastXml(CliContext& context, const Arguments& arguments)
 {
     bool birthYears = false;
@@ -34,14 +35,11 @@ int runSeasonCastXml(CliContext& context, const Arguments& arguments)
         });
     if (!season)
         return kUsageError;
-    const auto content = openSeasonCredits(context, *season);
-    if (!content)
-        return kFailure;
-    const auto range = episodeRangeOf(context, *content, *season);
-    if (!range)
+    const auto opened = openEpisodeRange(context, *season);
+    if (!opened)
         return kFailure;
     const collection::PeopleTable people = collectionPeople(context);
-    const output::CreditDocuments documents({*content, *range}, castChoices(people));
+    const output::CreditDocuments documents(opened->subject(), castChoices(people));
     return writeCast(context, documents, birthYears);
 }
 

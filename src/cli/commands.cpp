@@ -12,12 +12,14 @@ const std::vector<Command>& commands()
          runNormalise},
         {"import", "[EXPORT [INDEX]]",
          "import DVD Profiler's export into the title index and the people table", runImport},
-        {"cast-xml", "ID|--tv SHOW_ID N [--episodes FIRST[-LAST]] [--birth-years]",
+        {"cast-xml", "ID|--tv SHOW_ID N [--episodes FIRST[-LAST]]|--profile NUMBER [--birth-years]",
          "write the film's or the season's cast document for DVD Profiler, with birth years if "
-         "asked",
+         "asked; episodes are numbers of season N or codes from it into later seasons "
+         "(3.47-4.05); --profile takes show, season and episodes from the disc profile NUMBER",
          runCastXml},
         {"crew-xml",
-         "ID|--tv SHOW_ID N [--episodes FIRST[-LAST]] [--full-crew] [--no-photography] "
+         "ID|--tv SHOW_ID N [--episodes FIRST[-LAST]]|--profile NUMBER [--full-crew] "
+         "[--no-photography] "
          "[--no-sound] [--no-art] [--no-other] [--birth-years] [--report]",
          "write the film's or the season's crew document, leaving out the groups named; a "
          "season keeps directing, writing and the composer unless --full-crew; --report tells "

@@ -86,7 +86,8 @@ int writeCrew(CliContext& context, const output::CreditDocuments& documents,
     return context.finish();
 }
 
-// The season's document: its episodes' dividers, each followed by the episode's crew.
+// The range's document (a season's, or one across seasons): its episodes' dividers, each
+// followed by the episode's crew.
 int runSeasonCrewXml(CliContext& context, const Arguments& arguments)
 {
     CrewXmlOptions options;
@@ -95,15 +96,12 @@ int runSeasonCrewXml(CliContext& context, const Arguments& arguments)
         [&options](const std::string& option) { return readOption(option, options); });
     if (!season)
         return kUsageError;
-    const auto content = openSeasonCredits(context, *season);
-    if (!content)
-        return kFailure;
-    const auto range = episodeRangeOf(context, *content, *season);
-    if (!range)
+    const auto opened = openEpisodeRange(context, *season);
+    if (!opened)
         return kFailure;
     const output::CrewMapping mapping = crewMappingInEffect(context);
     const collection::PeopleTable people = collectionPeople(context);
-    const output::CreditDocuments documents({*content, *range},
+    const output::CreditDocuments documents(opened->subject(),
                                             {mapping, options.groups, options.fullCrew, &people});
     return writeCrew(context, documents, options);
 }

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include <algorithm>
-
 #include "cli/commands.h"
+#include "cli/profile_season.h"
 #include "cli/show_episode_counts.h"
 #include "core/collection/collection_episodes.h"
 #include "core/collection/index_record.h"
 #include "core/collection/title_index.h"
-#include "core/text/text_fields.h"
-#include "core/text/windows1252.h"
 
 namespace ravello::cli {
 namespace {
@@ -43,21 +40,6 @@ std::optional<int> collectionNumberOf(const CliContext& context, const Arguments
     return *number;
 }
 
-// The title of the first profile numbered `number`, as the index has it; nothing when the
-// collection has none.
-std::optional<std::string> titleOfNumber(const collection::TitleIndex& index, int number)
-{
-    const auto& records = index.records();
-    const auto found = std::find_if(records.begin(), records.end(), [number](const auto& record) {
-        return collection::recordCollectionNumber(record) == number;
-    });
-    if (found == records.end())
-        return std::nullopt;
-    std::string title = collection::recordTitle(*found);
-    text::trimRight(title);
-    return title;
-}
-
 } // namespace
 
 int runEpisodes(CliContext& context, const Arguments& arguments)
@@ -70,22 +52,16 @@ int runEpisodes(CliContext& context, const Arguments& arguments)
         return context.fail("no title index: import DVD Profiler's export first (ravello-cli "
                             "import)");
     const collection::CollectionEpisodes episodes(context.folders, index.records());
-    const collection::CollectionDisc* disc = episodes.discNumbered(*number);
-    const std::string numbered = "profile " + std::to_string(*number);
-    if (!disc) {
-        const auto title = titleOfNumber(index, *number);
-        if (!title)
-            return context.fail("the collection has no " + numbered);
-        return context.fail(numbered + ", \"" + text::windows1252ToUtf8(*title) +
-                            "\", is no disc of a TV season (\"Show: Season N: Disc M\")");
-    }
+    const collection::CollectionDisc* disc = discOfNumber(context, index, episodes, *number);
+    if (!disc)
+        return kFailure;
     ShowEpisodeCounts counts(context, disc->title.show);
     const auto proposal = episodes.propose(
         disc->profileId, [&counts](int season) { return counts.episodes(season); });
     for (const std::string& problem : counts.problems())
         context.err << "ravello-cli: " << (proposal ? "warning: " : "") << problem << '\n';
     if (!proposal)
-        return context.fail("no episodes to propose for " + numbered +
+        return context.fail("no episodes to propose for profile " + std::to_string(*number) +
                             ": neither the collection nor TMDb tells them");
     context.out << collection::episodeCodeText(proposal->first) << '-'
                 << collection::episodeCodeText(proposal->last) << '\t'

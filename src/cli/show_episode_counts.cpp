@@ -11,9 +11,13 @@
 
 namespace ravello::cli {
 
-ShowEpisodeCounts::ShowEpisodeCounts(const CliContext& context, std::string show)
+ShowEpisodeCounts::ShowEpisodeCounts(const CliContext& context, std::string show,
+                                     std::optional<std::int32_t> knownShow)
     : m_context(context), m_show(std::move(show))
-{}
+{
+    if (knownShow)
+        m_showId.emplace(knownShow);
+}
 
 std::optional<std::int32_t> ShowEpisodeCounts::showId()
 {

@@ -19,17 +19,19 @@ namespace ravello::cli {
 class ShowEpisodeCounts
 {
 public:
-    // `show` is the disc title's show, Windows-1252.
-    ShowEpisodeCounts(const CliContext& context, std::string show);
+    // `show` is the disc title's show, Windows-1252; `knownShow` its TMDb number when it is
+    // known already (then it is not searched).
+    ShowEpisodeCounts(const CliContext& context, std::string show,
+                      std::optional<std::int32_t> knownShow = std::nullopt);
 
     std::optional<int> episodes(int season);
+    // The show's TMDb number; nothing when it is not certain (a problem says why).
+    std::optional<std::int32_t> showId();
 
     // Why counts were not known, one text each, in order.
     const std::vector<std::string>& problems() const { return m_problems; }
 
 private:
-    std::optional<std::int32_t> showId();
-
     const CliContext& m_context;
     std::string m_show;
     std::optional<std::optional<std::int32_t>> m_showId; // once searched: the show, if certain

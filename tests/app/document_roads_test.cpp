@@ -32,8 +32,9 @@ struct Road
     bool season = false;
     int firstEpisode = 1; // of the season's range
     bool fullCrew = false;
-    bool noOther = false; // the Other crew group unchecked
-    bool crew = false;    // the crew document, else the cast's
+    bool noOther = false;   // the Other crew group unchecked
+    bool crew = false;      // the crew document, else the cast's
+    int nextSeasonLast = 0; // the range goes on into season 2 up to this episode (0: not)
 };
 
 } // namespace
@@ -67,6 +68,10 @@ private:
                      QStringLiteral("Season 1 (3 episodes)"));
             child<QSpinBox>(*m_window, "SPN_EpisodioDa")->setValue(road.firstEpisode);
         }
+        if (road.nextSeasonLast > 0) {
+            child<QAbstractButton>(*m_window, "continueSeasonBox")->click();
+            child<QSpinBox>(*m_window, "continueEpisodeSpin")->setValue(road.nextSeasonLast);
+        }
     }
 
     // The document the window puts on the clipboard, as the bytes DVD Profiler reads.
@@ -85,9 +90,11 @@ private:
     {
         ravello::cli::Arguments arguments{"--data-dir", dataFolder().string(),
                                           road.crew ? "crew-xml" : "cast-xml", "--birth-years"};
+        const std::string last =
+            road.nextSeasonLast > 0 ? "2.0" + std::to_string(road.nextSeasonLast) : "3";
         const ravello::cli::Arguments what =
             road.season ? ravello::cli::Arguments{"--tv", "4401", "1", "--episodes",
-                                                  std::to_string(road.firstEpisode) + "-3"}
+                                                  std::to_string(road.firstEpisode) + "-" + last}
                         : ravello::cli::Arguments{"4321"};
         arguments.insert(arguments.end(), what.begin(), what.end());
         if (road.fullCrew)
@@ -133,7 +140,8 @@ private slots:
     void theWindowAndTheToolGiveTheSameBytes_data()
     {
         QTest::addColumn<Road>("road");
-        // Each document names someone only the collection's table gives a year.
+        // Each document names someone only the collection's table gives a year, or holds an
+        // episode of the next season.
         QTest::addColumn<QString>("known");
         QTest::newRow("film cast")
             << Road{} << QStringLiteral(R"(LastName="Actor" BirthYear="1970")");
@@ -149,6 +157,12 @@ private slots:
             << Road{true, 2, true, false, true}
             << QString::fromUtf8(
                    R"(FirstName="Zoë" MiddleName="" LastName="Writer" BirthYear="1980")");
+        // Across the season's end: 1.03 to 2.02, the window's continuation against codes.
+        QTest::newRow("seasons 1-2 cast, episodes 1.03-2.02")
+            << Road{true, 3, false, false, false, 2}
+            << QStringLiteral(R"(LastName="Lead" BirthYear="1969")");
+        QTest::newRow("seasons 1-2 crew, episodes 1.03-2.01")
+            << Road{true, 3, false, false, true, 1} << QStringLiteral("<Divider Caption=\"2.01 ");
     }
 
     void theWindowAndTheToolGiveTheSameBytes()

@@ -512,15 +512,36 @@ private slots:
         QCOMPARE(child<QTabWidget>(*m_window, "PAG_Pagine")->currentWidget(),
                  child<QWidget>(*m_window, "Pag_Cast"));
 
-        // A disc whose own dividers run into the next season shows the opened season's part.
+        // A disc whose own dividers run into the next season goes on into it, and the copies
+        // hand over both seasons' episodes; the user may keep them to the season opened.
         ravello::testing::writeFileBytes(folders.episodeTableFile(), "P10\t1.03\t2.01\r\n");
         pressAlt(Qt::Key_Left);
         pressAlt(Qt::Key_Right);
         QCOMPARE(status->currentMessage(),
-                 QStringLiteral("Episodes 1.03 to 2.01, from the disc's own dividers; only "
-                                "those of season 1 are shown"));
+                 QStringLiteral("Episodes 1.03 to 2.01, from the disc's own dividers; the copies "
+                                "go on into season 2"));
         QCOMPARE(std::pair(first->value(), last->value()), std::pair(3, 3));
+        auto* continued = child<QAbstractButton>(*m_window, "continueSeasonBox");
+        QVERIFY(continued->isVisible() && continued->isChecked());
+        QCOMPARE(continued->text(), QStringLiteral("Continue into season 2 up to episode"));
+        QCOMPARE(child<QSpinBox>(*m_window, "continueEpisodeSpin")->value(), 1);
         QCOMPARE(QApplication::focusWidget(), copy);
+        const std::string copiedBefore =
+            ravello::testing::readFileBytes(folders.copiedEpisodesFile());
+        QTest::keyClick(copy, Qt::Key_Space);
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\"2.01 ")));
+        QCOMPARE(ravello::collection::EpisodeTable::load(folders.copiedEpisodesFile())
+                     .find("P10")
+                     .size(),
+                 2u);
+        continued->setFocus();
+        QTest::keyClick(continued, Qt::Key_Space);
+        QCOMPARE(status->currentMessage(),
+                 QStringLiteral("The copies hand over episodes 1.03 to 1.03"));
+        QTest::keyClick(copy, Qt::Key_Space);
+        QVERIFY(!QGuiApplication::clipboard()->text().contains(QStringLiteral("\"2.01 ")));
+        // The walk below follows on from the copies made before these.
+        ravello::testing::writeFileBytes(folders.copiedEpisodesFile(), copiedBefore);
 
         // The export's dividers of the disc before go before what was copied for it.
         ravello::testing::writeFileBytes(folders.episodeTableFile(), "P9\t1.01\r\n");

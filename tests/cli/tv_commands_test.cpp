@@ -94,6 +94,20 @@ TEST_F(TvCommands, DocumentsOfASeasonAndOfARange)
     EXPECT_NE(report.err.find("crew: 7 credits in the document, 5 left out"), std::string::npos)
         << report.err;
     EXPECT_NE(report.err.find("left out: Production / Executive Producer"), std::string::npos);
+
+    // Episode codes go on into the next season, each episode under its own divider.
+    for (const char* command : {"cast-xml", "crew-xml"}) {
+        const CliRun crossing = run({command, "--tv", "4401", "1", "--episodes", "1.03-2.01"});
+        ASSERT_EQ(crossing.status, kSuccess) << crossing.err;
+        EXPECT_NE(crossing.out.find("<Title>Night Desk: Seasons 1-2</Title>"), std::string::npos);
+        const std::size_t third = crossing.out.find("\"1.03 ");
+        EXPECT_LT(third, crossing.out.find("\"2.01 ")) << command;
+        EXPECT_EQ(crossing.out.find("\"2.02 "), std::string::npos) << command;
+        EXPECT_EQ(crossing.out.find("\"1.02 "), std::string::npos) << command;
+    }
+    // Codes within season N, a bare LAST in FIRST's season, are the season's numbers.
+    EXPECT_EQ(run({"cast-xml", "--tv", "4401", "1", "--episodes", "1.02-03"}).out,
+              run({"cast-xml", "--tv", "4401", "1", "--episodes", "2-3"}).out);
 }
 
 TEST_F(TvCommands, BirthYearsAskEachPersonOnce)
@@ -185,6 +199,18 @@ TEST_F(TvCommands, BadInputWritesNothingAndFails)
          "show 4401 has no DVD episode group 62f98314175051007c594bdf"},
         {{"episode-order", "4401"}, kUsageError, "takes a show identifier and a group"},
         {{"episode-groups", "9999"}, kFailure, "episode groups of show 9999: The Movie Database"},
+        {{"cast-xml", "--tv", "4401", "1", "--episodes", "2.01-2.02"},
+         kUsageError,
+         "start in season 2, not in season 1"},
+        {{"cast-xml", "--tv", "4401", "1", "--episodes", "1.03-1.x"},
+         kUsageError,
+         "not an episode range"},
+        {{"crew-xml", "--tv", "4401", "1", "--episodes", "1.03-3.01"},
+         kFailure,
+         "season 3 of show 4401: The Movie Database answered with HTTP status 404"},
+        {{"cast-xml", "--profile", "0"}, kUsageError, "not a collection number: 0"},
+        {{"crew-xml", "--profile", "10", "--tv", "4401", "1"}, kUsageError, "takes the place"},
+        {{"season", "--profile", "10"}, kUsageError, "unknown option --profile"},
     };
     m_server.queueErrorFor("/3/tv/9999/episode_groups", 404);
     for (const auto& test : cases) {
@@ -244,6 +270,44 @@ TEST_F(TvCommands, EpisodesProposesADiscsRangeAndSaysWhereItCameFrom)
     EXPECT_EQ(m_server.requestCount(), 1u) << "the season is cached";
 }
 
+// A disc profile's documents take its show, season and proposed episodes, across the season's
+// end; a match kept by the preparation spares the search.
+TEST_F(TvCommands, ProfileTakesTheDiscsProposalAcrossTheSeasonsEnd)
+{
+    ASSERT_EQ(
+        run({"import", testing::fixturePath("collection/box_set_collection.xml").string()}).status,
+        kSuccess);
+    const auto folders = files::ProgramFolders::at(m_folder.path());
+    testing::writeFileBytes(folders.episodeTableFile(), "P10\t1.03\t2.01\r\n");
+    const CliRun byProfile = run({"cast-xml", "--profile", "10"});
+    ASSERT_EQ(byProfile.status, kSuccess) << byProfile.err;
+    EXPECT_EQ(m_server.requests().at(0).param("query"), "The Night Desk");
+    EXPECT_EQ(byProfile.out, run({"cast-xml", "--tv", "4401", "1", "--episodes", "1.03-2.01"}).out);
+
+    ASSERT_EQ(run({"prefetch", "--from", "10", "--to", "10"}).status, kSuccess);
+    m_server.reset();
+    const CliRun kept = run({"crew-xml", "--profile", "10"});
+    EXPECT_EQ(kept.status, kSuccess) << kept.err;
+    EXPECT_NE(kept.out.find("\"2.01 "), std::string::npos);
+    EXPECT_EQ(m_server.requestCount(), 0u);
+
+    const struct
+    {
+        const char* number;
+        const char* message;
+    } cases[] = {
+        {"1", "profile 1, \"Sample Film\", is no disc of a TV season"},
+        {"11", "TMDb has no single show \"Night Desk\""},
+        {"11", "no show and episodes to take for profile 11"},
+    };
+    for (const auto& test : cases) {
+        const CliRun result = run({"cast-xml", "--profile", test.number});
+        EXPECT_EQ(result.status, kFailure) << test.number;
+        EXPECT_TRUE(result.out.empty()) << result.out;
+        EXPECT_NE(result.err.find(test.message), std::string::npos) << result.err;
+    }
+}
+
 TEST_F(TvCommands, EpisodesOfNoDiscOrOfNothingKnownFails)
 {
     const CliRun noIndex = run({"episodes", "2"});
@@ -268,7 +332,6 @@ TEST_F(TvCommands, EpisodesOfNoDiscOrOfNothingKnownFails)
         {{"episodes", "11"}, kFailure, "TMDb has no single show \"Night Desk\""},
         {{"episodes", "11"}, kFailure, "no episodes to propose for profile 11"},
     };
-    m_server.queueErrorFor("/3/tv/9999/episode_groups", 404);
     for (const auto& test : cases) {
         const CliRun result = run(test.arguments);
         EXPECT_EQ(result.status, test.status) << test.arguments.back();

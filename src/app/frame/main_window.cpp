@@ -189,6 +189,7 @@ void TForm1::applyCaptions()
                                 *m_settingsPages->archive()->apiInstructions());
     m_road->applyToolTips();
     m_search->markKnownPeople();
+    m_search->showSeasonTexts();
 }
 
 const ravello::files::ProgramFolders& TForm1::folders() const

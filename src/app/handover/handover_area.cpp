@@ -113,8 +113,12 @@ output::CreditDocuments HandoverArea::shownDocuments() const
     const output::DocumentChoices choices{
         m_services.crewMapping.mapping, m_film.cast()->crewGroups(),
         m_film.cast()->fullCrewBox()->isChecked(), &m_services.peopleTable};
-    if (const tmdb::ShownSeason* season = m_search.shownSeason())
-        return {output::SeasonSubject{season->content, season->range}, choices};
+    if (const tmdb::ShownSeason* season = m_search.shownSeason()) {
+        output::SeasonSubject subject{season->content, season->range};
+        if (const ContinuedSeason* continued = m_search.continuedSeason())
+            subject.continuation.push_back({continued->content, continued->range});
+        return {std::move(subject), choices};
+    }
     // The title is the data page's as it stands: the user may have edited it.
     const tmdb::ShownFilm& film = shownFilm();
     return {output::FilmSubject{toWindows1252(m_film.data()->tmdb().title->text()),
@@ -155,6 +159,10 @@ void HandoverArea::recordDiscCopy() const
     std::vector<collection::EpisodeCode> codes;
     for (const tmdb::Episode* episode : season->content.episodesIn(season->range))
         codes.push_back({season->content.season.number, episode->number});
+    if (const ContinuedSeason* continued = m_search.continuedSeason()) {
+        for (const tmdb::Episode* episode : continued->content.episodesIn(continued->range))
+            codes.push_back({continued->content.season.number, episode->number});
+    }
     const std::filesystem::path file = m_services.folders.copiedEpisodesFile();
     collection::EpisodeTable copied = collection::EpisodeTable::load(file);
     copied.set(*disc, std::move(codes));

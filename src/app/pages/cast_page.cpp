@@ -80,6 +80,11 @@ QWidget* CastPage::buildSeasonBar()
     setTabOrder(m_seasonBox, m_episodeOrderBox);
     setTabOrder(m_episodeOrderBox, m_firstEpisode);
     offerEpisodeOrders(false);
+    // After the range's last episode, which Tab reaches just before them.
+    m_continueSeason = makeHiddenWidget<QCheckBox>(m_seasonBar, "continueSeasonBox");
+    m_continueEpisode = makeHiddenWidget<QSpinBox>(m_seasonBar, "continueEpisodeSpin");
+    layout->addWidget(m_continueSeason);
+    layout->addWidget(m_continueEpisode);
     m_fullCrew = makeWidget<QCheckBox>(m_seasonBar, "CHB_StaffCompleto");
     layout->addWidget(m_fullCrew);
     layout->addStretch(1);

@@ -42,6 +42,10 @@ public:
     // Shown with its caption only for a show that has DVD groups.
     QComboBox* episodeOrderBox() const { return m_episodeOrderBox; }
     void offerEpisodeOrders(bool offered);
+    // Whether the range goes on into the next season (continueSeasonBox), and up to which of
+    // its episodes (continueEpisodeSpin); shown while the season shown has a next one.
+    QCheckBox* continueSeasonBox() const { return m_continueSeason; }
+    QSpinBox* continueEpisode() const { return m_continueEpisode; }
 
 private:
     QWidget* buildSeasonBar();
@@ -62,6 +66,8 @@ private:
     QSpinBox* m_lastEpisode = nullptr;
     QWidget* m_episodeOrderCaption = nullptr;
     QComboBox* m_episodeOrderBox = nullptr;
+    QCheckBox* m_continueSeason = nullptr;
+    QSpinBox* m_continueEpisode = nullptr;
 };
 
 } // namespace ravello::app

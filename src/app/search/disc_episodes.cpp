@@ -56,7 +56,7 @@ ProposedRange proposedRangeIn(const collection::EpisodeProposal& proposal,
     return shown;
 }
 
-QString proposalText(const collection::EpisodeProposal& proposal, bool otherSeasons,
+QString proposalText(const collection::EpisodeProposal& proposal, ProposalReach reach,
                      int openedSeason, const InterfaceLanguage& language)
 {
     const QString first = codeText(proposal.first);
@@ -87,8 +87,11 @@ QString proposalText(const collection::EpisodeProposal& proposal, bool otherSeas
                         QString::number(proposal.discs));
         break;
     }
-    if (otherSeasons)
+    if (reach == ProposalReach::OpenedSeasonOnly)
         text = language.text("MSG_EpisodiAltraStagione").arg(text, QString::number(openedSeason));
+    else if (reach == ProposalReach::IntoNextSeason)
+        text = language.text("MSG_EpisodiStagioneSeguente")
+                   .arg(text, QString::number(openedSeason + 1));
     return text;
 }
 

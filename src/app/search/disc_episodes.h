@@ -46,9 +46,17 @@ struct ProposedRange
 ProposedRange proposedRangeIn(const collection::EpisodeProposal& proposal,
                               const tmdb::ShowSeason& opened);
 
+// How much of a proposal the range shown takes.
+enum class ProposalReach
+{
+    Whole,            // it lies in the season opened
+    OpenedSeasonOnly, // it runs into (or lies in) another season, which is left out
+    IntoNextSeason,   // it goes on into the next season, which the range takes too
+};
+
 // The status line: the proposal's episodes and where they came from, in the interface
-// language, and when it runs into another season, that only the opened season's are shown.
-QString proposalText(const collection::EpisodeProposal& proposal, bool otherSeasons,
+// language, and how much of them the range takes.
+QString proposalText(const collection::EpisodeProposal& proposal, ProposalReach reach,
                      int openedSeason, const InterfaceLanguage& language);
 
 } // namespace ravello::app

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/search/search_area.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -40,6 +42,7 @@
 #include "core/tmdb/match_certainty.h"
 #include "core/tmdb/result_line.h"
 #include "core/tmdb/season_cache.h"
+#include "core/tmdb/season_lists.h"
 #include "core/tmdb/show_search.h"
 
 namespace ravello::app {
@@ -98,6 +101,10 @@ void SearchArea::connectHandlers()
         connect(episode, &QSpinBox::valueChanged, this, &SearchArea::SPN_EpisodioChange);
     connect(cast.episodeOrderBox(), &QComboBox::activated, this,
             &SearchArea::episodeOrderBoxChange);
+    connect(cast.continueSeasonBox(), &QCheckBox::toggled, this,
+            &SearchArea::continueSeasonBoxToggled);
+    connect(cast.continueEpisode(), &QSpinBox::valueChanged, this,
+            &SearchArea::continueEpisodeSpinChanged);
     const QPixmap marker = m_controls.film.photoMarker();
     const std::array<QListWidget*, 4> lists = creditLists();
     for (std::size_t index = 0; index < lists.size(); ++index) {
@@ -142,6 +149,7 @@ void SearchArea::showNothing()
     m_shownFilm = {};
     m_shownSeason = {};
     m_showsSeason = false;
+    m_continued.reset();
     m_shownShowLine.clear();
     m_shownDisc.reset();
     m_proposal.reset();
@@ -323,6 +331,7 @@ bool SearchArea::showFilmOpening(const tmdb::FilmOpening& opening)
     if (!m_shownFilm.take(opening))
         return false;
     m_showsSeason = false;
+    m_continued.reset();
     m_shownDisc.reset();
     m_proposal.reset();
     m_controls.film.cast()->seasonBar()->setVisible(false);
@@ -396,11 +405,20 @@ void SearchArea::showProposedRange(const std::string& profileId)
         profileId, [&counts](int season) { return counts.episodes(season); });
     if (!m_proposal)
         return;
+    const int season = m_shownSeason.content.season.number;
     const ProposedRange proposed = proposedRangeIn(*m_proposal, m_shownSeason.content);
     if (proposed.range && m_shownSeason.showRange(*proposed.range))
         showSeasonRows();
-    m_messages.setStatusText(proposalText(*m_proposal, proposed.otherSeasons,
-                                          m_shownSeason.content.season.number, m_language));
+    // A disc that runs on into the next season hands over its episodes there too.
+    const bool intoNext = proposed.range && m_proposal->first.season == season &&
+                          m_proposal->last.season == season + 1 &&
+                          continueInto(m_proposal->last.episode);
+    if (intoNext)
+        showSeasonRows();
+    const ProposalReach reach = intoNext                ? ProposalReach::IntoNextSeason
+                                : proposed.otherSeasons ? ProposalReach::OpenedSeasonOnly
+                                                        : ProposalReach::Whole;
+    m_messages.setStatusText(proposalText(*m_proposal, reach, season, m_language));
 }
 
 // The season in the order kept for its show: TMDb's seasons, or a DVD group's. The show's DVD
@@ -436,6 +454,7 @@ bool SearchArea::showSeasonOpening(const tmdb::SeasonOpening& opening)
     if (!m_shownSeason.take(opening))
         return false;
     m_showsSeason = true;
+    m_continued.reset();
     m_shownFilm = {};
     m_shownFilm.dataPage.filmId = std::to_string(opening.showId);
     QPixmap cover;
@@ -457,8 +476,101 @@ bool SearchArea::showSeasonOpening(const tmdb::SeasonOpening& opening)
 void SearchArea::showSeasonRows()
 {
     m_shownFilm.credits = m_shownSeason.credits;
+    if (m_continued) {
+        // The cast and crew rows go on with the next season's episodes, as the copies do.
+        const tmdb::CreditLists next =
+            tmdb::seasonCreditLists(m_continued->content, m_continued->range);
+        tmdb::CreditLists& rows = m_shownFilm.credits;
+        rows.cast.insert(rows.cast.end(), next.cast.begin(), next.cast.end());
+        rows.crew.insert(rows.crew.end(), next.crew.begin(), next.crew.end());
+    }
     fillCreditLists();
-    showSeasonBar(*m_controls.film.cast(), m_shownSeason.content, m_shownSeason.range, m_language);
+    showSeasonTexts();
+}
+
+void SearchArea::showSeasonTexts()
+{
+    if (!m_showsSeason)
+        return;
+    CastPage& page = *m_controls.film.cast();
+    showSeasonBar(page, m_shownSeason.content, m_shownSeason.range, m_language);
+    showContinuation(page, m_shownSeason.content, continuedSeason(), m_language);
+}
+
+bool SearchArea::continueInto(int lastEpisode)
+{
+    const std::optional<int> next = nextSeasonOf(m_shownSeason.content);
+    const auto whole = m_shownSeason.content.wholeSeason();
+    if (!next || !whole)
+        return false;
+    std::optional<tmdb::ShowSeason> content = openNextSeason(*next);
+    const auto nextWhole = content ? content->wholeSeason() : std::nullopt;
+    if (!nextWhole)
+        return false;
+    const int last = std::clamp(lastEpisode, nextWhole->first, nextWhole->last);
+    m_continued = ContinuedSeason{std::move(*content), {nextWhole->first, last}};
+    m_shownSeason.showRange({m_shownSeason.range.first, whole->last});
+    return true;
+}
+
+// The next season as the documents need it, in the show's kept order: from the cache, else from
+// TMDb within the wait.
+std::optional<tmdb::ShowSeason> SearchArea::openNextSeason(int number)
+{
+    const std::int32_t show = m_shownSeason.content.show.id;
+    const auto group = tmdb::chosenEpisodeGroup(m_services.episodeOrdersFile, show);
+    if (!group) {
+        if (auto cached = m_services.seasons.cachedSeason(show, number))
+            return cached;
+    }
+    tmdb::SeasonOpening opening;
+    {
+        const TmdbWait::Scope wait(m_wait);
+        opening = group ? tmdb::openGroupedSeason(m_services.seasons, m_services.episodeGroups,
+                                                  show, *group, number, std::nullopt)
+                        : m_services.seasons.openCredits(show, number);
+    }
+    if (!opening.content && !opening.wasCancelled())
+        tellSeasonFailures(opening);
+    if (opening.content && opening.content->season.number != number)
+        return std::nullopt; // the order has no such season
+    return std::move(opening.content);
+}
+
+void SearchArea::showHandedOverRange()
+{
+    const int season = m_shownSeason.content.season.number;
+    const collection::EpisodeCode first{season, m_shownSeason.range.first};
+    const collection::EpisodeCode last =
+        m_continued
+            ? collection::EpisodeCode{m_continued->content.season.number, m_continued->range.last}
+            : collection::EpisodeCode{season, m_shownSeason.range.last};
+    m_messages.setStatusText(m_language.text("MSG_EpisodiConsegnati")
+                                 .arg(QString::fromStdString(collection::episodeCodeText(first)),
+                                      QString::fromStdString(collection::episodeCodeText(last))));
+}
+
+// The user lets the range go on into the next season, or keeps it to the season shown.
+void SearchArea::continueSeasonBoxToggled(bool checked)
+{
+    if (!m_showsSeason)
+        return;
+    if (!checked)
+        m_continued.reset();
+    else
+        continueInto(m_controls.film.cast()->continueEpisode()->value());
+    // The box shows what came of it: unticked again when the next season could not be had.
+    showSeasonRows();
+    showHandedOverRange();
+}
+
+void SearchArea::continueEpisodeSpinChanged()
+{
+    if (!m_showsSeason || !m_continued)
+        return;
+    m_continued->range.last = m_controls.film.cast()->continueEpisode()->value();
+    showSeasonRows();
+    showHandedOverRange();
 }
 
 void SearchArea::tellSeasonFailures(const tmdb::SeasonOpening& opening)
@@ -481,8 +593,7 @@ void SearchArea::CBB_StagioneChange()
         return;
     // A failed or cancelled opening leaves the season shown, and the bar names it again.
     if (!openSeason(m_shownShowLine, season.toInt()))
-        showSeasonBar(*m_controls.film.cast(), m_shownSeason.content, m_shownSeason.range,
-                      m_language);
+        showSeasonTexts();
     else
         m_proposal.reset(); // the whole season is shown, not the disc's proposal
 }
@@ -522,8 +633,7 @@ void SearchArea::SPN_EpisodioChange()
     const CastPage& page = *m_controls.film.cast();
     const tmdb::EpisodeRange range{page.firstEpisode()->value(), page.lastEpisode()->value()};
     if (range.last < range.first || !m_shownSeason.showRange(range)) {
-        showSeasonBar(*m_controls.film.cast(), m_shownSeason.content, m_shownSeason.range,
-                      m_language);
+        showSeasonTexts();
         return;
     }
     showSeasonRows();

@@ -10,6 +10,7 @@
 
 #include <QObject>
 
+#include "app/search/season_display.h"
 #include "core/collection/episode_proposer.h"
 #include "core/tmdb/result_line.h"
 #include "core/tmdb/result_ranking.h"
@@ -89,6 +90,10 @@ public:
     {
         return m_showsSeason ? &m_shownSeason : nullptr;
     }
+    // The part of the range in the next season, while the range shown goes on into it (then
+    // the shown season's range runs to its end); null otherwise. The lists show it after the
+    // season's own rows, and the copies hand it over with them.
+    const ContinuedSeason* continuedSeason() const { return m_continued ? &*m_continued : nullptr; }
     // The profile ID of the disc whose season the pages show; null while they show no season
     // of a picked disc profile.
     const std::string* shownDisc() const { return m_shownDisc ? &*m_shownDisc : nullptr; }
@@ -113,6 +118,8 @@ public:
     // Marks the cast and crew rows of the people the collection knows, each with a tooltip in
     // the interface language; again after an import or a change of language.
     void markKnownPeople();
+    // Writes the season bar's texts again in the interface language.
+    void showSeasonTexts();
 
 public slots:
     void BTN_CercaClick();
@@ -127,6 +134,8 @@ public slots:
     void SPN_EpisodioChange();
     // Another order of the show shown: kept for the show, its first season opened in it.
     void episodeOrderBoxChange();
+    void continueSeasonBoxToggled(bool checked);
+    void continueEpisodeSpinChanged();
 
 private:
     void connectHandlers();
@@ -149,6 +158,12 @@ private:
     bool showSeasonOpening(const tmdb::SeasonOpening& opening);
     void tellSeasonFailures(const tmdb::SeasonOpening& opening);
     void showSeasonRows();
+    // Takes the next season's episodes up to `lastEpisode` into the range, the season shown to
+    // its end; false, the range unchanged, when the next season could not be had.
+    bool continueInto(int lastEpisode);
+    std::optional<tmdb::ShowSeason> openNextSeason(int number);
+    // The status line: the episodes the copies hand over, first to last.
+    void showHandedOverRange();
     QString knownPersonText(const collection::KnownPerson& person) const;
 
     Controls m_controls;
@@ -171,6 +186,7 @@ private:
     bool m_resultsAreShows = false;
     tmdb::ShownSeason m_shownSeason;
     bool m_showsSeason = false;
+    std::optional<ContinuedSeason> m_continued;
     std::string m_shownShowLine; // the result line of the show shown, for its poster
 };
 

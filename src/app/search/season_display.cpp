@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -60,6 +61,41 @@ void showEpisodeOrders(CastPage& page, const std::vector<tmdb::EpisodeGroupEntry
     const int selected = chosen ? orders->findData(QString::fromStdString(*chosen)) : 0;
     orders->setCurrentIndex(std::max(selected, 0));
     page.offerEpisodeOrders(!groups.empty());
+}
+
+std::optional<int> nextSeasonOf(const tmdb::ShowSeason& shown)
+{
+    const int next = shown.season.number + 1;
+    for (const tmdb::SeasonEntry& entry : shown.show.seasons) {
+        if (entry.number == next && entry.episodeCount > 0)
+            return next;
+    }
+    return std::nullopt;
+}
+
+void showContinuation(CastPage& page, const tmdb::ShowSeason& shown,
+                      const ContinuedSeason* continued, const InterfaceLanguage& language)
+{
+    QCheckBox* box = page.continueSeasonBox();
+    QSpinBox* episode = page.continueEpisode();
+    const std::optional<int> next = shown.season.number > 0 ? nextSeasonOf(shown) : std::nullopt;
+    box->setVisible(next.has_value());
+    episode->setVisible(next.has_value());
+    page.lastEpisode()->setEnabled(continued == nullptr);
+    if (!next)
+        return;
+    const QSignalBlocker boxQuiet(box);
+    const QSignalBlocker episodeQuiet(episode);
+    box->setText(language.text("MSG_ContinuaStagione").arg(*next));
+    episode->setAccessibleName(language.text("MSG_UltimoEpisodioStagione").arg(*next));
+    box->setChecked(continued != nullptr);
+    episode->setEnabled(continued != nullptr);
+    int count = 0;
+    for (const tmdb::SeasonEntry& entry : shown.show.seasons)
+        count = entry.number == *next ? entry.episodeCount : count;
+    const auto whole = continued ? continued->content.wholeSeason() : std::nullopt;
+    episode->setRange(whole ? whole->first : 1, whole ? whole->last : count);
+    episode->setValue(continued ? continued->range.last : 1);
 }
 
 void showSeasonData(const FilmFields& fields, const tmdb::ShowSeason& content,

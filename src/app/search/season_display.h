@@ -14,6 +14,24 @@ class CastPage;
 class InterfaceLanguage;
 struct FilmFields;
 
+// The part of the range in the season after the one shown, when the range goes on into it (a
+// disc holding the end of one season and the start of the next).
+struct ContinuedSeason
+{
+    tmdb::ShowSeason content;
+    tmdb::EpisodeRange range;
+};
+
+// The number of the show's season after the one shown, when the show lists it with episodes.
+std::optional<int> nextSeasonOf(const tmdb::ShowSeason& shown);
+
+// The continuation controls under the season shown: shown while it has a next season, the box
+// naming that season and checked while the range goes on into it, the spin box over the next
+// season's episodes at the last one the range takes; the range's last episode is the season's
+// own last while it continues. The controls tell nobody while they change.
+void showContinuation(CastPage& page, const tmdb::ShowSeason& shown,
+                      const ContinuedSeason* continued, const InterfaceLanguage& language);
+
 // Fills the season bar for the season shown: the show's seasons in the chooser ("Season 1 (7
 // episodes)", the specials as such), the season selected, and the first and last episode of
 // the range. The bar's controls tell nobody while they change.

@@ -349,12 +349,20 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "Episodes %1 to %2, a guess: %3 episodes over %4 discs, check the range"}, // 167
     {"MSG_EpisodiAltraStagione", "%1; qui solo quelli della stagione %2",
      "%1; only those of season %2 are shown"}, // 168
+    {"MSG_ContinuaStagione", "Continua nella stagione %1 fino all'episodio",
+     "Continue into season %1 up to episode"}, // 169
+    {"MSG_UltimoEpisodioStagione", "Ultimo episodio della stagione %1",
+     "Last episode of season %1"}, // 170
+    {"MSG_EpisodiStagioneSeguente", "%1; le copie proseguono nella stagione %2",
+     "%1; the copies go on into season %2"}, // 171
+    {"MSG_EpisodiConsegnati", "Le copie consegnano gli episodi da %1 a %2",
+     "The copies hand over episodes %1 to %2"}, // 172
     {"LBL_OrdineEpisodi", "Ordine episodi:",
-     "Episode order:"}, // 169
+     "Episode order:"}, // 173
     {"MSG_StagioniTmdb", "Stagioni di TMDb",
-     "TMDb seasons"}, // 170
+     "TMDb seasons"}, // 174
     {"MSG_OrdineNonSalvato", "Impossibile salvare l'ordine degli episodi in %1",
-     "The episode order could not be saved in %1"}, // 171
+     "The episode order could not be saved in %1"}, // 175
 }};
 // clang-format on
 

@@ -18,7 +18,7 @@ struct InterfaceTextRow
     const char* english;
 };
 
-inline constexpr int kInterfaceTextRows = 172;
+inline constexpr int kInterfaceTextRows = 176;
 
 const std::array<InterfaceTextRow, kInterfaceTextRows>& interfaceTextRows();
 

@@ -11,7 +11,7 @@ namespace {
 // stay as they are; menu commands of DVD Profiler stay as its English menus show them.
 // Captions keep "&&" where the English has it, messages keep "%1" and their line breaks.
 // clang-format off
-constexpr std::array<InterfaceTranslation, 181> kTranslations = {{
+constexpr std::array<InterfaceTranslation, 185> kTranslations = {{
     {"Ravello",
      "Ravello",
      "Ravello",
@@ -736,6 +736,22 @@ constexpr std::array<InterfaceTranslation, 181> kTranslations = {{
      "No se pudo guardar el orden de los episodios en %1",
      "Die Episodenreihenfolge konnte nicht in %1 gespeichert werden",
      "Impossible d'enregistrer l'ordre des épisodes dans %1"},
+    {"Continue into season %1 up to episode",
+     "Continuar en la temporada %1 hasta el episodio",
+     "In Staffel %1 fortsetzen bis Folge",
+     "Continuer dans la saison %1 jusqu'à l'épisode"},
+    {"Last episode of season %1",
+     "Último episodio de la temporada %1",
+     "Letzte Folge der Staffel %1",
+     "Dernier épisode de la saison %1"},
+    {"%1; the copies go on into season %2",
+     "%1; las copias continúan en la temporada %2",
+     "%1; die Kopien gehen in Staffel %2 weiter",
+     "%1 ; les copies continuent dans la saison %2"},
+    {"The copies hand over episodes %1 to %2",
+     "Las copias entregan los episodios %1 a %2",
+     "Die Kopien übergeben die Episoden %1 bis %2",
+     "Les copies transmettent les épisodes %1 à %2"},
 }};
 // clang-format on
 

@@ -88,6 +88,15 @@ std::vector<std::int32_t> needingTmdbYears(const std::vector<const Member*>& nam
 
 } // namespace
 
+std::vector<SeasonPart> SeasonSubject::parts() const
+{
+    std::vector<SeasonPart> all{{content, range}};
+    // A part holds its season by reference: it is copied in, never assigned.
+    for (const SeasonPart& part : continuation)
+        all.push_back(part);
+    return all;
+}
+
 CreditDocuments::CreditDocuments(FilmSubject film, DocumentChoices choices)
     : m_subject(std::move(film)), m_choices(choices)
 {}
@@ -101,19 +110,19 @@ std::vector<std::int32_t> CreditDocuments::peopleToAsk(DocumentKind kind) const
     const collection::PeopleTable* table = m_choices.people;
     const SeasonCrewOptions seasonCrew{m_choices.groups, m_choices.fullSeriesCrew};
     return std::visit(
-        Overloaded{
-            [&](const FilmSubject& film) {
-                return kind == DocumentKind::Cast
-                           ? needingTmdbYears(everyone(film.cast), table)
-                           : needingTmdbYears(creditedCrew(film.crew, m_choices), table);
-            },
-            [&](const SeasonSubject& season) {
-                return kind == DocumentKind::Cast
-                           ? needingTmdbYears(seasonCastPeople(season.content, season.range), table)
-                           : needingTmdbYears(seasonCrewPeople(season.content, season.range,
-                                                               m_choices.mapping, seasonCrew),
-                                              table);
-            }},
+        Overloaded{[&](const FilmSubject& film) {
+                       return kind == DocumentKind::Cast
+                                  ? needingTmdbYears(everyone(film.cast), table)
+                                  : needingTmdbYears(creditedCrew(film.crew, m_choices), table);
+                   },
+                   [&](const SeasonSubject& season) {
+                       const std::vector<SeasonPart> parts = season.parts();
+                       return kind == DocumentKind::Cast
+                                  ? needingTmdbYears(seasonCastPeople(parts), table)
+                                  : needingTmdbYears(
+                                        seasonCrewPeople(parts, m_choices.mapping, seasonCrew),
+                                        table);
+                   }},
         m_subject);
 }
 
@@ -125,8 +134,8 @@ std::string CreditDocuments::cast(const PersonYears& years) const
                                                                  m_choices.people);
                                  },
                                  [&](const SeasonSubject& season) {
-                                     return buildSeasonCastInformation(season.content, season.range,
-                                                                       years, m_choices.people);
+                                     return buildSeasonCastInformation(season.parts(), years,
+                                                                       m_choices.people);
                                  }},
                       m_subject);
 }
@@ -141,7 +150,7 @@ CrewDocument CreditDocuments::crew(const PersonYears& years) const
                    },
                    [&](const SeasonSubject& season) {
                        return buildSeasonCrewInformation(
-                           season.content, season.range, m_choices.mapping,
+                           season.parts(), m_choices.mapping,
                            {m_choices.groups, m_choices.fullSeriesCrew}, years, m_choices.people);
                    }},
         m_subject);

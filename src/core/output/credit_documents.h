@@ -27,11 +27,18 @@ struct FilmSubject
     const std::vector<tmdb::CrewMember>& crew;
 };
 
-// A season's episodes of the range; the season must outlive the documents.
+// A season's episodes of the range; the season must outlive the documents. A range that goes on
+// past the season's end continues into the seasons after it, one part each, in order (a
+// disc's "3.47" to "4.05"): the documents hold the episodes of every part, and their title
+// names the seasons from first to last.
 struct SeasonSubject
 {
     const tmdb::ShowSeason& content;
     tmdb::EpisodeRange range;
+    std::vector<SeasonPart> continuation = {};
+
+    // The season's part, then the continuation's.
+    std::vector<SeasonPart> parts() const;
 };
 
 // How the user wants the documents: the crew mapping in effect and the crew group boxes, the

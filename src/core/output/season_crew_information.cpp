@@ -58,12 +58,15 @@ PlannedEpisode planEpisode(const tmdb::ShowSeason& content, const tmdb::Episode&
     return planned;
 }
 
-CrewPlan planCrew(const tmdb::ShowSeason& content, tmdb::EpisodeRange range,
-                  const CrewMapping& mapping, const SeasonCrewOptions& options)
+CrewPlan planCrew(std::span<const SeasonPart> parts, const CrewMapping& mapping,
+                  const SeasonCrewOptions& options)
 {
     CrewPlan plan;
-    for (const tmdb::Episode* episode : content.episodesIn(range))
-        plan.episodes.push_back(planEpisode(content, *episode, mapping, options, plan.counts));
+    for (const SeasonPart& part : parts) {
+        for (const tmdb::Episode* episode : part.content.episodesIn(part.range))
+            plan.episodes.push_back(
+                planEpisode(part.content, *episode, mapping, options, plan.counts));
+    }
     return plan;
 }
 
@@ -77,14 +80,13 @@ bool keptForSeries(const CrewCredit& credit)
            credit.job == "Composer";
 }
 
-std::vector<const tmdb::CrewMember*> seasonCrewPeople(const tmdb::ShowSeason& content,
-                                                      tmdb::EpisodeRange range,
+std::vector<const tmdb::CrewMember*> seasonCrewPeople(std::span<const SeasonPart> parts,
                                                       const CrewMapping& mapping,
                                                       const SeasonCrewOptions& options)
 {
     std::vector<const tmdb::CrewMember*> people;
     std::unordered_set<std::int32_t> seen;
-    for (const PlannedEpisode& episode : planCrew(content, range, mapping, options).episodes) {
+    for (const PlannedEpisode& episode : planCrew(parts, mapping, options).episodes) {
         for (const PlannedCredit& planned : episode.credits) {
             if (seen.insert(planned.member->personId).second)
                 people.push_back(planned.member);
@@ -93,15 +95,24 @@ std::vector<const tmdb::CrewMember*> seasonCrewPeople(const tmdb::ShowSeason& co
     return people;
 }
 
-CrewDocument buildSeasonCrewInformation(const tmdb::ShowSeason& content, tmdb::EpisodeRange range,
+std::vector<const tmdb::CrewMember*> seasonCrewPeople(const tmdb::ShowSeason& content,
+                                                      tmdb::EpisodeRange range,
+                                                      const CrewMapping& mapping,
+                                                      const SeasonCrewOptions& options)
+{
+    const SeasonPart part{content, range};
+    return seasonCrewPeople({&part, 1}, mapping, options);
+}
+
+CrewDocument buildSeasonCrewInformation(std::span<const SeasonPart> parts,
                                         const CrewMapping& mapping,
                                         const SeasonCrewOptions& options,
                                         const PersonYears& birthYears,
                                         const collection::PeopleTable* people)
 {
-    CrewPlan plan = planCrew(content, range, mapping, options);
+    CrewPlan plan = planCrew(parts, mapping, options);
     DocumentLines document("CrewInformation");
-    document.add("  <Title>" + xmlValue(tmdb::seasonTitle(content)) + "</Title>");
+    document.add("  <Title>" + xmlValue(seasonPartsTitle(parts)) + "</Title>");
     document.add("  <Credits>");
     for (const PlannedEpisode& episode : plan.episodes) {
         document.add(dividerLine(episode.caption));
@@ -114,6 +125,16 @@ CrewDocument buildSeasonCrewInformation(const tmdb::ShowSeason& content, tmdb::E
     document.add("  </Credits>");
     plan.counts.text = document.finish();
     return std::move(plan.counts);
+}
+
+CrewDocument buildSeasonCrewInformation(const tmdb::ShowSeason& content, tmdb::EpisodeRange range,
+                                        const CrewMapping& mapping,
+                                        const SeasonCrewOptions& options,
+                                        const PersonYears& birthYears,
+                                        const collection::PeopleTable* people)
+{
+    const SeasonPart part{content, range};
+    return buildSeasonCrewInformation({&part, 1}, mapping, options, birthYears, people);
 }
 
 } // namespace ravello::output

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "core/collection/people_table.h"
@@ -27,16 +28,24 @@ bool keptForSeries(const CrewCredit& credit);
 
 // Everyone the document of the range names, each person once, in the order of their first
 // line.
+std::vector<const tmdb::CrewMember*> seasonCrewPeople(std::span<const SeasonPart> parts,
+                                                      const CrewMapping& mapping,
+                                                      const SeasonCrewOptions& options);
 std::vector<const tmdb::CrewMember*> seasonCrewPeople(const tmdb::ShowSeason& content,
                                                       tmdb::EpisodeRange range,
                                                       const CrewMapping& mapping,
                                                       const SeasonCrewOptions& options);
 
-// Builds the document for the episodes of the range: the title "Show: Season N", and for each
-// episode in order its divider line and the Credit lines of episodeCrew, each mapped by
+// Builds the document for the episodes of the parts: the title (seasonPartsTitle), and for
+// each episode in order its divider line and the Credit lines of episodeCrew, each mapped by
 // `mapping` (the group boxes apply) and, without fullCrew, kept only when keptForSeries; within
 // an episode a line equal to one already written is left out. The counts and left-out pairs
 // are those of the credits without a line; repeated lines count as neither.
+CrewDocument buildSeasonCrewInformation(std::span<const SeasonPart> parts,
+                                        const CrewMapping& mapping,
+                                        const SeasonCrewOptions& options,
+                                        const PersonYears& birthYears = {},
+                                        const collection::PeopleTable* people = nullptr);
 CrewDocument buildSeasonCrewInformation(const tmdb::ShowSeason& content, tmdb::EpisodeRange range,
                                         const CrewMapping& mapping,
                                         const SeasonCrewOptions& options,

@@ -16,13 +16,21 @@ tmdb::CreditLists filmCredits()
         testing::readFileBytes(testing::fixturePath("tmdb/movie/4321_credits.json")));
 }
 
-tmdb::ShowSeason nightDesk()
+tmdb::ShowSeason nightDesk(int season = 1)
 {
-    const auto read = [](const char* name) {
-        return testing::readFileBytes(testing::fixturePath(std::string("tmdb/tv/") + name));
+    const auto read = [](const std::string& name) {
+        return testing::readFileBytes(testing::fixturePath("tmdb/tv/" + name));
     };
     return {tmdb::readTvShow(read("4401.json")).value(),
-            tmdb::readTvSeason(read("4401_season_1.json")).value(), false};
+            tmdb::readTvSeason(read("4401_season_" + std::to_string(season) + ".json")).value(),
+            false};
+}
+
+// The text between two markers of a document, both left out.
+std::string between(const std::string& document, const std::string& from, const std::string& to)
+{
+    const std::size_t start = document.find(from) + from.size();
+    return document.substr(start, document.find(to) - start);
 }
 
 // The people of the film's fixture as a collection could hold them: Ann once, Dee twice with
@@ -64,6 +72,7 @@ TEST(CreditDocuments, OnlyPeopleTheCollectionDoesNotSettleAreAskedOfTmdb)
     crew.push_back({2004, "Gus Gaffer", "Lighting", "Gaffer", "null"});
     crew.push_back({0, "Nobody Numbered", "Directing", "Director", "null"});
     const tmdb::ShowSeason season = nightDesk();
+    const tmdb::ShowSeason next = nightDesk(2);
     const CrewGroups noOther{true, true, true, false};
     const struct
     {
@@ -91,10 +100,47 @@ TEST(CreditDocuments, OnlyPeopleTheCollectionDoesNotSettleAreAskedOfTmdb)
          {{season, {1, 1}}, {CrewMapping::builtIn(), {}}},
          {7101, 7102, 7103, 7104, 7403, 7401, 7402},
          {7001, 7301, 7302, 7304, 7201}},
+        // Across the season's end: the regulars and the director both seasons share once.
+        {"1.03 to 2.02",
+         {{season, {3, 3}, {{next, {1, 2}}}}, {CrewMapping::builtIn(), {}, false, &kPeople}},
+         {7102, 7103, 7104, 7404, 7405},
+         {7001, 7301, 7201}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.documents.peopleToAsk(DocumentKind::Cast), c.cast) << c.what;
         EXPECT_EQ(c.documents.peopleToAsk(DocumentKind::Crew), c.crew) << c.what;
+    }
+}
+
+// A range across the season's end holds each season's episodes as that season's own document
+// does, one after the other, under a title naming both seasons.
+TEST(CreditDocuments, ARangeAcrossTheSeasonsEndHoldsBothSeasonsInOrder)
+{
+    const tmdb::ShowSeason first = nightDesk();
+    const tmdb::ShowSeason second = nightDesk(2);
+    const DocumentChoices choices{CrewMapping::builtIn(), {}, true, &kPeople};
+    const CreditDocuments crossing({first, {2, 3}, {{second, {1, 1}}}}, choices);
+    const CreditDocuments before({first, {2, 3}}, choices);
+    const CreditDocuments after({second, {1, 1}}, choices);
+    const PersonYears years{{7101, 1969}, {7301, 1975}};
+    const struct
+    {
+        const char* what;
+        std::string crossing, before, after;
+        const char* list;
+    } documents[] = {
+        {"cast", crossing.cast(years), before.cast(years), after.cast(years), "Actors>"},
+        {"crew", crossing.crew(years).text, before.crew(years).text, after.crew(years).text,
+         "Credits>"},
+    };
+    for (const auto& d : documents) {
+        EXPECT_EQ(between(d.crossing, "<Title>", "</Title>"), "Night Desk: Seasons 1-2") << d.what;
+        EXPECT_EQ(between(d.before, "<Title>", "</Title>"), "Night Desk: Season 1") << d.what;
+        const std::string open = std::string("<") + d.list;
+        const std::string close = std::string("  </") + d.list;
+        EXPECT_EQ(between(d.crossing, open, close),
+                  between(d.before, open, close) + between(d.after, open + "\r\n", close))
+            << d.what;
     }
 }
 
