@@ -5,6 +5,9 @@
 
 #include "cli/fetch_failure_text.h"
 #include "core/text/windows1252.h"
+#include "core/tmdb/episode_group_cache.h"
+#include "core/tmdb/episode_orders.h"
+#include "core/tmdb/grouped_season.h"
 #include "core/tmdb/match_certainty.h"
 #include "core/tmdb/season_cache.h"
 #include "core/tmdb/show_search.h"
@@ -52,6 +55,8 @@ std::optional<int> ShowEpisodeCounts::episodes(int season)
     const std::optional<std::int32_t> show = showId();
     if (!show)
         return std::nullopt;
+    if (const auto group = tmdb::chosenEpisodeGroup(m_context.folders.episodeOrdersFile(), *show))
+        return groupedEpisodes(*show, *group, season);
     tmdb::SeasonCache cache(m_context.folders, m_context.endpoint, m_context.fetcher);
     std::optional<tmdb::ShowSeason> content = cache.cachedSeason(*show, season);
     if (!content) {
@@ -66,6 +71,18 @@ std::optional<int> ShowEpisodeCounts::episodes(int season)
     return std::max_element(episodes.begin(), episodes.end(),
                             [](const auto& a, const auto& b) { return a.number < b.number; })
         ->number;
+}
+
+// The count of a season of the show's kept episode order: the group's, numbered from 1.
+std::optional<int> ShowEpisodeCounts::groupedEpisodes(std::int32_t show, const std::string& group,
+                                                      int season)
+{
+    tmdb::EpisodeGroupCache groups(m_context.folders, m_context.endpoint, m_context.fetcher);
+    auto fetched = groups.group(show, group);
+    if (fetched.failure)
+        m_problems.push_back("episode order " + group + " of show " + std::to_string(show) + ": " +
+                             fetchFailureText(*fetched.failure));
+    return fetched.value ? tmdb::groupedEpisodeCount(*fetched.value, season) : std::nullopt;
 }
 
 } // namespace ravello::cli

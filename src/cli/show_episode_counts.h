@@ -14,7 +14,8 @@ namespace ravello::cli {
 
 // The episode counts of the seasons of the show a disc title names, from TMDb: the show is the
 // certain match of a TV search for its name (searched once, at the first season asked for),
-// each season comes from the season cache, fetched only when not cached. What went wrong is
+// each season comes from the season cache, fetched only when not cached; in the show's kept
+// episode order, each season is the group's. What went wrong is
 // kept in words for the command to tell: a count that could not be had is not known.
 class ShowEpisodeCounts
 {
@@ -32,6 +33,8 @@ public:
     const std::vector<std::string>& problems() const { return m_problems; }
 
 private:
+    std::optional<int> groupedEpisodes(std::int32_t show, const std::string& group, int season);
+
     const CliContext& m_context;
     std::string m_show;
     std::optional<std::optional<std::int32_t>> m_showId; // once searched: the show, if certain

@@ -268,6 +268,9 @@ TEST_F(TvCommands, EpisodesProposesADiscsRangeAndSaysWhereItCameFrom)
     m_server.reset();
     EXPECT_EQ(run({"episodes", "9"}).out, "1.01-1.02\tsplit\n");
     EXPECT_EQ(m_server.requestCount(), 1u) << "the season is cached";
+    // In the DVD order the first volume holds two episodes.
+    ASSERT_EQ(run({"episode-order", "4401", "5b11ba820e0a265847002c6e"}).status, kSuccess);
+    EXPECT_EQ(run({"episodes", "10"}).out, "1.02-1.02\tsplit\n");
 }
 
 // A disc profile's documents take its show, season and proposed episodes, across the season's

@@ -22,14 +22,18 @@ QString codeText(collection::EpisodeCode code)
 } // namespace
 
 OpenedShowEpisodeCounts::OpenedShowEpisodeCounts(tmdb::SeasonCache& seasons, TmdbWait& wait,
-                                                 const tmdb::ShowSeason& opened)
-    : m_seasons(seasons), m_wait(wait), m_opened(opened)
+                                                 const tmdb::ShowSeason& opened, bool grouped)
+    : m_seasons(seasons), m_wait(wait), m_opened(opened), m_grouped(grouped)
 {}
 
 std::optional<int> OpenedShowEpisodeCounts::episodes(int season)
 {
     if (season == m_opened.season.number)
         return lastEpisode(m_opened);
+    if (m_grouped) {
+        const tmdb::SeasonEntry* entry = m_opened.show.seasonEntry(season);
+        return entry ? std::optional<int>(entry->episodeCount) : std::nullopt;
+    }
     const std::int32_t show = m_opened.show.id;
     if (const auto cached = m_seasons.cachedSeason(show, season))
         return lastEpisode(*cached);

@@ -25,9 +25,10 @@ class TmdbWait;
 class OpenedShowEpisodeCounts
 {
 public:
-    // `opened` must outlive the counts.
+    // `opened` must outlive the counts. With `grouped`, the show's seasons are those of an
+    // episode group, and the show's list of them gives their counts.
     OpenedShowEpisodeCounts(tmdb::SeasonCache& seasons, TmdbWait& wait,
-                            const tmdb::ShowSeason& opened);
+                            const tmdb::ShowSeason& opened, bool grouped);
 
     std::optional<int> episodes(int season);
 
@@ -35,6 +36,7 @@ private:
     tmdb::SeasonCache& m_seasons;
     TmdbWait& m_wait;
     const tmdb::ShowSeason& m_opened;
+    bool m_grouped;
 };
 
 // The part of a proposal that lies in the season opened.

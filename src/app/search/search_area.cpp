@@ -400,7 +400,10 @@ void SearchArea::showProposedRange(const std::string& profileId)
 {
     if (!m_services.proposeEpisodes)
         return;
-    OpenedShowEpisodeCounts counts(m_services.seasons, m_wait, m_shownSeason.content);
+    const bool grouped =
+        tmdb::chosenEpisodeGroup(m_services.episodeOrdersFile, m_shownSeason.content.show.id)
+            .has_value();
+    OpenedShowEpisodeCounts counts(m_services.seasons, m_wait, m_shownSeason.content, grouped);
     m_proposal = m_services.proposeEpisodes(
         profileId, [&counts](int season) { return counts.episodes(season); });
     if (!m_proposal)

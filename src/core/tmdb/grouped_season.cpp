@@ -64,6 +64,15 @@ std::vector<GroupSeason> groupSeasons(const EpisodeGroup& group)
     return seasons;
 }
 
+std::optional<int> groupedEpisodeCount(const EpisodeGroup& group, int number)
+{
+    for (const GroupSeason& season : groupSeasons(group)) {
+        if (season.number == number)
+            return static_cast<int>(season.episodes.size());
+    }
+    return std::nullopt;
+}
+
 std::vector<int> sourceSeasons(const GroupSeason& season)
 {
     std::vector<int> numbers;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "core/tmdb/episode_groups.h"
@@ -23,6 +24,10 @@ struct GroupSeason
 // the one before it; groups without episodes are left out. Episodes without an order follow
 // those with one, as TMDb listed them.
 std::vector<GroupSeason> groupSeasons(const EpisodeGroup& group);
+
+// How many episodes the group's season `number` holds, its last episode's number too; nothing
+// when the group has no such season.
+std::optional<int> groupedEpisodeCount(const EpisodeGroup& group, int number);
 
 // The TMDb seasons the episodes of a grouped season come from, each once, in the group's order.
 std::vector<int> sourceSeasons(const GroupSeason& season);
