@@ -184,10 +184,12 @@ std::optional<tmdb::ShowSeason> openGroupedCredits(const CliContext& context,
     tmdb::EpisodeGroupCache groups(context.folders, context.endpoint, context.fetcher);
     if (!context.canAskTmdb({groups.groupFile(season.showId, groupId)}))
         return std::nullopt;
-    auto content =
-        reportedContent(context, tmdb::openGroupedSeason(cache, groups, season.showId, groupId,
-                                                         season.seasonNumber, std::nullopt));
-    if (content && content->season.number != season.seasonNumber) {
+    tmdb::SeasonOpening opening = tmdb::openGroupedSeason(cache, groups, season.showId, groupId,
+                                                          season.seasonNumber, std::nullopt);
+    const bool told = !opening.failures.empty();
+    auto content = reportedContent(context, std::move(opening));
+    // An order without that season opens another, or none when it has no episodes at all.
+    if (content ? content->season.number != season.seasonNumber : !told) {
         context.fail("the episode order " + groupId + " of show " + std::to_string(season.showId) +
                      " has no season " + std::to_string(season.seasonNumber));
         return std::nullopt;

@@ -168,6 +168,9 @@ TEST_F(TvCommands, AChosenDvdOrderRenumbersTheSeasonsUntilCleared)
     const CliRun cast = run({"cast-xml", "--tv", "4401", "1", "--episodes", "2"});
     ASSERT_EQ(cast.status, kSuccess) << cast.err;
     EXPECT_NE(cast.out.find("1.02 Nanny McDead"), std::string::npos) << cast.out;
+    EXPECT_NE(
+        run({"season", "4401", "3"}).err.find("order " + dvd + " of show 4401 has no season 3"),
+        std::string::npos);
 
     ASSERT_EQ(run({"episode-order", "4401", "none"}).status, kSuccess);
     EXPECT_EQ(run({"season", "4401", "2"}).out, "2.01 Deep in Death\n2.02 The Double Down\n");
