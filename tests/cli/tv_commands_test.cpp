@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/cli_context.h"
+#include "core/files/path_text.h"
 #include "core/files/program_folders.h"
 #include "core/settings/settings_file.h"
 #include "tests/cli/cli_run.h"
@@ -40,7 +41,7 @@ protected:
 
     CliRun run(Arguments arguments)
     {
-        arguments.insert(arguments.begin(), {"--data-dir", m_folder.path().string()});
+        arguments.insert(arguments.begin(), {"--data-dir", files::utf8FromPath(m_folder.path())});
         return runCapturing(arguments);
     }
 
@@ -149,7 +150,7 @@ TEST_F(TvCommands, PrefetchPreparesTheBirthYearsTheDocumentsOfItsMatchesNeed)
         testing::readFileBytes(testing::fixturePath("collection/tv_disc_collection.xml"));
     collection.replace(collection.find("Night Desk:"), 0, "The ");
     testing::writeFileBytes(m_folder / "Collection.xml", collection);
-    ASSERT_EQ(run({"import", (m_folder / "Collection.xml").string()}).status, kSuccess);
+    ASSERT_EQ(run({"import", files::utf8FromPath(m_folder / "Collection.xml")}).status, kSuccess);
     testing::writeFileBytes(
         files::ProgramFolders::at(m_folder.path()).peopleTableFile(),
         testing::readFileBytes(testing::fixturePath("collection/people_roads.txt")));
