@@ -28,3 +28,14 @@ if(RAVELLO_SANITIZERS AND NOT MSVC)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(ravello_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The worker threads (the import's people reader, the profile preparation, the batch fetches)
+# checked for data races. ThreadSanitizer keeps its own shadow memory, so it cannot share a
+# build with AddressSanitizer.
+if(RAVELLO_THREAD_SANITIZER AND NOT MSVC)
+    if(RAVELLO_SANITIZERS)
+        message(FATAL_ERROR "RAVELLO_THREAD_SANITIZER and RAVELLO_SANITIZERS exclude each other")
+    endif()
+    target_compile_options(ravello_options INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+    target_link_options(ravello_options INTERFACE -fsanitize=thread)
+endif()

@@ -37,8 +37,9 @@ void BM_CrewBirthYears(benchmark::State& state)
     testing::FakeTmdbServer server(peopleFixtures().path());
     server.setDelay(std::chrono::milliseconds(50));
     const Endpoint endpoint(server.url(), server.url(), "0123456789abcdef", "en-US");
-    BatchFetcher fetcher(
-        {}, {static_cast<std::size_t>(state.range(0)), static_cast<std::size_t>(state.range(1))});
+    BatchFetcher fetcher({}, std::make_shared<RequestLimiter>(
+                                 RequestLimits{static_cast<std::size_t>(state.range(0)),
+                                               static_cast<std::size_t>(state.range(1))}));
     std::vector<std::int32_t> crew;
     for (std::int32_t person = kFirstPerson; person < kFirstPerson + kCrewSize; ++person)
         crew.push_back(person);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The window program's entry point and composition root: it makes the services the window works
-// with (folders, settings, endpoint, fetchers, caches, crew mapping) and hands them in.
+// with (folders, settings, endpoint, the request limiter and fetchers, caches, crew mapping)
+// and hands them in.
 #include <cstdlib>
 #include <exception>
 #include <memory>

@@ -27,7 +27,9 @@ files::ProgramFolders madeFolders(const std::filesystem::path& userDataFolder)
 WindowServices::WindowServices(const std::filesystem::path& dataFolder, tmdb::Hosts apiHosts)
     : folders(madeFolders(dataFolder)), userDataFolder(dataFolder), startupFolder(workingFolder()),
       settings(settings::loadSettings(folders.settingsFile())), hosts(std::move(apiHosts)),
-      endpoint(tmdb::Endpoint::fromSettings(settings, hosts)), films(folders, endpoint, fetcher),
+      endpoint(tmdb::Endpoint::fromSettings(settings, hosts)),
+      limiter(std::make_shared<tmdb::RequestLimiter>()), fetcher({}, limiter),
+      batchFetcher({}, limiter), films(folders, endpoint, fetcher),
       seasons(folders, endpoint, fetcher), photos(folders, endpoint, fetcher),
       people(folders, endpoint, batchFetcher),
       crewMapping(output::loadCrewMapping(folders.crewMappingFile())),

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 
 #include "core/collection/people_table.h"
 #include "core/files/program_folders.h"
@@ -13,6 +14,7 @@
 #include "core/tmdb/fetcher.h"
 #include "core/tmdb/film_cache.h"
 #include "core/tmdb/person_cache.h"
+#include "core/tmdb/request_limiter.h"
 #include "core/tmdb/season_cache.h"
 
 namespace ravello::app {
@@ -37,6 +39,9 @@ struct WindowServices
     tmdb::Hosts hosts;
     // Follows the key and the TMDb language on the Settings page; the caches read it as it is.
     tmdb::Endpoint endpoint;
+    // The one ceiling of the program's requests to TMDb: every fetcher of the window, and the
+    // preparation's on its thread, start their requests by it.
+    std::shared_ptr<tmdb::RequestLimiter> limiter;
     // Every request the user starts goes through `fetcher`; the birth years through
     // `batchFetcher`, many side by side.
     tmdb::Fetcher fetcher;

@@ -43,6 +43,10 @@ const std::vector<Command>& commands()
          runFilm},
         {"credits", "ID", "print the film's four credit lists", runCredits},
         {"open", "ID", "open the film as the window does and print its cache files", runOpen},
+        {"episodes", "NUMBER",
+         "print the first and last episode of the collection's disc profile NUMBER and where "
+         "they come from: profile, neighbours, copied or split",
+         runEpisodes},
         {"prefetch", "[--from N] [--to M] [--birth-years]",
          "prepare the collection's profiles: search each, cache the films of certain matches",
          runPrefetch},

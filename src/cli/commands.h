@@ -58,6 +58,11 @@ int runCredits(CliContext& context, const Arguments& arguments);
 // Opens a film as the window does, cover included, and prints the path of each cache file
 // held for it, one a line; the steps that failed go to stderr and make the status 1.
 int runOpen(CliContext& context, const Arguments& arguments);
+// NUMBER: the first and last episode of the collection's disc profile NUMBER, as proposed from
+// its dividers, its neighbours, what was copied, or a split of TMDb's season, and where the
+// proposal came from: "3.05-3.08<TAB>neighbours". TMDb is asked only for the season episode
+// counts the collection does not tell.
+int runEpisodes(CliContext& context, const Arguments& arguments);
 // [--from N] [--to M] [--birth-years]: searches the title index's profiles in number order and
 // caches the films of certain matches (their people's birth years too when asked), one line
 // per profile: number, status, TMDb id, title; the counts on stderr. Ctrl-C stops it cleanly.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // ravello-cli prefetch: prepares the collection's profiles, number after number, so that the
-// window finds their films in the cache.
+// window finds their films in the cache; the certain matches are kept, so that the next run
+// searches only the profiles it could not match.
 #include <cstdio>
 
 #include "cli/commands.h"
@@ -193,8 +194,9 @@ int runPrefetch(CliContext& context, const Arguments& arguments)
         return kFailure;
     const tmdb::FilmCache films(context.folders, context.endpoint, context.fetcher);
     const tmdb::SeasonCache seasons(context.folders, context.endpoint, context.fetcher);
+    auto matches = tmdb::ProfileMatches::load(context.folders.profileMatchesFile());
     tmdb::Prefetcher prefetcher(context.endpoint, context.batchFetcher, films,
-                                tmdb::seriesPreparation(context.endpoint, seasons));
+                                tmdb::seriesPreparation(context.endpoint, seasons), &matches);
     std::vector<tmdb::PrefetchProfile> profiles;
     for (const ProfileEntry& entry : *entries)
         profiles.push_back(entry.profile);
@@ -205,6 +207,10 @@ int runPrefetch(CliContext& context, const Arguments& arguments)
             profiles, [&](const tmdb::PrefetchOutcome& outcome) { run.report(outcome); },
             [&] { return run.keepGoing(); }) &&
         !run.keyRefused();
+    // What was matched is kept however the run ended: the next run does not search it again.
+    if (!matches.save())
+        context.err << "ravello-cli: warning: the profiles' matches could not be kept for the "
+                       "next run\n";
     if (complete && options->birthYears)
         complete = prefetchBirthYears(context, run.matches());
     const bool wasInterrupted = platform::interrupted();

@@ -21,13 +21,13 @@ ProfileEntry entryOf(const std::string& record)
     ProfileEntry entry;
     entry.title = trimmed(collection::recordTitle(record));
     const int number = collection::recordCollectionNumber(record);
-    if (const auto disc = collection::readDiscTitle(entry.title)) {
-        entry.profile = tmdb::seasonToPrepare(number, disc->show, disc->season);
-        return entry;
-    }
-    entry.profile = tmdb::profileToPrepare(number, entry.title,
-                                           trimmed(collection::recordOriginalTitle(record)),
-                                           text::toLong(collection::recordProductionYear(record)));
+    const auto disc = collection::readDiscTitle(entry.title);
+    entry.profile =
+        disc ? tmdb::seasonToPrepare(number, disc->show, disc->season)
+             : tmdb::profileToPrepare(number, entry.title,
+                                      trimmed(collection::recordOriginalTitle(record)),
+                                      text::toLong(collection::recordProductionYear(record)));
+    entry.profile.profileId = collection::recordProfileId(record);
     return entry;
 }
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <charconv>
 #include <iostream>
+#include <memory>
 
 #include "cli/cli_context.h"
 #include "core/files/path_text.h"
@@ -158,14 +159,16 @@ int runCli(const Arguments& arguments, std::istream& in, std::ostream& out, std:
         return usageError(err, "unknown command " + arguments[next]);
     // Everything a command works with is made here, once: the settings of the data folder,
     // the TMDb hosts (the environment may point them elsewhere), the fetcher of single
-    // requests and the batch fetcher of birth years.
+    // requests and the batch fetcher of many, both within the one ceiling of the tool's
+    // requests.
     const auto settings = settings::loadSettings(folders.settingsFile());
     const auto hosts =
         tmdb::Hosts::withOverrides(platform::environmentVariable(tmdb::kApiHostVariable),
                                    platform::environmentVariable(tmdb::kImageHostVariable));
     const auto endpoint = tmdb::Endpoint::fromSettings(settings, hosts);
-    tmdb::Fetcher fetcher;
-    tmdb::BatchFetcher batchFetcher;
+    const auto limiter = std::make_shared<tmdb::RequestLimiter>();
+    tmdb::Fetcher fetcher({}, limiter);
+    tmdb::BatchFetcher batchFetcher({}, limiter);
     CliContext context{folders, settings, endpoint, fetcher, batchFetcher, raw, in, out, err};
     const Arguments commandArguments(arguments.begin() + static_cast<long>(next) + 1,
                                      arguments.end());

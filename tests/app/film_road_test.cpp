@@ -28,6 +28,9 @@
 #include "app/look/credit_list_delegate.h"
 #include "app/search/search_area.h"
 #include "app/settings/settings_area.h"
+#include "core/collection/episode_table.h"
+#include "core/files/program_folders.h"
+#include "core/tmdb/profile_matches.h"
 #include "test_window.h"
 #include "tests/app/named_child.h"
 #include "tests/support/fake_tmdb_server.h"
@@ -41,13 +44,18 @@ namespace {
 
 constexpr const char* kKey = "0123456789abcdef0123456789abcdef";
 
-// The contrast of a list's selected row's text as it reaches the screen. The row's commonest
-// colour is its background; the text's pixels are those that stand out from it, and the text
-// reads at the contrast that its strongest twentieth reaches (its solid strokes, not its
-// antialiased edges): a lone marker or frame pixel elsewhere in the row does not decide it.
+// The contrast of a list's selected row's text as it reaches the screen, measured where the
+// text is (on the credit lists, after the photo marker and the known-person dot). The commonest
+// colour there is the background; the text's pixels are those that stand out from it, and the
+// text reads at the contrast that its strongest twentieth reaches (its solid strokes, not its
+// antialiased edges).
 double selectedRowContrast(QListWidget& list)
 {
-    const QImage row = list.viewport()->grab(list.visualItemRect(list.currentItem())).toImage();
+    QRect area = list.visualItemRect(list.currentItem());
+    if (const auto* credits =
+            dynamic_cast<const ravello::app::CreditListDelegate*>(list.itemDelegate()))
+        area = credits->textArea(area);
+    const QImage row = list.viewport()->grab(area).toImage();
     QHash<QRgb, int> counts;
     for (int y = 0; y < row.height(); ++y)
         for (int x = 0; x < row.width(); ++x)
@@ -371,6 +379,36 @@ private slots:
                     .startsWith(QStringLiteral("Shows the next profile")));
     }
 
+    // A certain match that an earlier preparation kept (the command-line tool's, say) is as good
+    // as a prepared one: stepping back onto its profile opens the match without a search.
+    void aKeptMatchOpensItsProfileWithoutASearch()
+    {
+        importExport(ravello::testing::fixturePath("collection/prefetch_collection.xml"));
+        namespace tmdb = ravello::tmdb;
+        const auto folders = ravello::files::ProgramFolders::under(m_base->path());
+        auto matches = tmdb::ProfileMatches::load(folders.profileMatchesFile());
+        tmdb::PrefetchProfile first = tmdb::profileToPrepare(1, "Sample Film", "", 2004);
+        first.profileId = "P1";
+        matches.remember(first, {tmdb::formatResultLine(4321, "Sample Film", 2004, ""),
+                                 "Sample Film", "Sample Film", 2004});
+        QVERIFY(matches.save());
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        const auto press = [&](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        };
+        press(Qt::Key_Right);
+        // Profile 6, being prepared, searches the same title: its search is the only one.
+        QTRY_VERIFY_WITH_TIMEOUT(searchesFor("Sample Film") == 1, 5000);
+        press(Qt::Key_Left);
+        QCOMPARE(child<QSpinBox>(*m_window, "SPN_Numero")->value(), 1);
+        QCOMPARE(child<QStatusBar>(*m_window, "STB_Status")->currentMessage(),
+                 QStringLiteral("Opened: certain match"));
+        QCOMPARE(child<QLineEdit>(*m_window, "EDT_IDMDB")->text(), QStringLiteral("4321"));
+        QCOMPARE(searchesFor("Sample Film"), 1);
+        QVERIFY(m_errors.isEmpty());
+    }
+
     // A TV disc's profile, with the keys alone: its show is searched for on TMDb's TV search,
     // the season its title names opened, and the copy is the season's document; another range
     // of episodes redraws the lists without a request.
@@ -437,6 +475,60 @@ private slots:
         QCOMPARE(seasons->currentText(), QStringLiteral("Season 1 (3 episodes)"));
         QCOMPARE(child<QSpinBox>(*m_window, "SPN_EpisodioDa")->value(), 2);
         QVERIFY(castList->item(0)->text().contains(QStringLiteral("1.02 Nanny McDead")));
+    }
+
+    // A box set, disc after disc: a disc opens on its proposed episodes, a guess waits for the
+    // user, and what was copied for one disc makes the next one certain.
+    void aBoxSetIsWalkedDiscByDiscOnItsProposedEpisodes()
+    {
+        importExport(ravello::testing::fixturePath("collection/box_set_collection.xml"));
+        const auto folders = ravello::files::ProgramFolders::under(m_base->path());
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        child<QSpinBox>(*m_window, "SPN_Numero")->setValue(8);
+        pressAlt(Qt::Key_Right); // "The Night Desk: Season 1: Disc 1" of two
+        auto* status = child<QStatusBar>(*m_window, "STB_Status");
+        auto* first = child<QSpinBox>(*m_window, "SPN_EpisodioDa");
+        auto* last = child<QSpinBox>(*m_window, "SPN_EpisodioA");
+        auto* copy = child<QAbstractButton>(*m_window, "Copy");
+        QCOMPARE(status->currentMessage(),
+                 QStringLiteral("Episodes 1.01 to 1.02, a guess: 3 episodes over 2 discs, "
+                                "check the range"));
+        QCOMPARE(std::pair(first->value(), last->value()), std::pair(1, 2));
+        QVERIFY(QApplication::focusWidget() != copy);
+        QGuiApplication::clipboard()->clear();
+        copy->click();
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("1.02 ")));
+        QVERIFY(!QGuiApplication::clipboard()->text().contains(QStringLiteral("1.03 ")));
+        QCOMPARE(
+            ravello::collection::EpisodeTable::load(folders.copiedEpisodesFile()).find("P9").size(),
+            2u);
+
+        pressAlt(Qt::Key_Right);
+        QCOMPARE(status->currentMessage(),
+                 QStringLiteral("Episodes 1.03 to 1.03, following what was copied before"));
+        QCOMPARE(std::pair(first->value(), last->value()), std::pair(3, 3));
+        QCOMPARE(QApplication::focusWidget(), copy);
+        QCOMPARE(child<QTabWidget>(*m_window, "PAG_Pagine")->currentWidget(),
+                 child<QWidget>(*m_window, "Pag_Cast"));
+
+        // A disc whose own dividers run into the next season shows the opened season's part.
+        ravello::testing::writeFileBytes(folders.episodeTableFile(), "P10\t1.03\t2.01\r\n");
+        pressAlt(Qt::Key_Left);
+        pressAlt(Qt::Key_Right);
+        QCOMPARE(status->currentMessage(),
+                 QStringLiteral("Episodes 1.03 to 2.01, from the disc's own dividers; only "
+                                "those of season 1 are shown"));
+        QCOMPARE(std::pair(first->value(), last->value()), std::pair(3, 3));
+        QCOMPARE(QApplication::focusWidget(), copy);
+
+        // The export's dividers of the disc before go before what was copied for it.
+        ravello::testing::writeFileBytes(folders.episodeTableFile(), "P9\t1.01\r\n");
+        pressAlt(Qt::Key_Left);
+        pressAlt(Qt::Key_Right);
+        QCOMPARE(status->currentMessage(), QStringLiteral("Episodes 1.02 to 1.02, after disc 1"));
+        QCOMPARE(std::pair(first->value(), last->value()), std::pair(2, 2));
+        QVERIFY(m_errors.isEmpty());
     }
 
     // From a disc profile to the films beside it: the TV box follows the profile, and a step

@@ -112,7 +112,8 @@ private slots:
         };
         for (const auto& test : cases) {
             ScriptedPreparation script;
-            ProfilePreparer preparer(script.preparation());
+            ProfilePreparer preparer(script.preparation(),
+                                     std::make_shared<ravello::tmdb::RequestLimiter>());
             const auto apply = [&](Step step) {
                 if (step == Step::Supersede)
                     preparer.prepare(profileNumbered(5), kEndpoint);

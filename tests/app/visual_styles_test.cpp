@@ -21,6 +21,7 @@
 using ravello::app::applyVisualStyle;
 using ravello::app::contrastRatio;
 using ravello::app::kReadableContrast;
+using ravello::app::kSelectedRowContrast;
 using ravello::app::relativeLuminance;
 using ravello::app::visualStyleNames;
 using ravello::testing::child;
@@ -60,7 +61,7 @@ private:
                      kReadableContrast,
                  where.constData());
         QVERIFY2(contrastRatio(palette.color(QPalette::HighlightedText),
-                               palette.color(QPalette::Highlight)) >= kReadableContrast,
+                               palette.color(QPalette::Highlight)) >= kSelectedRowContrast,
                  where.constData());
         QVERIFY2(contrastRatio(palette.color(QPalette::WindowText),
                                palette.color(QPalette::Window)) >= kReadableContrast,
@@ -108,6 +109,46 @@ private slots:
                              QApplication::style()->standardPalette().color(QPalette::Base));
                 else
                     verifyReadable(widget, name);
+            }
+        }
+    }
+
+    // A platform's selection whose text falls short of the margin gets black or white text on
+    // its highlight moved, hue kept, no further than it must; one that reaches it is kept.
+    void aShortSelectionGetsTheMarginAndKeepsItsHue()
+    {
+        struct Case
+        {
+            QRgb highlight;
+            QRgb text;
+            QRgb expectedText;
+            bool highlightKept;
+        };
+        const Case cases[] = {
+            {0x308cc6, 0xffffff, 0x000000, false}, // Fusion's: lighter blue, black text
+            {0x0078d7, 0xffffff, 0xffffff, false}, // Windows 10's: darker blue, white text
+            {0x777777, 0xffffff, 0x000000, false}, // lighter grey, black text
+            {0x3daee9, 0xffffff, 0x000000, true},  // Breeze's: black reads on it as it is
+            {0xffff00, 0xffffff, 0x000000, true},
+            {0x000080, 0xffffff, 0xffffff, true}, // already far above the margin
+            {0x1d2a36, 0xfafafa, 0xfafafa, true}, // the platform's own near-white is kept
+        };
+        for (const Case& c : cases) {
+            QPalette palette;
+            palette.setColor(QPalette::Highlight, QColor(c.highlight));
+            palette.setColor(QPalette::HighlightedText, QColor(c.text));
+            const QPalette readable = ravello::app::withReadableSelection(palette);
+            const QByteArray where = QColor(c.highlight).name().toUtf8();
+            for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+                const QColor highlight = readable.color(group, QPalette::Highlight);
+                const QColor text = readable.color(group, QPalette::HighlightedText);
+                QVERIFY2(contrastRatio(text, highlight) >= kSelectedRowContrast, where);
+                QVERIFY2(contrastRatio(text, highlight) < kSelectedRowContrast + 0.3 ||
+                             c.highlightKept,
+                         where);
+                QCOMPARE(text.rgb(), QColor(c.expectedText).rgb());
+                QCOMPARE(highlight == QColor(c.highlight), c.highlightKept);
+                QVERIFY2(std::abs(highlight.hsvHue() - QColor(c.highlight).hsvHue()) <= 2, where);
             }
         }
     }

@@ -241,7 +241,9 @@ TEST_F(TmdbCommands, FilmNeedsOnlyTheDetailsAndCreditsOnlyTheCredits)
 
 // The profiles of a small collection: a certain match, two films of one title without a year, a
 // title TMDb does not know, a certain match whose details TMDb lacks, and a year no result has.
-TEST_F(TmdbCommands, PrefetchPreparesEachProfileAndASecondRunAsksOnlyTheSearches)
+// The second run searches only the profiles without a certain match, and asks again only for
+// what failed.
+TEST_F(TmdbCommands, PrefetchPreparesEachProfileAndASecondRunSearchesOnlyTheUncertain)
 {
     ASSERT_EQ(run({"import",
                    files::utf8FromPath(testing::fixturePath("collection/prefetch_collection.xml"))})
@@ -261,11 +263,22 @@ TEST_F(TmdbCommands, PrefetchPreparesEachProfileAndASecondRunAsksOnlyTheSearches
         << first.err;
 
     m_server.reset();
-    const CliRun second = run({"prefetch", "--from", "1", "--to", "2"});
+    const CliRun second = run({"prefetch"});
     EXPECT_EQ(second.status, kSuccess) << second.err;
-    EXPECT_EQ(second.out, "1\tcached\t4321\tSample Film\n2\tuncertain\t11415\tHouse\n");
-    for (const auto& request : m_server.requests())
-        EXPECT_EQ(request.path, "/3/search/movie");
+    EXPECT_EQ(second.out, "1\tcached\t4321\tSample Film\n"
+                          "2\tuncertain\t11415\tHouse\n"
+                          "3\tnone\t0\tNothing Like It\n"
+                          "5\tfailed\t25623\tHouse\n"
+                          "6\tuncertain\t4321\tSample Film\n");
+    std::vector<std::string> searches;
+    for (const auto& request : m_server.requests()) {
+        if (request.path == "/3/search/movie")
+            searches.push_back(request.param("query"));
+        else
+            EXPECT_NE(request.path.find("25623"), std::string::npos) << request.path;
+    }
+    std::sort(searches.begin(), searches.end());
+    EXPECT_EQ(searches, (std::vector<std::string>{"House", "Nothing Like It", "Sample Film"}));
 }
 
 TEST_F(TmdbCommands, PrefetchStopsWhenTmdbRefusesTheKey)

@@ -111,6 +111,33 @@ TEST_F(TvCommands, BirthYearsAskEachPersonOnce)
     EXPECT_NE(cast.err.find("birth year of 7 of 7 people"), std::string::npos) << cast.err;
 }
 
+// Two discs of one season and a film: the season is prepared once, with its own poster, and a
+// second run asks TMDb nothing at all.
+TEST_F(TvCommands, PrefetchPreparesASeasonWholeAndASecondRunAsksNothing)
+{
+    ASSERT_EQ(run({"import", files::utf8FromPath(
+                                 testing::fixturePath("collection/tv_prefetch_collection.xml"))})
+                  .status,
+              kSuccess);
+    const CliRun first = run({"prefetch"});
+    ASSERT_EQ(first.status, kSuccess) << first.err;
+    EXPECT_EQ(first.out, "1\topened\t4321\tSample Film\n"
+                         "2\topened\t4401\tThe Night Desk: Season 1: Disc 1\n"
+                         "3\topened\t4401\tThe Night Desk: Season 1: Disc 2\n");
+    std::size_t seasonPosters = 0;
+    for (const testing::RecordedRequest& request : m_server.requests())
+        seasonPosters += request.path == "/t/p/original/nd_s1.jpg" ? 1 : 0;
+    EXPECT_EQ(seasonPosters, 1u);
+
+    m_server.reset();
+    const CliRun second = run({"prefetch"});
+    ASSERT_EQ(second.status, kSuccess) << second.err;
+    EXPECT_EQ(second.out, "1\tcached\t4321\tSample Film\n"
+                          "2\tcached\t4401\tThe Night Desk: Season 1: Disc 1\n"
+                          "3\tcached\t4401\tThe Night Desk: Season 1: Disc 2\n");
+    EXPECT_EQ(m_server.requestCount(), 0u);
+}
+
 TEST_F(TvCommands, BadInputWritesNothingAndFails)
 {
     const struct
@@ -139,6 +166,94 @@ TEST_F(TvCommands, BadInputWritesNothingAndFails)
         EXPECT_TRUE(result.out.empty()) << result.out;
         EXPECT_NE(result.err.find(test.message), std::string::npos) << result.err;
     }
+}
+
+// A box set's discs, one profile each: what the collection settles asks TMDb nothing; a season
+// it says nothing of is split by TMDb's count of the show's season.
+TEST_F(TvCommands, EpisodesProposesADiscsRangeAndSaysWhereItCameFrom)
+{
+    ASSERT_EQ(run({"import",
+                   files::utf8FromPath(testing::fixturePath("collection/box_set_collection.xml"))})
+                  .status,
+              kSuccess);
+    const auto folders = files::ProgramFolders::at(m_folder.path());
+    testing::writeFileBytes(folders.episodeTableFile(),
+                            "P2\t3.01\t3.02\t3.03\t3.04\r\nP4\t3.09\t3.10\t3.11\t3.12\r\n"
+                            "P5\t3.47\t3.48\t3.49\t3.50\t3.51\t4.01\t4.02\t4.03\t4.04\t4.05\r\n");
+    testing::writeFileBytes(folders.copiedEpisodesFile(), "P6\t4.01\t4.02\t4.03\t4.04\r\n");
+    const struct
+    {
+        const char* number;
+        const char* line;
+    } settled[] = {
+        {"2", "3.01-3.04\tprofile\n"}, {"3", "3.05-3.08\tneighbours\n"},
+        {"5", "3.47-4.05\tprofile\n"}, {"6", "4.01-4.04\tcopied\n"},
+        {"7", "4.05-4.08\tcopied\n"},
+    };
+    for (const auto& test : settled) {
+        const CliRun episodes = run({"episodes", test.number});
+        EXPECT_EQ(episodes.status, kSuccess) << episodes.err;
+        EXPECT_EQ(episodes.out, test.line) << test.number;
+        EXPECT_TRUE(episodes.err.empty()) << episodes.err;
+    }
+    EXPECT_EQ(m_server.requestCount(), 0u);
+
+    // The season's last disc would run to the season's end: TMDb knows no such show.
+    const CliRun last = run({"episodes", "8"});
+    EXPECT_EQ(last.status, kSuccess) << last.err;
+    EXPECT_EQ(last.out, "4.09-4.12\tcopied\n");
+    EXPECT_NE(last.err.find("warning: TMDb has no single show \"Castle\""), std::string::npos)
+        << last.err;
+
+    // Three episodes over two discs.
+    m_server.reset();
+    EXPECT_EQ(run({"episodes", "10"}).out, "1.03-1.03\tsplit\n");
+    EXPECT_EQ(m_server.requests().at(0).param("query"), "The Night Desk");
+    const auto split = m_server.requests();
+    EXPECT_TRUE(std::any_of(split.begin(), split.end(), [](const auto& request) {
+        return request.path == "/3/tv/4401/season/1";
+    }));
+    m_server.reset();
+    EXPECT_EQ(run({"episodes", "9"}).out, "1.01-1.02\tsplit\n");
+    EXPECT_EQ(m_server.requestCount(), 1u) << "the season is cached";
+}
+
+TEST_F(TvCommands, EpisodesOfNoDiscOrOfNothingKnownFails)
+{
+    const CliRun noIndex = run({"episodes", "2"});
+    EXPECT_EQ(noIndex.status, kFailure);
+    EXPECT_NE(noIndex.err.find("no title index"), std::string::npos) << noIndex.err;
+    ASSERT_EQ(run({"import",
+                   files::utf8FromPath(testing::fixturePath("collection/box_set_collection.xml"))})
+                  .status,
+              kSuccess);
+    const struct
+    {
+        Arguments arguments;
+        int status;
+        const char* message;
+    } cases[] = {
+        {{"episodes"}, kUsageError, "episodes takes one collection number"},
+        {{"episodes", "2", "3"}, kUsageError, "episodes takes one collection number"},
+        {{"episodes", "x2"}, kUsageError, "not a collection number: x2"},
+        {{"episodes", "0"}, kUsageError, "not a collection number: 0"},
+        {{"episodes", "100000"}, kUsageError, "not a collection number: 100000"},
+        {{"episodes", "99"}, kFailure, "the collection has no profile 99"},
+        {{"episodes", "1"}, kFailure, "profile 1, \"Sample Film\", is no disc of a TV season"},
+        {{"episodes", "11"}, kFailure, "TMDb has no single show \"Night Desk\""},
+        {{"episodes", "11"}, kFailure, "no episodes to propose for profile 11"},
+    };
+    for (const auto& test : cases) {
+        const CliRun result = run(test.arguments);
+        EXPECT_EQ(result.status, test.status) << test.arguments.back();
+        EXPECT_TRUE(result.out.empty()) << result.out;
+        EXPECT_NE(result.err.find(test.message), std::string::npos) << result.err;
+    }
+    ASSERT_TRUE(settings::saveSettings(m_folder / "Ravello.INI", settings::Settings{}));
+    const CliRun noKey = run({"episodes", "10"});
+    EXPECT_EQ(noKey.status, kFailure);
+    EXPECT_NE(noKey.err.find("no TMDb key"), std::string::npos) << noKey.err;
+    EXPECT_TRUE(noKey.out.empty());
 }
 
 // The preparation of birth years asks for the people the documents of each prepared film and

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <atomic>
+#include <memory>
+#include <optional>
 
 #include "core/tmdb/fetcher.h"
 #include "tests/network/network_test.h"
@@ -177,6 +179,64 @@ TEST_F(Fetcher, RefusesARetrievalStartedWhileItsBatchRuns)
 
     m_fetcher.setProgressCallback({});
     EXPECT_TRUE(m_fetcher.fetchJson(api("/3/movie/4322")).ok()) << "the fetcher works on";
+}
+
+// Two fetchers of one limiter share its ceiling: while the first one's request is under way, the
+// second's waits for it and is never sent, however long it waits.
+TEST_F(Fetcher, TwoFetchersShareTheirLimitersRequestsAtOnce)
+{
+    const auto limiter = std::make_shared<tmdb::RequestLimiter>(tmdb::RequestLimits{1, 40});
+    tmdb::Fetcher window(quickOptions(), limiter);
+    tmdb::Fetcher preparation(quickOptions(), limiter, tmdb::RequestPriority::Background);
+    std::optional<FetchResult> waited;
+    window.setProgressCallback([&](milliseconds) {
+        if (!waited) {
+            int calls = 0;
+            preparation.setProgressCallback([&](milliseconds) {
+                return ++calls < 20 ? tmdb::WaitChoice::KeepWaiting : tmdb::WaitChoice::Cancel;
+            });
+            waited = preparation.fetchJson(api("/3/movie/4322"));
+        }
+        return tmdb::WaitChoice::KeepWaiting;
+    });
+    server().setDelay(milliseconds(100));
+    EXPECT_TRUE(window.fetchJson(api("/3/movie/4321")).ok());
+    ASSERT_TRUE(waited);
+    EXPECT_EQ(waited->problem, FetchProblem::Cancelled);
+    EXPECT_EQ(server().requestCount(), 1u);
+
+    preparation.setProgressCallback({});
+    EXPECT_TRUE(preparation.fetchJson(api("/3/movie/4322")).ok()) << "the start was given back";
+}
+
+// The per-second ceiling counts the starts of every fetcher of the limiter: the clock of the
+// limiter stands still until the second fetcher has waited a while, and then moves on by a
+// second.
+TEST_F(Fetcher, TwoFetchersShareTheirLimitersRequestsASecond)
+{
+    auto now = steady_clock::now();
+    const auto limiter =
+        std::make_shared<tmdb::RequestLimiter>(tmdb::RequestLimits{8, 2}, [&] { return now; });
+    tmdb::Fetcher first(quickOptions(), limiter);
+    tmdb::Fetcher second(quickOptions(), limiter);
+    std::vector<tmdb::Retrieval> two;
+    two.push_back({api("/3/movie/4321"), {}, {}});
+    two.push_back({api("/3/movie/4322"), {}, {}});
+    for (const FetchResult& result : first.fetchAll(std::move(two)))
+        EXPECT_TRUE(result.ok());
+    std::vector<std::size_t> sentWhileWaiting;
+    second.setProgressCallback([&](milliseconds) {
+        if (sentWhileWaiting.size() < 5) {
+            sentWhileWaiting.push_back(server().requestCount());
+            if (sentWhileWaiting.size() == 5)
+                now += seconds(1);
+        }
+        return tmdb::WaitChoice::KeepWaiting;
+    });
+    server().setDelay(milliseconds(100));
+    EXPECT_TRUE(second.fetchJson(api("/3/movie/4325")).ok());
+    EXPECT_EQ(sentWhileWaiting, std::vector<std::size_t>(5, 2));
+    EXPECT_EQ(server().requestCount(), 3u);
 }
 
 TEST_F(Fetcher, DownloadsAPictureWhole)

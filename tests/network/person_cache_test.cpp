@@ -118,11 +118,12 @@ TEST_F(PersonCache, KnownPeopleAreNotAskedAgainButFailedOnesAre)
     EXPECT_EQ(server().requestCount(), 0u);
 }
 
-// Limits that allow more requests at once than a second's ceiling still end: the groups are
-// cut to the ceiling.
+// Limits that allow more requests at once than a second's ceiling still end.
 TEST_F(PersonCache, MoreAtOnceThanTheCeilingStillEnds)
 {
-    tmdb::BatchFetcher narrow{quickOptions(), {.maxAtOnce = 8, .maxPerSecond = 2}};
+    tmdb::BatchFetcher narrow{quickOptions(),
+                              std::make_shared<tmdb::RequestLimiter>(
+                                  tmdb::RequestLimits{.maxAtOnce = 8, .maxPerSecond = 2})};
     tmdb::PersonCache cache{files::ProgramFolders::at(m_folder.path()), m_endpoint, narrow};
     EXPECT_EQ(cache.birthYears(m_crew).yearsOf(m_crew), (std::vector<int>{1954, 1979, 1954, 0}));
     EXPECT_EQ(server().requestCount(), 3u);

@@ -162,18 +162,25 @@ TEST_F(SeasonCache, CancelEndsTheWaitAndKeepsNothing)
     EXPECT_EQ(filesUnder(m_folder / "DB"), 0u);
 }
 
-// A season nobody translated shows TMDb's English overview, asked for once.
-TEST_F(SeasonCache, FillsAnUntranslatedOverviewFromEnglishOnce)
+// A season nobody translated shows the English overview of its translations, which come with
+// the season: the opening stays one round trip, and the next asks nothing.
+TEST_F(SeasonCache, FillsAnUntranslatedOverviewFromItsTranslations)
 {
     m_endpoint.setLanguage("it-IT");
     const SeasonOpening first = m_cache.open(4401, 2, "");
     ASSERT_TRUE(first.content);
     EXPECT_EQ(first.content->season.overview, "The second season, in English.");
     EXPECT_TRUE(first.content->overviewInEnglish);
-    const RecordedRequest english = server().requests().back();
-    EXPECT_EQ(english.param("language"), "en-US");
-    EXPECT_FALSE(english.params.contains("append_to_response"));
-    EXPECT_TRUE(fs::exists(m_cache.englishSeasonFile(4401, 2)));
+    // The show's poster, once the show has named it, is the cover of a season without one.
+    EXPECT_EQ(
+        pathsOf(server().requests()),
+        (std::vector<std::string>{"/3/tv/4401", "/3/tv/4401/season/2", "/t/p/original/nd.jpg"}));
+    for (const RecordedRequest& request : server().requests()) {
+        if (request.path == "/3/tv/4401/season/2") {
+            EXPECT_EQ(request.param("append_to_response"), "credits,translations");
+        }
+    }
+    EXPECT_FALSE(fs::exists(m_cache.englishSeasonFile(4401, 2)));
 
     const std::size_t asked = server().requestCount();
     EXPECT_TRUE(m_cache.open(4401, 2, "").content->overviewInEnglish);
@@ -181,17 +188,43 @@ TEST_F(SeasonCache, FillsAnUntranslatedOverviewFromEnglishOnce)
     EXPECT_FALSE(m_cache.openCredits(4401, 2).content->overviewInEnglish);
 }
 
-// The English overview is asked for in a wait of its own: the user ending it ends the opening,
-// so the window keeps the season it showed.
-TEST_F(SeasonCache, CancellingTheEnglishOverviewCancelsTheOpening)
+// A season an older version cached without its translations asks for its English season in
+// the same round as the rest: the show and the English season are answered only once both
+// have arrived.
+TEST_F(SeasonCache, AsksTheEnglishSeasonOfAnOlderCacheInTheSameRound)
 {
     m_endpoint.setLanguage("it-IT");
-    ASSERT_TRUE(m_cache.openCredits(4401, 2).content); // the show and the season are cached
+    writeFileBytes(m_cache.seasonFile(4401, 2),
+                   readFileBytes(fixturePath("tmdb/tv/4401_season_2.it-IT.json")));
+    server().holdAnswersUntil(2);
+    const SeasonOpening opening = m_cache.open(4401, 2, "");
+    ASSERT_TRUE(opening.content);
+    EXPECT_EQ(opening.content->season.overview, "The second season, in English.");
+    EXPECT_EQ(
+        pathsOf(server().requests()),
+        (std::vector<std::string>{"/3/tv/4401", "/3/tv/4401/season/2", "/t/p/original/nd.jpg"}));
+    for (const RecordedRequest& request : server().requests()) {
+        if (request.path == "/3/tv/4401/season/2") {
+            EXPECT_EQ(request.param("language"), "en-US");
+        }
+    }
+    EXPECT_TRUE(fs::exists(m_cache.englishSeasonFile(4401, 2)));
+}
+
+// Cancelling the wait for the English season ends the opening, so the window keeps the season
+// it showed.
+TEST_F(SeasonCache, CancellingTheEnglishSeasonCancelsTheOpening)
+{
+    m_endpoint.setLanguage("it-IT");
+    ASSERT_TRUE(m_cache.openCredits(4401, 2).content); // the show is cached
+    writeFileBytes(m_cache.seasonFile(4401, 2),
+                   readFileBytes(fixturePath("tmdb/tv/4401_season_2.it-IT.json")));
     m_fetcher.setProgressCallback(
         [](std::chrono::milliseconds) { return tmdb::WaitChoice::Cancel; });
     server().setDelay(std::chrono::seconds(60));
     const SeasonOpening opening = m_cache.open(4401, 2, "");
     EXPECT_TRUE(opening.wasCancelled());
+    EXPECT_FALSE(opening.content);
     EXPECT_FALSE(fs::exists(m_cache.englishSeasonFile(4401, 2)));
 }
 

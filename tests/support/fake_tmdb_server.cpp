@@ -320,7 +320,9 @@ ScriptedAnswer FakeTmdbServer::fixtureAnswer(const httplib::Request& request) co
     } else if (std::regex_match(request.path, match, show)) {
         body = translatedFixture(request, "tv", match[1].str());
     } else if (std::regex_match(request.path, match, season)) {
-        body = translatedFixture(request, "tv", match[1].str() + "_season_" + match[2].str());
+        body = appendedTranslations(
+            request, translatedFixture(request, "tv", match[1].str() + "_season_" + match[2].str()),
+            "tv", match[1].str() + "_season_" + match[2].str());
     } else if (std::regex_match(request.path, match, credits)) {
         body = readFixture(m_fixtures / "movie" / (match[1].str() + "_credits.json"));
     } else if (std::regex_match(request.path, match, person)) {
@@ -339,10 +341,18 @@ std::optional<std::string> FakeTmdbServer::detailsBody(const httplib::Request& r
                                                        const std::string& filmId) const
 {
     // A film may have its answer in a language of its own, as a translation on TMDb.
-    std::optional<std::string> body = translatedFixture(request, "movie", filmId);
+    return appendedTranslations(request, translatedFixture(request, "movie", filmId), "movie",
+                                filmId);
+}
+
+std::optional<std::string> FakeTmdbServer::appendedTranslations(const httplib::Request& request,
+                                                                std::optional<std::string> body,
+                                                                const fs::path& folder,
+                                                                const std::string& name) const
+{
     if (body && namesAppended(request.get_param_value("append_to_response"), "translations"))
         body = withAppended(std::move(*body), "translations",
-                            readFixture(m_fixtures / "movie" / (filmId + "_translations.json"))
+                            readFixture(m_fixtures / folder / (name + "_translations.json"))
                                 .value_or(R"({"translations":[]})"));
     return body;
 }

@@ -73,7 +73,9 @@ struct AnswerPacing
 //   /3/movie/ID/credits       movie/ID_credits.json
 //   /3/search/tv?query=Q      search_tv/<q>.json, as the movie search
 //   /3/tv/ID                  tv/ID.LANGUAGE.json when there is one, else tv/ID.json
-//   /3/tv/ID/season/N         tv/ID_season_N.LANGUAGE.json, else tv/ID_season_N.json
+//   /3/tv/ID/season/N         tv/ID_season_N.LANGUAGE.json, else tv/ID_season_N.json; with
+//                             append_to_response=translations, tv/ID_season_N_translations.json
+//                             appended as "translations" (an empty list when there is none)
 //   /3/person/ID              person/ID.json
 //   /t/p/original/NAME        images/NAME
 // Missing files give TMDb's 404 document. Error statuses answer with errors/<status>.json.
@@ -129,6 +131,11 @@ private:
     ScriptedAnswer fixtureAnswer(const httplib::Request& request) const;
     std::optional<std::string> detailsBody(const httplib::Request& request,
                                            const std::string& filmId) const;
+    // The body with folder/NAME_translations.json appended, when the request asks for them.
+    std::optional<std::string> appendedTranslations(const httplib::Request& request,
+                                                    std::optional<std::string> body,
+                                                    const std::filesystem::path& folder,
+                                                    const std::string& name) const;
     std::optional<std::string> translatedFixture(const httplib::Request& request,
                                                  const std::filesystem::path& folder,
                                                  const std::string& name) const;

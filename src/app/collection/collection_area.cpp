@@ -24,9 +24,11 @@
 #include "app/texts/core_failure_text.h"
 #include "app/texts/interface_language.h"
 #include "app/texts/text_conversion.h"
+#include "core/collection/collection_episodes.h"
 #include "core/collection/collection_import.h"
 #include "core/collection/disc_title.h"
 #include "core/collection/export_timestamp.h"
+#include "core/collection/index_record.h"
 #include "core/collection/title_browser.h"
 #include "core/collection/title_list.h"
 #include "core/files/path_text.h"
@@ -207,13 +209,16 @@ void CollectionArea::showTitleChoice(const collection::TitleChoice& choice)
         const auto disc = collection::readDiscTitle(*choice.searchText);
         writeSearchText(disc ? disc->show : *choice.searchText);
         showTitleList(choice.list);
+        std::string profileId = collection::recordProfileId(
+            m_titleBrowser->index().findIndexRecord(choice.collectionNumber, choice.occurrence));
+        text::trimRight(profileId);
         if (choice.view && disc)
-            emit profilePicked(tmdb::WantedFilm{disc->show, {}, 0}, disc->season);
+            emit profilePicked(tmdb::WantedFilm{disc->show, {}, 0}, disc->season, profileId);
         else if (choice.view)
             emit profilePicked(tmdb::WantedFilm{*choice.searchText,
                                                 choice.view->originalTitle.value_or(std::string()),
                                                 text::toLong(choice.view->productionYear)},
-                               -1);
+                               -1, profileId);
     }
     if (choice.view)
         showTitleView(*choice.view);
@@ -323,15 +328,31 @@ std::vector<tmdb::PrefetchProfile> CollectionArea::profilesAfter(int number, int
     std::vector<tmdb::PrefetchProfile> profiles;
     for (auto next = index.neighbourWithProfile(number, 1);
          next && static_cast<int>(profiles.size()) < count;
-         next = index.neighbourWithProfile(*next, 1)) {
-        const collection::TitleView view = m_titleBrowser->showTitle(*next, 1);
-        const auto disc = collection::readDiscTitle(view.title);
-        profiles.push_back(disc ? tmdb::seasonToPrepare(*next, disc->show, disc->season)
-                                : tmdb::profileToPrepare(*next, view.title,
-                                                         view.originalTitle.value_or(std::string()),
-                                                         text::toLong(view.productionYear)));
-    }
+         next = index.neighbourWithProfile(*next, 1))
+        profiles.push_back(profileAt(*next));
     return profiles;
+}
+
+tmdb::PrefetchProfile CollectionArea::profileAt(int number) const
+{
+    const collection::TitleView view = m_titleBrowser->showTitle(number, 1);
+    const auto disc = collection::readDiscTitle(view.title);
+    tmdb::PrefetchProfile profile =
+        disc
+            ? tmdb::seasonToPrepare(number, disc->show, disc->season)
+            : tmdb::profileToPrepare(number, view.title, view.originalTitle.value_or(std::string()),
+                                     text::toLong(view.productionYear));
+    profile.profileId =
+        collection::recordProfileId(m_titleBrowser->index().findIndexRecord(number, 1));
+    return profile;
+}
+
+std::optional<collection::EpisodeProposal>
+CollectionArea::proposeEpisodes(const std::string& profileId,
+                                const collection::SeasonEpisodeCounts& counts) const
+{
+    const collection::CollectionEpisodes episodes(m_folders, m_titleBrowser->index().records());
+    return episodes.propose(profileId, counts);
 }
 
 void CollectionArea::BTN_RielaboraClick()

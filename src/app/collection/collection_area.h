@@ -3,10 +3,13 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include <QObject>
 
+#include "core/collection/episode_proposer.h"
 #include "core/settings/settings.h"
 #include "core/tmdb/prefetcher.h"
 #include "core/tmdb/result_ranking.h"
@@ -72,12 +75,21 @@ public:
     // Up to `count` profiles after collection number `number`, in number order, as the
     // preparation of the next profiles takes them.
     std::vector<tmdb::PrefetchProfile> profilesAfter(int number, int count) const;
+    // The first profile of collection number `number`, as the preparation takes it.
+    tmdb::PrefetchProfile profileAt(int number) const;
+    // The episodes proposed for the disc profile of that ID, from the collection as imported
+    // and what was copied so far; nothing when it is no disc or nothing tells them.
+    std::optional<collection::EpisodeProposal>
+    proposeEpisodes(const std::string& profileId,
+                    const collection::SeasonEpisodeCounts& counts) const;
 
 signals:
     // A title of the collection was picked and its title written into the search box (a TV
     // disc's show): a search for that text ranks its results by the profile's titles and year.
-    // `season` is the season a disc title names, -1 for any other title.
-    void profilePicked(const ravello::tmdb::WantedFilm& profile, int season);
+    // `season` is the season a disc title names, -1 for any other title; `profileId` is the
+    // profile's ID as the title index gives it.
+    void profilePicked(const ravello::tmdb::WantedFilm& profile, int season,
+                       const std::string& profileId);
     // The title index was read again after an import.
     void indexReloaded();
 

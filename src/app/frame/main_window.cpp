@@ -126,18 +126,24 @@ void TForm1::makeAreas()
         {*m_programPage->search(), film, *m_settingsPages->archive(), *m_importProgress},
         services.folders, services.startupFolder, *m_settings, m_language, messages, m_busy,
         services.settings);
-    m_search = new SearchArea({*m_programPage->search(), *m_programPage->results(), film},
-                              {services.endpoint, services.fetcher, services.films,
-                               services.seasons, services.peopleTable},
-                              services.startupFolder, *m_settings, m_language, messages, *m_wait);
+    m_search = new SearchArea(
+        {*m_programPage->search(), *m_programPage->results(), film},
+        {services.endpoint, services.fetcher, services.films, services.seasons,
+         services.peopleTable,
+         [collection = m_collection](const std::string& profileId, const auto& counts) {
+             return collection->proposeEpisodes(profileId, counts);
+         }},
+        services.startupFolder, *m_settings, m_language, messages, *m_wait);
     m_handover = new HandoverArea(film,
                                   {services.folders, services.photos, services.people,
                                    services.crewMapping, services.peopleTable},
                                   *m_search, m_language, messages, *m_wait);
-    m_preparer = new ProfilePreparer(ProfilePreparer::tmdbPreparation(services.folders), this);
+    m_preparer =
+        new ProfilePreparer(ProfilePreparer::tmdbPreparation(services.folders, services.limiter),
+                            services.limiter, this);
     m_road =
         new ProfileRoad(*m_programPage->search(), film, {*m_collection, *m_search, *m_settings},
-                        *m_preparer, services.endpoint, m_language, messages);
+                        *m_preparer, services.endpoint, services.folders, m_language, messages);
 }
 
 // How the areas talk: the settings tell every caption to follow the language, a picked profile
@@ -151,7 +157,7 @@ void TForm1::wireAreas()
     // While a profile is shown the next ones are prepared, making way for the user's requests;
     // a re-import makes what was prepared out of date.
     connect(m_collection, &ravello::app::CollectionArea::profilePicked, m_road,
-            [this](const ravello::tmdb::WantedFilm&, int) { m_road->prepareAfterShown(); });
+            [this] { m_road->prepareAfterShown(); });
     connect(m_collection, &ravello::app::CollectionArea::indexReloaded, m_preparer,
             [this] { m_preparer->forget(); });
     // The import replaced the people table too: the lists mark the people it knows now.

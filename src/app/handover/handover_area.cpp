@@ -22,6 +22,7 @@
 #include "app/texts/fetch_failure_text.h"
 #include "app/texts/interface_language.h"
 #include "app/texts/text_conversion.h"
+#include "core/collection/episode_table.h"
 #include "core/files/path_text.h"
 #include "core/files/program_folders.h"
 #include "core/output/credit_documents.h"
@@ -130,6 +131,7 @@ void HandoverArea::CopyClick()
         return;
     QGuiApplication::clipboard()->setText(fromWindows1252(documents.cast(years->years)));
     m_messages.setStatusText(missingYearsText(*years));
+    recordDiscCopy();
 }
 
 void HandoverArea::Button1Click()
@@ -141,6 +143,24 @@ void HandoverArea::Button1Click()
     const output::CrewDocument document = documents.crew(years->years);
     QGuiApplication::clipboard()->setText(fromWindows1252(document.text));
     showCrewReport(document, missingYearsText(*years));
+    recordDiscCopy();
+}
+
+void HandoverArea::recordDiscCopy() const
+{
+    const tmdb::ShownSeason* season = m_search.shownSeason();
+    const std::string* disc = m_search.shownDisc();
+    if (!season || !disc)
+        return;
+    std::vector<collection::EpisodeCode> codes;
+    for (const tmdb::Episode* episode : season->content.episodesIn(season->range))
+        codes.push_back({season->content.season.number, episode->number});
+    const std::filesystem::path file = m_services.folders.copiedEpisodesFile();
+    collection::EpisodeTable copied = collection::EpisodeTable::load(file);
+    copied.set(*disc, std::move(codes));
+    // A copy that could not be kept still went to the clipboard: the next disc is only
+    // proposed from less.
+    copied.save(file);
 }
 
 void HandoverArea::LST_CastMDB2DblClick()

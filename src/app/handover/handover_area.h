@@ -92,6 +92,8 @@ private:
     QString missingYearsText(const BirthYearLookup::Years& found) const;
     void showCrewReport(const output::CrewDocument& document, const QString& missingYears) const;
     const tmdb::ShownFilm& shownFilm() const;
+    // The episodes handed over for a disc profile, kept for it so that its neighbours follow on.
+    void recordDiscCopy() const;
 
     FilmPages& m_film;
     Services m_services;

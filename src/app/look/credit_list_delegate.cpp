@@ -65,11 +65,14 @@ void CreditListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         paintKnownMark(*painter, option.rect, textColour);
     painter->setFont(rowFont());
     painter->setPen(textColour);
-    const QRect textArea =
-        option.rect.adjusted(m_layout.textX + m_markColumn, m_layout.textY, 0, 0);
-    painter->drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+    painter->drawText(textArea(option.rect), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                       fromWindows1252(painted.text));
     painter->restore();
+}
+
+QRect CreditListDelegate::textArea(const QRect& row) const
+{
+    return row.adjusted(m_layout.textX + m_markColumn, m_layout.textY, 0, 0);
 }
 
 void CreditListDelegate::paintKnownMark(QPainter& painter, const QRect& row,

@@ -30,6 +30,9 @@ public:
 
     // Courier New at 11 pixels, or the platform's fixed-pitch font where it is missing.
     static QFont rowFont();
+    // Where a row's text is painted within `row`: after the photo marker and the known-person
+    // dot.
+    QRect textArea(const QRect& row) const;
 
 private:
     void paintKnownMark(QPainter& painter, const QRect& row, const QColor& colour) const;

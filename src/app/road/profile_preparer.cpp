@@ -5,33 +5,35 @@
 
 #include "core/tmdb/batch_fetcher.h"
 #include "core/tmdb/film_cache.h"
+#include "core/tmdb/profile_matches.h"
 
 namespace ravello::app {
-namespace {
 
-// How often a paused preparation looks whether it may go on.
-constexpr auto kPausePoll = std::chrono::milliseconds(20);
-
-} // namespace
-
-// Everything a job asks goes through objects of the preparer's thread alone.
-ProfilePreparer::Preparation ProfilePreparer::tmdbPreparation(files::ProgramFolders folders)
+// Everything a job asks goes through objects of the preparer's thread alone, within the
+// program's limiter, where its requests give way to the user's.
+ProfilePreparer::Preparation
+ProfilePreparer::tmdbPreparation(files::ProgramFolders folders,
+                                 std::shared_ptr<tmdb::RequestLimiter> limiter)
 {
-    return [folders = std::move(folders)](
+    return [folders = std::move(folders), limiter = std::move(limiter)](
                const std::vector<tmdb::PrefetchProfile>& profiles, const tmdb::Endpoint& endpoint,
                const tmdb::PrefetchReport& report, const tmdb::BatchProgress& keepGoing) {
-        tmdb::BatchFetcher batch;
+        tmdb::BatchFetcher batch({}, limiter, tmdb::RequestPriority::Background);
         tmdb::Fetcher unusedOpener;
         const tmdb::FilmCache films(folders, endpoint, unusedOpener);
         const tmdb::SeasonCache seasons(folders, endpoint, unusedOpener);
+        auto matches = tmdb::ProfileMatches::load(folders.profileMatchesFile());
         tmdb::Prefetcher prefetcher(endpoint, batch, films,
-                                    tmdb::seriesPreparation(endpoint, seasons));
+                                    tmdb::seriesPreparation(endpoint, seasons), &matches);
         prefetcher.prepare(profiles, report, keepGoing);
+        matches.save(); // a match that could not be kept is searched again next time
     };
 }
 
-ProfilePreparer::ProfilePreparer(Preparation preparation, QObject* parent)
-    : QObject(parent), m_preparation(std::move(preparation)), m_thread([this] { work(); })
+ProfilePreparer::ProfilePreparer(Preparation preparation,
+                                 std::shared_ptr<tmdb::RequestLimiter> limiter, QObject* parent)
+    : QObject(parent), m_preparation(std::move(preparation)), m_limiter(std::move(limiter)),
+      m_thread([this] { work(); })
 {}
 
 ProfilePreparer::~ProfilePreparer()
@@ -97,12 +99,9 @@ void ProfilePreparer::run(const Job& job)
         [&] { return keepGoing(job.number); });
 }
 
-// A job goes on until a newer one is given, the outcomes are forgotten or the preparer stops;
-// while the user waits on TMDb it holds its requests back.
+// A job goes on until a newer one is given, the outcomes are forgotten or the preparer stops.
 bool ProfilePreparer::keepGoing(unsigned jobNumber) const
 {
-    while (m_userWaits && !m_stop && m_newestJob == jobNumber)
-        std::this_thread::sleep_for(kPausePoll);
     return !m_stop && m_newestJob == jobNumber;
 }
 

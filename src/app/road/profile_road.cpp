@@ -15,6 +15,7 @@
 #include "app/services/window_messages.h"
 #include "app/settings/settings_area.h"
 #include "app/texts/interface_language.h"
+#include "core/tmdb/profile_matches.h"
 
 namespace ravello::app {
 namespace {
@@ -36,9 +37,11 @@ void addShortcut(QPushButton* button, const QKeySequence& keys)
 
 ProfileRoad::ProfileRoad(SearchPanel& panel, FilmPages& film, Areas areas,
                          ProfilePreparer& preparer, const tmdb::Endpoint& endpoint,
-                         const InterfaceLanguage& language, const WindowMessages& messages)
+                         files::ProgramFolders folders, const InterfaceLanguage& language,
+                         const WindowMessages& messages)
     : QObject(&panel), m_panel(panel), m_film(film), m_areas(areas), m_preparer(preparer),
-      m_endpoint(endpoint), m_language(language), m_messages(messages)
+      m_endpoint(endpoint), m_folders(std::move(folders)), m_language(language),
+      m_messages(messages)
 {
     setObjectName(QStringLiteral("ProfileRoad"));
     connect(panel.nextProfile(), &QPushButton::clicked, this, &ProfileRoad::BTN_SuccessivoClick);
@@ -74,10 +77,15 @@ void ProfileRoad::step(int direction)
     showProfileMatch();
 }
 
-// The profile's results, prepared or searched now; a certain match is opened.
+// The profile's results, prepared, kept from an earlier preparation or searched now; a certain
+// match is opened.
 void ProfileRoad::showProfileMatch()
 {
-    if (const auto prepared = m_preparer.outcome(m_areas.collection.shownNumber()))
+    const int number = m_areas.collection.shownNumber();
+    auto prepared = m_preparer.outcome(number);
+    if (!prepared)
+        prepared = keptMatch(number);
+    if (prepared)
         m_areas.search.showRanked(prepared->ranked, prepared->kind == tmdb::MatchKind::Series);
     else if (!m_areas.search.search())
         return; // a failed search has told why; a cancelled one changed nothing
@@ -88,13 +96,38 @@ void ProfileRoad::showProfileMatch()
             m_areas.search.hasResults() ? "MSG_PiuCorrispondenze" : "MSG_NessunRisultato"));
 }
 
+// A certain match that an earlier preparation kept is as good as a prepared outcome: the
+// profile's results are that match alone.
+std::optional<tmdb::PrefetchOutcome> ProfileRoad::keptMatch(int number) const
+{
+    const tmdb::PrefetchProfile profile = m_areas.collection.profileAt(number);
+    auto match = tmdb::ProfileMatches::load(m_folders.profileMatchesFile()).certainMatch(profile);
+    if (!match)
+        return std::nullopt;
+    tmdb::PrefetchOutcome outcome;
+    outcome.number = number;
+    outcome.status = tmdb::PrefetchStatus::Cached;
+    outcome.kind = profile.kind;
+    outcome.tmdbId = tmdb::readResultLine(match->line).filmId;
+    outcome.ranked.push_back(std::move(*match));
+    return outcome;
+}
+
+// A disc's season is as certain as its episodes: those of its own dividers, its neighbours'
+// or what was copied; a split is a guess the user checks first, as the status line says.
 void ProfileRoad::openCertainMatch()
 {
     if (!m_areas.search.openRow(0))
         return;
+    const collection::EpisodeProposal* proposal = m_areas.search.shownProposal();
+    if (m_areas.search.shownDisc() &&
+        (!proposal || proposal->source == collection::EpisodeSource::Split))
+        return;
     m_film.tabs()->setCurrentWidget(m_film.cast());
     m_film.cast()->copyCast()->setFocus(Qt::OtherFocusReason);
-    m_messages.setStatusText(m_language.text("MSG_AperturaCerta"));
+    // The proposal's line says more than that the match was certain.
+    if (!proposal)
+        m_messages.setStatusText(m_language.text("MSG_AperturaCerta"));
 }
 
 void ProfileRoad::prepareAfterShown()

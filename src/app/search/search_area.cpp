@@ -19,6 +19,7 @@
 #include "app/pages/photo_page.h"
 #include "app/pages/row_activation.h"
 #include "app/pages/search_panel.h"
+#include "app/search/disc_episodes.h"
 #include "app/search/season_display.h"
 #include "app/services/tmdb_wait.h"
 #include "app/services/window_messages.h"
@@ -111,13 +112,15 @@ std::array<QListWidget*, 4> SearchArea::creditLists() const
             m_controls.film.crewPhotos()->list()};
 }
 
-void SearchArea::setPickedFilm(const tmdb::WantedFilm& profile, int season)
+void SearchArea::setPickedFilm(const tmdb::WantedFilm& profile, int season,
+                               const std::string& profileId)
 {
     const std::optional<int> pickedSeason = season < 0 ? std::nullopt : std::optional<int>(season);
     const bool sameProfile =
         m_pickedFilm && *m_pickedFilm == profile && m_pickedSeason == pickedSeason;
     m_pickedFilm = profile;
     m_pickedSeason = pickedSeason;
+    m_pickedProfileId = profileId;
     // A disc title's show is searched among TV shows, any other title among films.
     m_controls.search.seriesBox()->setChecked(pickedSeason.has_value());
     // The film or season shown belongs to the profile picked before: the new profile's copies
@@ -135,6 +138,8 @@ void SearchArea::showNothing()
     m_shownSeason = {};
     m_showsSeason = false;
     m_shownShowLine.clear();
+    m_shownDisc.reset();
+    m_proposal.reset();
     m_results.clear();
     m_controls.results.clear();
     m_controls.film.cast()->seasonBar()->setVisible(false);
@@ -260,8 +265,15 @@ bool SearchArea::openRow(int row)
     if (!m_settings.requireKey())
         return false;
     const std::string& line = m_results[static_cast<std::size_t>(row)].line;
-    if (m_resultsAreShows)
-        return openSeason(line, seasonToOpen());
+    if (m_resultsAreShows) {
+        if (!openSeason(line, seasonToOpen()))
+            return false;
+        m_shownDisc = pickedDisc();
+        m_proposal.reset();
+        if (m_shownDisc && m_shownSeason.content.season.number == m_pickedSeason)
+            showProposedRange(*m_shownDisc);
+        return true;
+    }
     tmdb::FilmOpening opening;
     {
         const TmdbWait::Scope wait(m_wait);
@@ -306,6 +318,8 @@ bool SearchArea::showFilmOpening(const tmdb::FilmOpening& opening)
     if (!m_shownFilm.take(opening))
         return false;
     m_showsSeason = false;
+    m_shownDisc.reset();
+    m_proposal.reset();
     m_controls.film.cast()->seasonBar()->setVisible(false);
     showFilmCover(opening);
     showDataFields(m_shownFilm.dataPage);
@@ -355,6 +369,33 @@ int SearchArea::seasonToOpen() const
     const std::string typed = toWindows1252(m_controls.search.searchEdit()->text());
     const bool picked = m_pickedFilm && m_pickedFilm->title == typed;
     return picked ? m_pickedSeason.value_or(1) : 1;
+}
+
+// The picked profile's ID while its disc title's show is searched for.
+std::optional<std::string> SearchArea::pickedDisc() const
+{
+    const std::string typed = toWindows1252(m_controls.search.searchEdit()->text());
+    if (!m_pickedFilm || m_pickedFilm->title != typed || !m_pickedSeason)
+        return std::nullopt;
+    return m_pickedProfileId;
+}
+
+// The disc's proposed episodes become the range shown (the part of them in the season
+// opened), and the status line says where they came from; the user may change the range.
+void SearchArea::showProposedRange(const std::string& profileId)
+{
+    if (!m_services.proposeEpisodes)
+        return;
+    OpenedShowEpisodeCounts counts(m_services.seasons, m_wait, m_shownSeason.content);
+    m_proposal = m_services.proposeEpisodes(
+        profileId, [&counts](int season) { return counts.episodes(season); });
+    if (!m_proposal)
+        return;
+    const ProposedRange proposed = proposedRangeIn(*m_proposal, m_shownSeason.content);
+    if (proposed.range && m_shownSeason.showRange(*proposed.range))
+        showSeasonRows();
+    m_messages.setStatusText(proposalText(*m_proposal, proposed.otherSeasons,
+                                          m_shownSeason.content.season.number, m_language));
 }
 
 bool SearchArea::openSeason(const std::string& resultLine, int seasonNumber)
@@ -426,6 +467,8 @@ void SearchArea::CBB_StagioneChange()
     if (!openSeason(m_shownShowLine, season.toInt()))
         showSeasonBar(*m_controls.film.cast(), m_shownSeason.content, m_shownSeason.range,
                       m_language);
+    else
+        m_proposal.reset(); // the whole season is shown, not the disc's proposal
 }
 
 // Another range of the season shown: the lists are made again without a request.

@@ -3,12 +3,14 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <QObject>
 
+#include "core/collection/episode_proposer.h"
 #include "core/tmdb/result_line.h"
 #include "core/tmdb/result_ranking.h"
 #include "core/tmdb/shown_film.h"
@@ -65,6 +67,11 @@ public:
         tmdb::SeasonCache& seasons;
         // The collection's people, whom the cast and crew lists mark.
         const collection::PeopleTable& people;
+        // The episodes proposed for a disc profile (by its ID), asking season counts of
+        // `counts` only where the proposal needs them.
+        std::function<std::optional<collection::EpisodeProposal>(
+            const std::string& profileId, const collection::SeasonEpisodeCounts& counts)>
+            proposeEpisodes;
     };
     SearchArea(Controls controls, Services services, std::filesystem::path startupFolder,
                const SettingsArea& settings, const InterfaceLanguage& language,
@@ -77,6 +84,14 @@ public:
     const tmdb::ShownSeason* shownSeason() const
     {
         return m_showsSeason ? &m_shownSeason : nullptr;
+    }
+    // The profile ID of the disc whose season the pages show; null while they show no season
+    // of a picked disc profile.
+    const std::string* shownDisc() const { return m_shownDisc ? &*m_shownDisc : nullptr; }
+    // The episodes proposed for that disc when its season was opened; null when none were.
+    const collection::EpisodeProposal* shownProposal() const
+    {
+        return m_proposal ? &*m_proposal : nullptr;
     }
     // The four credit lists: cast, crew, cast photos, crew photos.
     std::array<QListWidget*, 4> creditLists() const;
@@ -99,9 +114,11 @@ public slots:
     void BTN_CercaClick();
     void ListaFilmTrovatiDblClick();
     // The profile whose title was last written into the search box, and the season its title
-    // names (-1: none). The TV box follows it: ticked for a disc title, unticked for any other.
-    // Another profile than the one picked before empties the pages of what that one showed.
-    void setPickedFilm(const ravello::tmdb::WantedFilm& profile, int season);
+    // names (-1: none), with its profile ID. The TV box follows it: ticked for a disc title,
+    // unticked for any other. Another profile than the one picked before empties the pages of
+    // what that one showed.
+    void setPickedFilm(const ravello::tmdb::WantedFilm& profile, int season,
+                       const std::string& profileId);
     void CBB_StagioneChange();
     void SPN_EpisodioChange();
 
@@ -121,6 +138,8 @@ private:
     void fillCreditLists();
     bool openSeason(const std::string& resultLine, int seasonNumber);
     int seasonToOpen() const;
+    std::optional<std::string> pickedDisc() const;
+    void showProposedRange(const std::string& profileId);
     bool showSeasonOpening(const tmdb::SeasonOpening& opening);
     void tellSeasonFailures(const tmdb::SeasonOpening& opening);
     void showSeasonRows();
@@ -139,6 +158,9 @@ private:
     tmdb::WantedFilm m_rankedFor;
     std::optional<tmdb::WantedFilm> m_pickedFilm;
     std::optional<int> m_pickedSeason;
+    std::string m_pickedProfileId;
+    std::optional<std::string> m_shownDisc;
+    std::optional<collection::EpisodeProposal> m_proposal;
     // The results are TV shows: opening one opens a season.
     bool m_resultsAreShows = false;
     tmdb::ShownSeason m_shownSeason;

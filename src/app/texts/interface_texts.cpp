@@ -335,6 +335,20 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "In your collection: %1, born %2"}, // 160
     {"MSG_PersonaNotaSenzaAnno", "Nella tua raccolta: %1, senza anno di nascita",
      "In your collection: %1, no birth year"}, // 161
+    {"MSG_EpisodiDelDisco", "Episodi da %1 a %2, dai divisori del disco",
+     "Episodes %1 to %2, from the disc's own dividers"}, // 162
+    {"MSG_EpisodiTraDischi", "Episodi da %1 a %2, dopo il disco %3 e prima del disco %4",
+     "Episodes %1 to %2, after disc %3 and before disc %4"}, // 163
+    {"MSG_EpisodiDopoDisco", "Episodi da %1 a %2, dopo il disco %3",
+     "Episodes %1 to %2, after disc %3"}, // 164
+    {"MSG_EpisodiPrimaDisco", "Episodi da %1 a %2, prima del disco %3",
+     "Episodes %1 to %2, before disc %3"}, // 165
+    {"MSG_EpisodiCopiati", "Episodi da %1 a %2, in seguito a quanto già copiato",
+     "Episodes %1 to %2, following what was copied before"}, // 166
+    {"MSG_EpisodiStimati", "Episodi da %1 a %2, una stima: %3 episodi su %4 dischi, controlla gli episodi",
+     "Episodes %1 to %2, a guess: %3 episodes over %4 discs, check the range"}, // 167
+    {"MSG_EpisodiAltraStagione", "%1; qui solo quelli della stagione %2",
+     "%1; only those of season %2 are shown"}, // 168
 }};
 // clang-format on
 

@@ -18,7 +18,7 @@ struct InterfaceTextRow
     const char* english;
 };
 
-inline constexpr int kInterfaceTextRows = 162;
+inline constexpr int kInterfaceTextRows = 169;
 
 const std::array<InterfaceTextRow, kInterfaceTextRows>& interfaceTextRows();
 

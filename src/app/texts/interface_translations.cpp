@@ -11,7 +11,7 @@ namespace {
 // stay as they are; menu commands of DVD Profiler stay as its English menus show them.
 // Captions keep "&&" where the English has it, messages keep "%1" and their line breaks.
 // clang-format off
-constexpr std::array<InterfaceTranslation, 171> kTranslations = {{
+constexpr std::array<InterfaceTranslation, 178> kTranslations = {{
     {"Ravello",
      "Ravello",
      "Ravello",
@@ -696,6 +696,34 @@ constexpr std::array<InterfaceTranslation, 171> kTranslations = {{
      "En su colección: %1, sin año de nacimiento",
      "In Ihrer Sammlung: %1, ohne Geburtsjahr",
      "Dans votre collection : %1, sans année de naissance"},
+    {"Episodes %1 to %2, from the disc's own dividers",
+     "Episodios %1 a %2, de los separadores del propio disco",
+     "Episoden %1 bis %2, nach den Trennern der Disc selbst",
+     "Épisodes %1 à %2, d'après les séparateurs du disque"},
+    {"Episodes %1 to %2, after disc %3 and before disc %4",
+     "Episodios %1 a %2, después del disco %3 y antes del disco %4",
+     "Episoden %1 bis %2, nach Disc %3 und vor Disc %4",
+     "Épisodes %1 à %2, après le disque %3 et avant le disque %4"},
+    {"Episodes %1 to %2, after disc %3",
+     "Episodios %1 a %2, después del disco %3",
+     "Episoden %1 bis %2, nach Disc %3",
+     "Épisodes %1 à %2, après le disque %3"},
+    {"Episodes %1 to %2, before disc %3",
+     "Episodios %1 a %2, antes del disco %3",
+     "Episoden %1 bis %2, vor Disc %3",
+     "Épisodes %1 à %2, avant le disque %3"},
+    {"Episodes %1 to %2, following what was copied before",
+     "Episodios %1 a %2, a continuación de lo ya copiado",
+     "Episoden %1 bis %2, im Anschluss an das bereits Kopierte",
+     "Épisodes %1 à %2, à la suite de ce qui a déjà été copié"},
+    {"Episodes %1 to %2, a guess: %3 episodes over %4 discs, check the range",
+     "Episodios %1 a %2, una estimación: %3 episodios en %4 discos, compruebe el intervalo",
+     "Episoden %1 bis %2, geschätzt: %3 Episoden auf %4 Discs, prüfen Sie den Bereich",
+     "Épisodes %1 à %2, une estimation : %3 épisodes sur %4 disques, vérifiez la plage"},
+    {"%1; only those of season %2 are shown",
+     "%1; aquí solo los de la temporada %2",
+     "%1; hier nur die der Staffel %2",
+     "%1 ; seuls ceux de la saison %2 sont affichés ici"},
 }};
 // clang-format on
 

@@ -2,11 +2,16 @@
 #include "core/collection/collection_import.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <ostream>
+#include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "core/collection/background_people_reader.h"
 #include "core/collection/export_timestamp.h"
+#include "core/collection/index_record.h"
 #include "core/collection/line_marks.h"
 #include "core/collection/line_reader.h"
 #include "core/collection/profile_reader.h"
@@ -18,43 +23,62 @@ namespace ravello::collection {
 namespace {
 
 // Feeds every line of the export to the profile reader, and the cast and crew lines to the
-// people reader, reporting progress after every record and every block. False when reading
-// stopped on an error.
+// people reader, a text of lines at a time, reporting progress after every record and every
+// block. False when reading stopped on an error.
 bool readExport(LineReader& lines, ProfileReader& profiles, BackgroundPeopleReader& people,
                 const ImportProgressCallback& progress)
 {
-    std::string_view line;
+    std::string_view text;
     int reportedRecords = 0;
     std::uint64_t reportedBlocks = 0;
-    while (lines.next(line)) {
-        const LineMarks marks = marksOf(line);
-        profiles.readLine(line, marks);
-        if (marks & kMarkPerson)
-            people.readLine(line);
-        if (progress &&
-            (profiles.recordCount() != reportedRecords || lines.blocksRead() != reportedBlocks)) {
-            reportedRecords = profiles.recordCount();
-            reportedBlocks = lines.blocksRead();
-            progress({reportedRecords, lines.position(), lines.size()});
+    while (lines.nextLines(text)) {
+        MarkedLines marked(text);
+        std::string_view line;
+        LineMarks marks = 0;
+        while (marked.next(line, marks)) {
+            profiles.readLine(line, marks);
+            if (marks & kMarkPerson)
+                people.readLine(line);
+            if (progress && (profiles.recordCount() != reportedRecords ||
+                             lines.blocksRead() != reportedBlocks)) {
+                reportedRecords = profiles.recordCount();
+                reportedBlocks = lines.blocksRead();
+                progress({reportedRecords, lines.position(), lines.size()});
+            }
         }
+        people.endText();
     }
-    people.finish();
     return !lines.failed();
 }
 
 // Every record begins with its zero-padded collection and occurrence numbers, which no two
-// records share, so byte order sorts by collection number and then occurrence. The people
-// table, written while the export was read, goes into place with the index or not at all.
-bool writeTables(const std::filesystem::path& indexFile, std::vector<std::string>& records,
-                 files::AtomicFile& peopleFile)
+// records share: the records go in the order of those numbers, which is their byte order,
+// sorted by the numbers alone. They go out in pieces of about a megabyte: a few large writes
+// rather than one for every few kilobytes.
+void writeIndex(std::ostream& index, const std::vector<std::string>& records)
 {
-    std::sort(records.begin(), records.end());
-    files::AtomicFile file(indexFile);
-    if (!file.isOpen())
-        return false;
-    for (const std::string& record : records)
-        file.stream().write(record.data(), static_cast<std::streamsize>(record.size())) << "\r\n";
-    return commitTogether(file, peopleFile);
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> order; // numbers, place
+    order.reserve(records.size());
+    for (const std::string& record : records) {
+        const auto numbers = static_cast<std::uint32_t>(recordCollectionNumber(record) * 1000 +
+                                                        recordOccurrence(record));
+        order.emplace_back(numbers, static_cast<std::uint32_t>(order.size()));
+    }
+    std::sort(order.begin(), order.end());
+    constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
+    std::string piece;
+    piece.reserve(kPieceBytes);
+    const auto writePiece = [&] {
+        index.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        piece.clear();
+    };
+    for (const auto& [numbers, place] : order) {
+        piece += records[place];
+        piece += "\r\n";
+        if (piece.size() >= kPieceBytes)
+            writePiece();
+    }
+    writePiece();
 }
 
 constexpr struct
@@ -103,7 +127,9 @@ ImportResult importCollection(const std::filesystem::path& exportFile,
                               const std::filesystem::path& indexFile,
                               const ImportProgressCallback& progress)
 {
-    LineReader lines(exportFile, LineReader::kDefaultBlockSize);
+    // The people reader reads the cast and crew lines where they stand, in the buffers.
+    LineReader lines(exportFile, LineReader::kDefaultBlockSize, LineReader::kDefaultMaxLineBytes,
+                     BackgroundPeopleReader::kTextsKept + 1);
     if (!lines.isOpen())
         return failure(openingFailure(exportFile), exportFile);
     std::error_code ignored;
@@ -120,12 +146,17 @@ ImportResult importCollection(const std::filesystem::path& exportFile,
     result.records = profiles.recordCount();
     result.skipped = profiles.skipped();
     result.unnumbered = profiles.unnumbered();
-    result.people = people.peopleCount();
-    result.damagedPeople = people.damaged();
     if (progress)
         progress({result.records, lines.position(), lines.size()});
-    std::vector<std::string> records = profiles.takeRecords();
-    if (!writeTables(indexFile, records, peopleFile)) {
+    // The index is written while the people reader ends its last texts; the table goes into
+    // place with the index or not at all.
+    files::AtomicFile index(indexFile);
+    if (index.isOpen())
+        writeIndex(index.stream(), profiles.records());
+    people.finish();
+    result.people = people.peopleCount();
+    result.damagedPeople = people.damaged();
+    if (!index.isOpen() || !commitTogether(index, peopleFile)) {
         setFailure(result, ImportFailure::IndexNotWritten, indexFile);
         return result;
     }

@@ -43,8 +43,12 @@ Fingerprint fingerprintOf(std::string_view text)
         std::memcpy(&word, text.data() + at, 8);
         mixWord(state, word);
     }
+    // The bytes left over. A text of eight bytes or more gives its last eight, in one load;
+    // mixing some of its bytes twice is harmless.
     std::uint64_t tail = 0;
-    for (std::size_t shift = 0; at < text.size(); ++at, shift += 8)
+    if (text.size() >= 8 && at < text.size())
+        std::memcpy(&tail, text.data() + text.size() - 8, 8);
+    for (std::size_t shift = 0; text.size() < 8 && at < text.size(); ++at, shift += 8)
         tail |= std::uint64_t{static_cast<unsigned char>(text[at])} << shift;
     mixWord(state, tail);
     Fingerprint result{avalanche(state.high), avalanche(state.low)};
@@ -55,29 +59,6 @@ Fingerprint fingerprintOf(std::string_view text)
 }
 
 FingerprintSet::FingerprintSet() : m_slots(kFirstSlots) {}
-
-std::size_t FingerprintSet::slotOf(const Fingerprint& fingerprint) const
-{
-    const std::size_t mask = m_slots.size() - 1;
-    std::size_t at = fingerprint.low & mask;
-    while (m_slots[at] != Fingerprint{} && m_slots[at] != fingerprint)
-        at = (at + 1) & mask;
-    return at;
-}
-
-void FingerprintSet::prefetch(const Fingerprint& fingerprint) const
-{
-#if defined(__GNUC__) || defined(__clang__)
-    __builtin_prefetch(&m_slots[fingerprint.low & (m_slots.size() - 1)]);
-#else
-    (void)fingerprint;
-#endif
-}
-
-bool FingerprintSet::contains(const Fingerprint& fingerprint) const
-{
-    return m_slots[slotOf(fingerprint)] != Fingerprint{};
-}
 
 bool FingerprintSet::insert(const Fingerprint& fingerprint)
 {

@@ -11,6 +11,8 @@ namespace ravello::collection {
 
 // Reads a file line by line in large blocks, so that memory stays at one block however big
 // the file is; a line longer than a block is still given whole (the buffer grows to hold it).
+// A reader of more than one buffer fills them in turn, so that what it gave from one stays as
+// it is while the others are filled: for a reader that hands lines to another thread.
 class LineReader
 {
 public:
@@ -21,7 +23,7 @@ public:
 
     explicit LineReader(const std::filesystem::path& file,
                         std::size_t blockSize = kDefaultBlockSize,
-                        std::size_t maxLineBytes = kDefaultMaxLineBytes);
+                        std::size_t maxLineBytes = kDefaultMaxLineBytes, std::size_t buffers = 1);
 
     // False when the file could not be opened.
     bool isOpen() const { return m_open; }
@@ -30,6 +32,12 @@ public:
     // line end counts too. The view lives until the next call. False at the end of the file
     // or on a read error.
     bool next(std::string_view& line);
+
+    // Gives every whole line read and not given yet, as one text: the lines with their '\n'
+    // (a last line without a line end comes alone, as it is). The view lives until as many
+    // more calls as the reader has buffers: until the next call with one. False at the end of
+    // the file or on a read error. Mixed with next(), each line is given once.
+    bool nextLines(std::string_view& lines);
 
     // True when reading stopped on an error rather than at the end of the file.
     bool failed() const { return m_failed; }
@@ -46,7 +54,9 @@ private:
     bool refill();
 
     std::ifstream m_stream;
-    std::vector<char> m_buffer;
+    std::vector<char> m_buffer;              // the one being read
+    std::vector<std::vector<char>> m_spares; // the others, the next one to fill first
+    std::size_t m_nextSpare = 0;
     std::size_t m_begin = 0;    // first byte not yet given out
     std::size_t m_end = 0;      // end of the bytes read into the buffer
     std::size_t m_searched = 0; // bytes after m_begin known to hold no '\n'

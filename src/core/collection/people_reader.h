@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <ostream>
 #include <span>
 #include <string>
@@ -45,10 +46,13 @@ private:
     std::ostream& m_table;
     FingerprintSet m_people;     // the table lines written so far
     FingerprintSet m_attributes; // the attributes, as written, of the lines that gave them
-    std::vector<Waiting> m_waiting;
+    // Lines read ahead: enough for their slots to come from memory while the others are
+    // settled, few enough that the slots are still in the cache when their turn comes.
+    static constexpr std::size_t kAhead = 16;
+    std::array<Waiting, kAhead> m_waiting;
     std::string m_parts[3]; // first, middle and last name of the line read
     int m_year = 0;
-    std::string m_line;
+    std::string m_written; // the table lines of the lines being read, written at their end
     int m_damaged = 0;
 };
 

@@ -17,8 +17,11 @@ constexpr std::size_t kMaxYearDigits = 4;
 
 void appendPart(std::string& out, std::string_view part)
 {
-    for (const char c : part)
-        out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+    const std::size_t from = out.size();
+    out += part;
+    std::replace_if(
+        out.begin() + static_cast<std::ptrdiff_t>(from), out.end(),
+        [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
 }
 
 std::string keyOf(const KnownPerson& person)

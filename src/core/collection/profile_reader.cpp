@@ -19,7 +19,7 @@ constexpr std::string_view kOverviewTag = "<Overview>";
 // Older exports write True and False, newer ones true and false.
 bool beginsWithTrue(std::string_view line)
 {
-    const std::string value = tagValue(line, kMaxShortValue);
+    const std::string_view value = tagContent(line);
     constexpr std::string_view kTrue = "true";
     if (value.size() < kTrue.size())
         return false;
@@ -30,14 +30,14 @@ bool beginsWithTrue(std::string_view line)
 
 std::int32_t numberValue(std::string_view line)
 {
-    return text::toLong(tagValue(line, kMaxShortValue));
+    return text::toLong(tagContent(line).substr(0, kMaxShortValue));
 }
 
-std::string textValue(std::string_view line, std::size_t maxChars)
+// Reads the value into `value`, whose memory is used again.
+void readTextValue(std::string& value, std::string_view line, std::size_t maxChars)
 {
-    std::string value = tagValue(line, maxChars);
+    value.assign(tagContent(line).substr(0, maxChars));
     text::normaliseText(value);
-    return value;
 }
 
 // The overview ends at its first '<': that removes an end tag left on its last line.
@@ -64,9 +64,9 @@ constexpr FieldRule kFieldRules[] = {
     {kMarkDivx, [](IndexRecord& p, std::string_view) { p.divx = true; }},
     {kMarkCollectionNumber,
      [](IndexRecord& p, std::string_view l) { p.collectionNumber = numberValue(l); }},
-    {kMarkTitle, [](IndexRecord& p, std::string_view l) { p.title = textValue(l, kMaxTitle); }},
+    {kMarkTitle, [](IndexRecord& p, std::string_view l) { readTextValue(p.title, l, kMaxTitle); }},
     {kMarkOriginalTitle,
-     [](IndexRecord& p, std::string_view l) { p.originalTitle = textValue(l, kMaxTitle); }},
+     [](IndexRecord& p, std::string_view l) { readTextValue(p.originalTitle, l, kMaxTitle); }},
     {kMarkProductionYear,
      [](IndexRecord& p, std::string_view l) { p.productionYear = numberValue(l); }},
     {kMarkRunningTime, [](IndexRecord& p, std::string_view l) { p.runningTime = numberValue(l); }},
@@ -76,15 +76,14 @@ constexpr FieldRule kFieldRules[] = {
 
 ProfileReader::ProfileReader() : m_occurrences(kHighestCollectionNumber + 1, 0) {}
 
-void ProfileReader::readLine(std::string_view line, LineMarks marks)
+// A line inside an overview, or one with a mark other than those of the cast and crew lines,
+// which are the people reader's: nothing of the record is on them.
+void ProfileReader::readMarkedLine(std::string_view line, LineMarks marks)
 {
     if (m_inOverview) {
         readOverviewLine(line, marks);
         return;
     }
-    // Cast and crew lines are the people reader's; nothing of the record is on them.
-    if ((marks & ~kMarkPerson) == 0)
-        return;
     if (marks & kMarkId)
         startProfile(line);
     if (m_inLocks) {
@@ -105,7 +104,7 @@ void ProfileReader::readLine(std::string_view line, LineMarks marks)
 void ProfileReader::startProfile(std::string_view line)
 {
     m_profile = IndexRecord{};
-    m_profile.profileId = tagValue(line, kMaxShortValue);
+    m_profile.profileId = tagContent(line).substr(0, kMaxShortValue);
     m_closed = false;
     m_inLocks = false;
 }
@@ -121,7 +120,7 @@ void ProfileReader::readFields(std::string_view line, LineMarks marks)
     if (!(marks & kMarkOverviewOpen))
         return;
     if (marks & kMarkOverviewClose) {
-        m_profile.overview = textValue(line, kMaxOverviewPiece);
+        readTextValue(m_profile.overview, line, kMaxOverviewPiece);
         cutAtFirstTag(m_profile.overview);
         return;
     }
@@ -154,11 +153,16 @@ void ProfileReader::appendOverviewPiece(std::string_view line)
     std::string& overview = m_profile.overview;
     if (overview.size() >= kMaxOverview)
         return;
-    std::string piece = tagValue(line, kMaxOverviewPiece);
-    if (piece.starts_with(kOverviewTag)) {
-        piece.replace(0, kOverviewTag.size(), kOverviewTag.size(), ' ');
-        text::trimLeft(piece);
+    std::string_view content = tagContent(line).substr(0, kMaxOverviewPiece);
+    // The start tag goes with the blanks (bytes up to 0x20) after it; the content is trimmed,
+    // so something other than blanks follows.
+    if (content.starts_with(kOverviewTag)) {
+        content.remove_prefix(kOverviewTag.size());
+        while (!content.empty() && static_cast<unsigned char>(content.front()) <= 0x20)
+            content.remove_prefix(1);
     }
+    std::string& piece = m_overviewPiece;
+    piece.assign(content);
     text::normaliseText(piece);
     piece.resize(std::min(piece.size(), kMaxOverview - overview.size()));
     overview += piece;

@@ -22,12 +22,17 @@ public:
 
     ProfileReader();
 
-    // Takes the next line of the export and its marks (marksOf).
-    void readLine(std::string_view line, LineMarks marks);
+    // Takes the next line of the export and its marks (marksOf). Most lines of an export (the
+    // cast and crew, the elements the index has no use for) set nothing: they are passed over
+    // here, without a call.
+    void readLine(std::string_view line, LineMarks marks)
+    {
+        if (m_inOverview || (marks & ~kMarkPerson) != 0)
+            readMarkedLine(line, marks);
+    }
 
     // The records made so far, in the order of the export.
     const std::vector<std::string>& records() const { return m_records; }
-    std::vector<std::string> takeRecords() { return std::move(m_records); }
     int recordCount() const { return static_cast<int>(m_records.size()); }
     // Profiles that could not be written without breaking the columns: a collection number
     // outside 1..99,999, a profile ID over 24 characters or holding '|', more than 999
@@ -37,6 +42,7 @@ public:
     int unnumbered() const { return m_unnumbered; }
 
 private:
+    void readMarkedLine(std::string_view line, LineMarks marks);
     void startProfile(std::string_view line);
     void readFields(std::string_view line, LineMarks marks);
     void readOverviewLine(std::string_view line, LineMarks marks);
@@ -44,6 +50,7 @@ private:
     void closeProfile();
 
     IndexRecord m_profile;
+    std::string m_overviewPiece;    // a line of an overview, its memory used again
     std::vector<int> m_occurrences; // profiles written per collection number
     std::vector<std::string> m_records;
     int m_skipped = 0;

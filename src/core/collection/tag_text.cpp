@@ -3,10 +3,14 @@
 
 #include <utility>
 
-#include "core/text/text_fields.h"
-
 namespace ravello::collection {
 namespace {
+
+// The blanks of text::trimLeft and text::trimRight: the bytes up to 0x20.
+bool isBlankOrNul(char c)
+{
+    return static_cast<unsigned char>(c) <= 0x20;
+}
 
 bool startsWithAt(std::string_view text, std::size_t at, std::string_view prefix)
 {
@@ -15,30 +19,37 @@ bool startsWithAt(std::string_view text, std::size_t at, std::string_view prefix
 
 } // namespace
 
+std::string_view tagContent(std::string_view line)
+{
+    const auto trimLeft = [&line] {
+        while (!line.empty() && isBlankOrNul(line.front()))
+            line.remove_prefix(1);
+    };
+    trimLeft();
+    while (!line.empty() && isBlankOrNul(line.back()))
+        line.remove_suffix(1);
+    if (line.empty() || line.front() != '<' || line.back() != '>')
+        return line;
+    // A line holding a tag alone (a bare start tag, a self-closing element) gives the empty
+    // text, not a row of spaces.
+    line.remove_prefix(line.find('>') + 1);
+    trimLeft();
+    if (line.empty() || line.back() != '>')
+        return line;
+    return line.substr(0, line.find('<'));
+}
+
 void stripTag(std::string& text)
 {
-    text::trimLeft(text);
-    text::trimRight(text);
-    if (text.empty() || text.front() != '<' || text.back() != '>')
-        return;
-    // The tag is erased rather than blanked out, so a line holding a tag alone (a bare
-    // start tag, a self-closing element) ends as the empty text, not as a row of spaces.
-    text.erase(0, text.find('>') + 1);
-    text::trimLeft(text);
-    if (text.empty() || text.back() != '>')
-        return;
-    const std::size_t endTag = text.find('<');
-    if (endTag != std::string::npos)
-        text.resize(endTag);
+    const std::string_view content = tagContent(text);
+    const auto from = static_cast<std::size_t>(content.data() - text.data());
+    text.erase(from + content.size());
+    text.erase(0, from);
 }
 
 std::string tagValue(std::string_view line, std::size_t maxChars)
 {
-    std::string value(line);
-    stripTag(value);
-    if (value.size() > maxChars)
-        value.resize(maxChars);
-    return value;
+    return std::string(tagContent(line).substr(0, maxChars));
 }
 
 void stripEscapedTags(std::string& text)

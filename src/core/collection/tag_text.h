@@ -9,6 +9,10 @@
 // overviews lose the HTML tags DVD Profiler keeps escaped in them.
 namespace ravello::collection {
 
+// The content of the element one line of XML holds, as stripTag leaves the line: a view into
+// the line, for a reader that takes a part of it.
+std::string_view tagContent(std::string_view line);
+
 // Turns one line of XML into the content of its element (see stripTag) and keeps at most
 // `maxChars` characters of it.
 std::string tagValue(std::string_view line, std::size_t maxChars);

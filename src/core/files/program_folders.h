@@ -25,6 +25,20 @@ public:
     {
         return indexFile.parent_path() / "PeopleDVDP.TXT";
     }
+    // The certain matches of the collection's profiles, kept between preparations.
+    std::filesystem::path profileMatchesFile() const
+    {
+        return db() / "DVDP" / "ProfileMatches.TXT";
+    }
+    // The episode dividers of the collection's profiles, which the import keeps beside the
+    // title index.
+    std::filesystem::path episodeTableFile() const { return episodeTableBeside(titleIndexFile()); }
+    static std::filesystem::path episodeTableBeside(const std::filesystem::path& indexFile)
+    {
+        return indexFile.parent_path() / "EpisodesDVDP.TXT";
+    }
+    // The episodes the program copied for each disc profile; an import leaves it as it is.
+    std::filesystem::path copiedEpisodesFile() const { return db() / "CopiedEpisodes.TXT"; }
     std::filesystem::path coversFolder() const { return db() / "Covers"; }
     std::filesystem::path filmDataFolder() const { return db() / "Movie" / "FilmData"; }
     std::filesystem::path filmCreditsFolder() const { return db() / "Movie" / "Actors"; }

@@ -1,67 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "core/tmdb/batch_fetcher.h"
 
-#include <algorithm>
-#include <deque>
+#include <chrono>
 #include <functional>
-#include <thread>
+#include <utility>
 
 namespace ravello::tmdb {
-namespace {
 
-using namespace std::chrono;
-using Clock = steady_clock;
-
-// The start times of the last requests: no more than `perSecond` of them in any one second.
-class StartWindow
-{
-public:
-    StartWindow(std::size_t perSecond, std::deque<Clock::time_point>& starts)
-        : m_perSecond(std::max<std::size_t>(perSecond, 1)), m_starts(starts)
-    {}
-
-    // When `count` more requests may start, at the earliest `now`.
-    Clock::time_point nextStart(Clock::time_point now, std::size_t count)
-    {
-        while (!m_starts.empty() && m_starts.front() + seconds(1) <= now)
-            m_starts.pop_front();
-        const std::size_t free = m_perSecond - std::min(m_perSecond, m_starts.size());
-        if (count <= free)
-            return now;
-        return m_starts[count - free - 1] + seconds(1);
-    }
-    void started(Clock::time_point now, std::size_t count)
-    {
-        m_starts.insert(m_starts.end(), count, now);
-    }
-
-private:
-    std::size_t m_perSecond;
-    std::deque<Clock::time_point>& m_starts;
-};
-
-// Waits until `count` more requests may start, asking `keepWaiting` every `pollInterval`;
-// false when it said to stop.
-bool waitForStarts(StartWindow& starts, std::size_t count, milliseconds pollInterval,
-                   const std::function<bool()>& keepWaiting)
-{
-    for (;;) {
-        const Clock::time_point now = Clock::now();
-        const Clock::time_point next = starts.nextStart(now, count);
-        if (next <= now) {
-            starts.started(now, count);
-            return true;
-        }
-        if (!keepWaiting())
-            return false;
-        std::this_thread::sleep_for(std::min<Clock::duration>(next - now, pollInterval));
-    }
-}
-
-} // namespace
-
-BatchFetcher::BatchFetcher(FetcherOptions options, BatchLimits limits)
-    : m_fetcher(options), m_limits(limits)
+BatchFetcher::BatchFetcher(FetcherOptions options, std::shared_ptr<RequestLimiter> limiter,
+                           RequestPriority priority)
+    : m_fetcher(std::move(options), std::move(limiter), priority)
 {}
 
 // A batch started inside a running one would replace the progress callback that is running.
@@ -103,46 +51,38 @@ bool BatchFetcher::fetchAll(std::vector<Retrieval> retrievals, const BatchAnswer
         BatchFetcher& m_batch;
     };
     const Running running(*this);
-    return fetchGroups(retrievals, answer, progress);
+    return fetchEach(retrievals, answer, progress);
 }
 
-// The requests go out in groups of at most maxAtOnce, side by side on the fetcher's
-// connections; between groups the batch waits as long as the per-second ceiling asks,
-// asking the progress callback meanwhile.
-bool BatchFetcher::fetchGroups(std::vector<Retrieval>& retrievals, const BatchAnswer& answer,
-                               const BatchProgress& progress)
+// The requests go out side by side on the fetcher's connections, each as the limiter lets it
+// start, while the progress callback is asked as the fetcher waits and after every answer.
+bool BatchFetcher::fetchEach(std::vector<Retrieval>& retrievals, const BatchAnswer& answer,
+                             const BatchProgress& progress)
 {
     bool cancelled = false;
     const std::function<bool()> keepWaiting = [&] {
         cancelled = cancelled || (progress && !progress());
         return !cancelled;
     };
-    m_fetcher.setProgressCallback(
-        [&](milliseconds) { return keepWaiting() ? WaitChoice::KeepWaiting : WaitChoice::Cancel; });
-    StartWindow starts(m_limits.maxPerSecond, m_starts);
-    // A group larger than the per-second ceiling could never start.
-    const std::size_t groupSize = std::clamp<std::size_t>(
-        m_limits.maxAtOnce, 1, std::max<std::size_t>(m_limits.maxPerSecond, 1));
-    for (std::size_t first = 0; first < retrievals.size() && keepWaiting();) {
-        const std::size_t count = std::min(groupSize, retrievals.size() - first);
-        if (!waitForStarts(starts, count, m_fetcher.options().progressInterval, keepWaiting))
-            break;
-        std::vector<Retrieval> group;
-        for (std::size_t index = first; index < first + count; ++index) {
-            Retrieval& retrieval = retrievals[index];
-            group.push_back({std::move(retrieval.request), std::move(retrieval.target),
-                             [&, index, ended = std::move(retrieval.ended)](FetchResult& result) {
-                                 if (ended)
-                                     ended(result);
-                                 if (result.problem == FetchProblem::Cancelled)
-                                     return;
-                                 answer(index, result);
-                                 keepWaiting(); // the caller counts answers as they come
-                             }});
-        }
-        m_fetcher.fetchAll(std::move(group));
-        first += count;
+    m_fetcher.setProgressCallback([&](std::chrono::milliseconds) {
+        return keepWaiting() ? WaitChoice::KeepWaiting : WaitChoice::Cancel;
+    });
+    std::vector<Retrieval> answered;
+    answered.reserve(retrievals.size());
+    for (std::size_t index = 0; index < retrievals.size(); ++index) {
+        Retrieval& retrieval = retrievals[index];
+        answered.push_back({std::move(retrieval.request), std::move(retrieval.target),
+                            [&, index, ended = std::move(retrieval.ended)](FetchResult& result) {
+                                if (ended)
+                                    ended(result);
+                                if (result.problem == FetchProblem::Cancelled)
+                                    return;
+                                answer(index, result);
+                                keepWaiting(); // the caller counts answers as they come
+                            }});
     }
+    if (keepWaiting())
+        m_fetcher.fetchAll(std::move(answered));
     return !cancelled;
 }
 

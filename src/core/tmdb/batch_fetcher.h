@@ -1,25 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <chrono>
 #include <cstddef>
-#include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "core/tmdb/endpoint.h"
 #include "core/tmdb/fetch_result.h"
 #include "core/tmdb/fetcher.h"
+#include "core/tmdb/request_limiter.h"
 
 namespace ravello::tmdb {
-
-// How hard a batch may press the service: TMDb's published ceiling is about 50 requests a
-// second, so a batch stays well below it.
-struct BatchLimits
-{
-    std::size_t maxAtOnce = 8;
-    std::size_t maxPerSecond = 40; // requests started in any one second, retries included
-};
 
 // Called on the caller's thread as each request of a batch ends, with its index in the batch.
 using BatchAnswer = std::function<void(std::size_t index, FetchResult result)>;
@@ -29,13 +21,14 @@ using BatchProgress = std::function<bool()>;
 
 // Many GETs side by side on one fetcher's connections, with the rules of Fetcher::fetchAll for
 // each (certificate checks, time-outs, size cap, one retry after a 429, no key in a result),
-// within the limits, which hold across the fetches of one batch fetcher (a 429's retry is not
-// counted against the per-second ceiling). A fetch blocks until every request has ended or
-// the progress callback stopped it.
+// each started as the limiter lets it: the program's one limiter, shared with its other
+// fetchers, or without one a limiter of the batch fetcher's own. A fetch blocks until every
+// request has ended or the progress callback stopped it.
 class BatchFetcher
 {
 public:
-    explicit BatchFetcher(FetcherOptions options = {}, BatchLimits limits = {});
+    explicit BatchFetcher(FetcherOptions options = {}, std::shared_ptr<RequestLimiter> limiter = {},
+                          RequestPriority priority = RequestPriority::User);
 
     // Fetches the requests, telling each answer as it comes. False when the progress callback
     // stopped the batch: the requests not ended by then get no answer. Called while a batch of
@@ -49,14 +42,11 @@ public:
                   const BatchProgress& progress = {});
 
 private:
-    bool fetchGroups(std::vector<Retrieval>& retrievals, const BatchAnswer& answer,
-                     const BatchProgress& progress);
+    bool fetchEach(std::vector<Retrieval>& retrievals, const BatchAnswer& answer,
+                   const BatchProgress& progress);
 
     Fetcher m_fetcher;
-    BatchLimits m_limits;
     bool m_running = false;
-    // When the requests of the last second started.
-    std::deque<std::chrono::steady_clock::time_point> m_starts;
 };
 
 } // namespace ravello::tmdb

@@ -124,11 +124,14 @@ Request Endpoint::showRequest(std::int32_t showId) const
     return apiRequest("/3/tv/" + std::to_string(showId), "language=" + percentEncode(m_language));
 }
 
-// The credits travel with the season in the same answer, so a season is one request.
+// The credits travel with the season in the same answer, so a season is one request; in
+// another language than English so do its translations, so that a season nobody has translated
+// shows its English overview without a second request.
 Request Endpoint::seasonRequest(std::int32_t showId, int seasonNumber) const
 {
     return apiRequest("/3/tv/" + std::to_string(showId) + "/season/" + std::to_string(seasonNumber),
-                      "language=" + percentEncode(m_language) + "&append_to_response=credits");
+                      "language=" + percentEncode(m_language) + "&append_to_response=credits" +
+                          (asksInEnglish() ? "" : ",translations"));
 }
 
 Request Endpoint::seasonOverviewRequest(std::int32_t showId, int seasonNumber,

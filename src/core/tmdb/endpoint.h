@@ -73,7 +73,8 @@ public:
     Request tvSearchRequest(std::string_view utf8Text) const;
     // A TV show's details: its names, creators and the list of its seasons.
     Request showRequest(std::int32_t showId) const;
-    // A season of a show with its episodes and, appended, the season's regular cast and crew.
+    // A season of a show with its episodes and, appended, the season's regular cast and crew;
+    // in any other language than English with the season's translations appended too.
     Request seasonRequest(std::int32_t showId, int seasonNumber) const;
     // The season alone (no credits) in another language than the endpoint's, such as English
     // for a season without an overview in the user's language.

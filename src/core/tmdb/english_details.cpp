@@ -17,7 +17,7 @@ const json::Document* translationsOf(const json::Document& details)
     return list != appended->end() && list->is_array() ? &*list : nullptr;
 }
 
-std::optional<std::string> englishOverviewOf(const json::Document& translations)
+std::optional<std::string> englishTranslationOverview(const json::Document& translations)
 {
     std::optional<std::string> firstEnglish;
     for (const json::Document& translation : translations) {
@@ -37,17 +37,26 @@ std::optional<std::string> englishOverviewOf(const json::Document& translations)
 
 } // namespace
 
-std::optional<std::string> englishDetailsOf(std::string_view details)
+std::optional<std::string> englishOverviewOf(std::string_view document)
 {
-    const auto document = json::parse(details);
-    const auto ownOverview = document ? json::textOf(*document, "overview") : std::nullopt;
-    if (!ownOverview || !ownOverview->empty() || !json::isFilmDocument(*document))
+    const auto parsed = json::parse(document);
+    const auto ownOverview = parsed ? json::textOf(*parsed, "overview") : std::nullopt;
+    if (!ownOverview || !ownOverview->empty() || !json::isFilmDocument(*parsed))
         return std::nullopt;
-    const json::Document* translations = translationsOf(*document);
+    const json::Document* translations = translationsOf(*parsed);
     if (!translations)
         return std::nullopt;
+    return englishTranslationOverview(*translations).value_or("");
+}
+
+std::optional<std::string> englishDetailsOf(std::string_view details)
+{
+    const auto overview = englishOverviewOf(details);
+    if (!overview)
+        return std::nullopt;
+    const auto document = json::parse(details);
     const json::Document english = {{"id", json::integerOf(*document, "id")},
-                                    {"overview", englishOverviewOf(*translations).value_or("")}};
+                                    {"overview", *overview}};
     // The texts were read as valid UTF-8: nothing needs replacing, and nothing throws.
     return english.dump(-1, ' ', false, json::Document::error_handler_t::replace);
 }

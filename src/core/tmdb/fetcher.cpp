@@ -33,8 +33,11 @@ private:
 
 } // namespace
 
-Fetcher::Fetcher(FetcherOptions options)
-    : m_options(std::move(options)), m_connections(std::make_unique<Connections>())
+Fetcher::Fetcher(FetcherOptions options, std::shared_ptr<RequestLimiter> limiter,
+                 RequestPriority priority)
+    : m_options(std::move(options)),
+      m_limiter(limiter ? std::move(limiter) : std::make_shared<RequestLimiter>()),
+      m_priority(priority), m_connections(std::make_unique<Connections>())
 {}
 
 Fetcher::~Fetcher() = default;
@@ -46,7 +49,7 @@ std::vector<FetchResult> Fetcher::fetchAll(std::vector<Retrieval> retrievals)
     if (m_running)
         return refuse(retrievals);
     const RunningMark running(m_running);
-    return runBatch(*m_connections, retrievals, m_options, m_progress);
+    return runBatch(*m_connections, retrievals, {m_options, *m_limiter, m_priority}, m_progress);
 }
 
 FetchResult Fetcher::fetchJson(const Request& request)

@@ -10,6 +10,7 @@
 
 #include "core/tmdb/endpoint.h"
 #include "core/tmdb/fetch_result.h"
+#include "core/tmdb/request_limiter.h"
 
 namespace ravello::tmdb {
 
@@ -67,14 +68,16 @@ class Connections;
 
 // HTTPS GETs with certificate checks, time-outs, one retry after a 429, and a size cap. Each
 // call blocks until its retrievals have ended or the progress callback cancelled the wait;
-// the connections stay open between calls, so the next request to a host reuses them. An
-// https request follows redirects to https only. The key or token of the request never
-// appears in a failed result: where a server or the transfer library echoes it, it is replaced
-// by "***".
+// the connections stay open between calls, so the next request to a host reuses them. Each
+// attempt starts only when the limiter lets it: the program hands every fetcher its one
+// limiter, and a fetcher given none keeps a limiter of its own. An https request follows
+// redirects to https only. The key or token of the request never appears in a failed result:
+// where a server or the transfer library echoes it, it is replaced by "***".
 class Fetcher
 {
 public:
-    explicit Fetcher(FetcherOptions options = {});
+    explicit Fetcher(FetcherOptions options = {}, std::shared_ptr<RequestLimiter> limiter = {},
+                     RequestPriority priority = RequestPriority::User);
     ~Fetcher();
     Fetcher(const Fetcher&) = delete;
     Fetcher& operator=(const Fetcher&) = delete;
@@ -100,6 +103,8 @@ public:
 
 private:
     FetcherOptions m_options;
+    std::shared_ptr<RequestLimiter> m_limiter;
+    RequestPriority m_priority;
     ProgressCallback m_progress;
     std::unique_ptr<Connections> m_connections;
     bool m_running = false;

@@ -3,8 +3,7 @@
 
 #include <algorithm>
 #include <map>
-
-#include "core/text/windows1252.h"
+#include <set>
 
 namespace ravello::tmdb {
 namespace {
@@ -13,24 +12,6 @@ namespace {
 constexpr std::size_t kProfilesPerRound = 8;
 
 } // namespace
-
-PrefetchProfile profileToPrepare(int number, std::string_view title, std::string_view originalTitle,
-                                 int year)
-{
-    PrefetchProfile profile;
-    profile.number = number;
-    profile.searchText = text::windows1252ToUtf8(title);
-    profile.wanted = {std::string(title), std::string(originalTitle), year};
-    return profile;
-}
-
-PrefetchProfile seasonToPrepare(int number, std::string_view show, int season)
-{
-    PrefetchProfile profile = profileToPrepare(number, show, "", 0);
-    profile.kind = MatchKind::Series;
-    profile.season = season;
-    return profile;
-}
 
 SeriesPreparation seriesPreparation(const Endpoint& endpoint, const SeasonCache& seasons)
 {
@@ -43,8 +24,9 @@ SeriesPreparation seriesPreparation(const Endpoint& endpoint, const SeasonCache&
 }
 
 Prefetcher::Prefetcher(const Endpoint& endpoint, BatchFetcher& fetcher, const FilmCache& films,
-                       SeriesPreparation series)
-    : m_endpoint(endpoint), m_fetcher(fetcher), m_films(films), m_series(std::move(series))
+                       SeriesPreparation series, ProfileMatches* matches)
+    : m_endpoint(endpoint), m_fetcher(fetcher), m_films(films), m_series(std::move(series)),
+      m_matches(matches)
 {}
 
 bool Prefetcher::prepare(const std::vector<PrefetchProfile>& profiles, const PrefetchReport& report,
@@ -66,7 +48,8 @@ bool Prefetcher::prepareRound(const std::vector<PrefetchProfile>& round,
                               const PrefetchReport& report, const BatchProgress& progress)
 {
     std::vector<PrefetchOutcome> outcomes(round.size());
-    if (!search(round, outcomes, progress) || !fetchMatches(round, outcomes, progress))
+    const std::vector<std::size_t> searched = takeKeptMatches(round, outcomes);
+    if (!search(round, searched, outcomes, progress) || !fetchMatches(round, outcomes, progress))
         return false;
     for (const PrefetchOutcome& outcome : outcomes)
         report(outcome);
@@ -78,22 +61,50 @@ bool Prefetcher::isSeries(const PrefetchProfile& profile) const
     return profile.kind == MatchKind::Series && m_series.searchRequest;
 }
 
-// Each profile's search, ranked; a certain match is Opened until its files say otherwise.
+// A profile whose certain match the matches keep is Opened with it, without a search (a
+// series profile searched as a film keeps none); returns the others, to be searched.
+std::vector<std::size_t> Prefetcher::takeKeptMatches(const std::vector<PrefetchProfile>& round,
+                                                     std::vector<PrefetchOutcome>& outcomes) const
+{
+    std::vector<std::size_t> searched;
+    for (std::size_t index = 0; index < round.size(); ++index) {
+        const PrefetchProfile& profile = round[index];
+        PrefetchOutcome& outcome = outcomes[index];
+        outcome.number = profile.number;
+        outcome.kind = isSeries(profile) ? MatchKind::Series : MatchKind::Film;
+        const auto kept = m_matches && outcome.kind == profile.kind
+                              ? m_matches->certainMatch(profile)
+                              : std::nullopt;
+        if (!kept) {
+            searched.push_back(index);
+            continue;
+        }
+        outcome.status = PrefetchStatus::Opened;
+        outcome.tmdbId = readResultLine(kept->line).filmId;
+        outcome.ranked = {*kept};
+    }
+    return searched;
+}
+
+// Each searched profile's search, ranked; a certain match is Opened until its files say
+// otherwise.
 bool Prefetcher::search(const std::vector<PrefetchProfile>& round,
+                        const std::vector<std::size_t>& searched,
                         std::vector<PrefetchOutcome>& outcomes, const BatchProgress& progress)
 {
+    if (searched.empty())
+        return true;
     std::vector<Request> requests;
-    for (const PrefetchProfile& profile : round) {
+    for (const std::size_t index : searched) {
+        const PrefetchProfile& profile = round[index];
         requests.push_back(isSeries(profile) ? m_series.searchRequest(profile.searchText)
                                              : m_endpoint.searchRequest(profile.searchText));
     }
     return m_fetcher.fetchJson(
         requests,
-        [&](std::size_t index, FetchResult result) {
-            const PrefetchProfile& profile = round[index];
-            PrefetchOutcome& outcome = outcomes[index];
-            outcome.number = profile.number;
-            outcome.kind = isSeries(profile) ? MatchKind::Series : MatchKind::Film;
+        [&](std::size_t answered, FetchResult result) {
+            const PrefetchProfile& profile = round[searched[answered]];
+            PrefetchOutcome& outcome = outcomes[searched[answered]];
             if (!result.ok()) {
                 outcome.status = PrefetchStatus::Failed;
                 outcome.failure = std::move(result);
@@ -103,13 +114,26 @@ bool Prefetcher::search(const std::vector<PrefetchProfile>& round,
                                                ? m_series.foundShows(result.body)
                                                : foundFilmsOf(result.body, m_endpoint);
             outcome.ranked = rankFoundFilms(std::move(found), profile.wanted);
-            if (outcome.ranked.empty())
-                return;
-            outcome.tmdbId = readResultLine(outcome.ranked.front().line).filmId;
-            const bool certain = isCertainMatch(outcome.ranked, profile.wanted, profile.kind);
-            outcome.status = certain ? PrefetchStatus::Opened : PrefetchStatus::Uncertain;
+            if (!outcome.ranked.empty()) {
+                outcome.tmdbId = readResultLine(outcome.ranked.front().line).filmId;
+                const bool certain = isCertainMatch(outcome.ranked, profile.wanted, profile.kind);
+                outcome.status = certain ? PrefetchStatus::Opened : PrefetchStatus::Uncertain;
+            }
+            keepMatch(profile, outcome);
         },
         progress);
+}
+
+// A certain match is kept for the next preparation; one that is no longer certain is
+// forgotten, so that the profile is searched again.
+void Prefetcher::keepMatch(const PrefetchProfile& profile, const PrefetchOutcome& outcome)
+{
+    if (!m_matches || outcome.kind != profile.kind)
+        return;
+    if (outcome.status == PrefetchStatus::Opened)
+        m_matches->remember(profile, outcome.ranked.front());
+    else
+        m_matches->forget(profile);
 }
 
 std::vector<Retrieval> Prefetcher::missingOf(const PrefetchProfile& profile,
@@ -121,14 +145,14 @@ std::vector<Retrieval> Prefetcher::missingOf(const PrefetchProfile& profile,
     return m_films.missingRetrievals(outcome.tmdbId, readResultLine(match.line).posterUrl);
 }
 
-// The files the certain matches lack, all side by side; a match with nothing missing was
-// cached already, one whose request failed is Failed. Profiles of the same film (its DVD and
-// its Blu-ray) ask for it once and share the outcome.
+// The files the certain matches lack, all side by side, and then what their answers told only
+// then (a season's own poster); a match with nothing missing was cached already, one whose
+// request failed is Failed. Profiles of the same film (its DVD and its Blu-ray) ask for it once
+// and share the outcome.
 bool Prefetcher::fetchMatches(const std::vector<PrefetchProfile>& round,
                               std::vector<PrefetchOutcome>& outcomes, const BatchProgress& progress)
 {
-    std::vector<Retrieval> retrievals;
-    std::vector<std::size_t> owners; // the outcome each retrieval is for
+    std::vector<std::size_t> firsts; // the first profile of each match
     std::map<std::pair<std::int32_t, int>, std::size_t> firstOfMatch;
     std::vector<std::pair<std::size_t, std::size_t>> repeats; // (profile, first of its match)
     for (std::size_t index = 0; index < round.size(); ++index) {
@@ -142,15 +166,44 @@ bool Prefetcher::fetchMatches(const std::vector<PrefetchProfile>& round,
             continue;
         }
         firstOfMatch.emplace(key, index);
+        firsts.push_back(index);
+    }
+    std::set<std::string> asked;
+    const bool complete = fetchMissing(round, firsts, outcomes, asked, progress) &&
+                          fetchMissing(round, firsts, outcomes, asked, progress);
+    for (const auto& [index, first] : repeats) {
+        outcomes[index].status = outcomes[first].status;
+        outcomes[index].failure = outcomes[first].failure;
+    }
+    return complete;
+}
+
+// One round of the matches' missing files, leaving out what an earlier round asked for
+// (`asked`, the URLs): a match that lacks nothing in the first round was cached already.
+bool Prefetcher::fetchMissing(const std::vector<PrefetchProfile>& round,
+                              const std::vector<std::size_t>& matches,
+                              std::vector<PrefetchOutcome>& outcomes, std::set<std::string>& asked,
+                              const BatchProgress& progress)
+{
+    const bool firstRound = asked.empty();
+    std::vector<Retrieval> retrievals;
+    std::vector<std::size_t> owners; // the outcome each retrieval is for
+    for (const std::size_t index : matches) {
+        if (outcomes[index].status != PrefetchStatus::Opened)
+            continue;
         std::vector<Retrieval> missing = missingOf(round[index], outcomes[index]);
-        if (missing.empty())
+        if (missing.empty() && firstRound)
             outcomes[index].status = PrefetchStatus::Cached;
         for (Retrieval& retrieval : missing) {
+            if (!asked.insert(retrieval.request.url).second)
+                continue;
             retrievals.push_back(std::move(retrieval));
             owners.push_back(index);
         }
     }
-    const bool complete = m_fetcher.fetchAll(
+    if (retrievals.empty())
+        return true;
+    return m_fetcher.fetchAll(
         std::move(retrievals),
         [&](std::size_t index, FetchResult result) {
             PrefetchOutcome& outcome = outcomes[owners[index]];
@@ -160,11 +213,6 @@ bool Prefetcher::fetchMatches(const std::vector<PrefetchProfile>& round,
             }
         },
         progress);
-    for (const auto& [index, first] : repeats) {
-        outcomes[index].status = outcomes[first].status;
-        outcomes[index].failure = outcomes[first].failure;
-    }
-    return complete;
 }
 
 } // namespace ravello::tmdb

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,35 +13,18 @@
 #include "core/tmdb/fetch_result.h"
 #include "core/tmdb/film_cache.h"
 #include "core/tmdb/match_certainty.h"
+#include "core/tmdb/prefetch_profile.h"
+#include "core/tmdb/profile_matches.h"
 #include "core/tmdb/result_line.h"
 #include "core/tmdb/result_ranking.h"
 #include "core/tmdb/season_cache.h"
 
 namespace ravello::tmdb {
 
-// A profile of the collection to prepare: its number, the text to search for (UTF-8), what is
-// known of it for the ranking, and, for a TV disc, the season its title names.
-struct PrefetchProfile
-{
-    int number = 0;
-    std::string searchText;
-    WantedFilm wanted;
-    MatchKind kind = MatchKind::Film;
-    int season = 0;
-};
-
-// The profile of collection number `number` with these titles (Windows-1252) and production
-// year (0 when unknown): its title is searched for.
-PrefetchProfile profileToPrepare(int number, std::string_view title, std::string_view originalTitle,
-                                 int year);
-
-// The profile of a TV disc: the show (Windows-1252) is searched for, the season is prepared.
-PrefetchProfile seasonToPrepare(int number, std::string_view show, int season);
-
 enum class PrefetchStatus
 {
     Opened,    // the match is certain and its files are now cached
-    Cached,    // the match is certain and was cached already: nothing was asked for it
+    Cached,    // the match is certain and was cached already: no file was asked for it
     Uncertain, // the user must choose among the results
     None,      // the search found nothing
     Failed,    // a request failed: `failure` says which
@@ -62,7 +46,8 @@ struct SeriesPreparation
     std::function<Request(std::string_view utf8Text)> searchRequest;
     std::function<std::vector<FoundFilm>(std::string_view answer)> foundShows;
     // What the show's season lacks in the cache, each retrieval storing its answer; none when
-    // the season is wholly cached.
+    // the season is wholly cached. Asked again once these have arrived, for the season's own
+    // poster that the season's answer told.
     std::function<std::vector<Retrieval>(const FoundFilm& show, int season)> missingRetrievals;
 };
 
@@ -74,13 +59,14 @@ using PrefetchReport = std::function<void(const PrefetchOutcome& outcome)>;
 
 // Prepares profiles for the user: each profile's search, ranked as the window ranks it, and,
 // when its match is certain, the match's files fetched into the cache, so that showing it later
-// asks TMDb nothing. The requests of several profiles go side by side within the batch
-// fetcher's limits.
+// asks TMDb nothing. With the profile matches, a profile whose certain match they keep is not
+// searched again, and each search's outcome goes into them (the caller saves them). The
+// requests of several profiles go side by side within the batch fetcher's limits.
 class Prefetcher
 {
 public:
     Prefetcher(const Endpoint& endpoint, BatchFetcher& fetcher, const FilmCache& films,
-               SeriesPreparation series = {});
+               SeriesPreparation series = {}, ProfileMatches* matches = nullptr);
 
     // Prepares the profiles, a few at a time, reporting each one's outcome in their order.
     // False when the progress callback stopped it: the profiles not reported by then are
@@ -91,10 +77,17 @@ public:
 private:
     bool prepareRound(const std::vector<PrefetchProfile>& round, const PrefetchReport& report,
                       const BatchProgress& progress);
-    bool search(const std::vector<PrefetchProfile>& round, std::vector<PrefetchOutcome>& outcomes,
-                const BatchProgress& progress);
+    std::vector<std::size_t> takeKeptMatches(const std::vector<PrefetchProfile>& round,
+                                             std::vector<PrefetchOutcome>& outcomes) const;
+    bool search(const std::vector<PrefetchProfile>& round, const std::vector<std::size_t>& searched,
+                std::vector<PrefetchOutcome>& outcomes, const BatchProgress& progress);
+    void keepMatch(const PrefetchProfile& profile, const PrefetchOutcome& outcome);
     bool fetchMatches(const std::vector<PrefetchProfile>& round,
                       std::vector<PrefetchOutcome>& outcomes, const BatchProgress& progress);
+    bool fetchMissing(const std::vector<PrefetchProfile>& round,
+                      const std::vector<std::size_t>& matches,
+                      std::vector<PrefetchOutcome>& outcomes, std::set<std::string>& asked,
+                      const BatchProgress& progress);
     bool isSeries(const PrefetchProfile& profile) const;
     std::vector<Retrieval> missingOf(const PrefetchProfile& profile,
                                      const PrefetchOutcome& outcome) const;
@@ -103,6 +96,7 @@ private:
     BatchFetcher& m_fetcher;
     const FilmCache& m_films;
     SeriesPreparation m_series;
+    ProfileMatches* m_matches;
 };
 
 } // namespace ravello::tmdb

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/tmdb/cache_files.h"
+#include "core/tmdb/english_details.h"
 #include "core/tmdb/json_document.h"
 #include "core/tmdb/result_line.h"
 #include "core/tmdb/tmdb_number.h"
@@ -32,6 +33,9 @@ struct Part
 {
     SeasonStep step;
     Retrieval retrieval;
+    // The English season of a season that an older version cached without its translations:
+    // only a cancelled wait for it is a failure of the opening.
+    bool englishSeason = false;
 };
 
 // One opening's work: what the cache holds, what must be asked, and the cover.
@@ -43,7 +47,9 @@ public:
         : m_cache(cache), m_endpoint(endpoint), m_fetcher(fetcher), m_opening(opening)
     {}
 
-    void readCache();
+    // What the cache holds; with `withEnglish`, the English overview of a season without one in
+    // the endpoint's language too.
+    void readCache(bool withEnglish);
     // The poster wanted now goes out with the documents, unless it is cached.
     void addPoster(std::string_view showPosterUrl);
     void fetch() { run(std::move(m_parts)); }
@@ -55,9 +61,12 @@ public:
 
 private:
     Part documentPart(SeasonStep step) const;
+    Part englishPart() const;
     Poster wantedPoster(std::string_view showPosterUrl) const;
+    bool lacksEnglishOverview() const;
     void run(std::vector<Part> parts);
     void take(SeasonStep step, const std::string& document);
+    void takeEnglishSeason(FetchResult& result);
 
     const SeasonCache& m_cache;
     const Endpoint& m_endpoint;
@@ -65,12 +74,18 @@ private:
     SeasonOpening& m_opening;
     std::optional<TvShow> m_show;
     std::optional<TvSeason> m_season;
+    // The English overview of a season without one in the endpoint's language, when known: from
+    // the season's translations, or from the English season kept beside it. Empty when TMDb has
+    // none either.
+    std::optional<std::string> m_englishOverview;
+    bool m_withEnglish = false;
     std::vector<Part> m_parts;
     fs::path m_askedCover;
 };
 
-void SeasonOpener::readCache()
+void SeasonOpener::readCache(bool withEnglish)
 {
+    m_withEnglish = withEnglish && !m_endpoint.asksInEnglish();
     const std::int32_t showId = m_opening.showId;
     if (const auto show =
             cachedDocument(withFolder(m_cache.showFile(showId)), json::isShowDocument))
@@ -82,6 +97,24 @@ void SeasonOpener::readCache()
         take(SeasonStep::Season, *season);
     else
         m_parts.push_back(documentPart(SeasonStep::Season));
+    if (!lacksEnglishOverview())
+        return;
+    const fs::path english = m_cache.englishSeasonFile(showId, m_opening.seasonNumber);
+    if (const auto document = cachedDocument(english, json::isSeasonDocument)) {
+        const auto season = readTvSeason(*document);
+        m_englishOverview = season ? season->overview : "";
+    } else if (m_endpoint.hasUsableKey()) {
+        // Cached by an older version without its translations: the English season is asked
+        // for in the same round as the rest, within the same wait.
+        m_parts.push_back(englishPart());
+    }
+}
+
+// A season whose overview is empty in the endpoint's language, and whose English overview is
+// not known yet.
+bool SeasonOpener::lacksEnglishOverview() const
+{
+    return m_withEnglish && m_season && m_season->overview.empty() && !m_englishOverview;
 }
 
 Part SeasonOpener::documentPart(SeasonStep step) const
@@ -98,6 +131,16 @@ Part SeasonOpener::documentPart(SeasonStep step) const
     return {step, {m_endpoint.seasonRequest(showId, number), {}, [file](FetchResult& result) {
                        storeDocument(file, result, json::isSeasonDocument);
                    }}};
+}
+
+Part SeasonOpener::englishPart() const
+{
+    const fs::path file = m_cache.englishSeasonFile(m_opening.showId, m_opening.seasonNumber);
+    return {SeasonStep::Season,
+            {m_endpoint.seasonOverviewRequest(m_opening.showId, m_opening.seasonNumber, "en-US"),
+             {},
+             [file](FetchResult& result) { storeDocument(file, result, json::isSeasonDocument); }},
+            true};
 }
 
 // The season's poster, else the show's. Before the documents tell whether the season has a
@@ -178,6 +221,10 @@ void SeasonOpener::run(std::vector<Part> parts)
     for (std::size_t index = 0; index < parts.size(); ++index) {
         const SeasonStep step = parts[index].step;
         FetchResult& result = results[index];
+        if (parts[index].englishSeason) {
+            takeEnglishSeason(result);
+            continue;
+        }
         // A document that arrived but could not be stored is shown all the same.
         if (step != SeasonStep::Cover && (result.ok() || result.problem == FetchProblem::File))
             take(step, result.body);
@@ -188,16 +235,40 @@ void SeasonOpener::run(std::vector<Part> parts)
 
 void SeasonOpener::take(SeasonStep step, const std::string& document)
 {
-    if (step == SeasonStep::Show)
+    if (step == SeasonStep::Show) {
         m_show = readTvShow(document);
-    else
-        m_season = readTvSeason(document);
+        return;
+    }
+    m_season = readTvSeason(document);
+    if (m_withEnglish)
+        m_englishOverview = englishOverviewOf(document);
 }
 
+// An English season that cannot be had leaves the overview empty: the season itself is whole.
+// A cancelled wait for it is the opening's, though, so that the season shown before stays.
+void SeasonOpener::takeEnglishSeason(FetchResult& result)
+{
+    if (result.ok() || result.problem == FetchProblem::File) {
+        const auto english = readTvSeason(result.body);
+        m_englishOverview = english ? english->overview : "";
+    } else if (result.problem == FetchProblem::Cancelled) {
+        m_opening.failures.push_back({SeasonStep::Season, std::move(result)});
+    }
+}
+
+// A season nobody translated has an empty overview in the chosen language: the English one
+// takes its place.
 void SeasonOpener::finish()
 {
-    if (m_show && m_season && !m_opening.wasCancelled())
-        m_opening.content = ShowSeason{std::move(*m_show), std::move(*m_season), false};
+    if (!m_show || !m_season || m_opening.wasCancelled())
+        return;
+    m_opening.content = ShowSeason{std::move(*m_show), std::move(*m_season), false};
+    TvSeason& season = m_opening.content->season;
+    if (m_withEnglish && season.overview.empty() && m_englishOverview &&
+        !m_englishOverview->empty()) {
+        season.overview = *m_englishOverview;
+        m_opening.content->overviewInEnglish = true;
+    }
 }
 
 } // namespace
@@ -251,9 +322,7 @@ SeasonOpening SeasonCache::open(std::string_view resultLine, int seasonNumber)
 SeasonOpening SeasonCache::open(std::int32_t showId, int seasonNumber,
                                 std::string_view showPosterUrl)
 {
-    SeasonOpening opening = openSeason(showId, seasonNumber, showPosterUrl);
-    fillEnglishOverview(opening);
-    return opening;
+    return openSeason(showId, seasonNumber, showPosterUrl);
 }
 
 SeasonOpening SeasonCache::openCredits(std::int32_t showId, int seasonNumber)
@@ -268,7 +337,7 @@ std::vector<Retrieval> SeasonCache::missingRetrievals(std::int32_t showId, int s
     opening.showId = showId;
     opening.seasonNumber = seasonNumber;
     SeasonOpener opener(*this, m_endpoint, m_fetcher, opening);
-    opener.readCache();
+    opener.readCache(true);
     opener.addPoster(showPosterUrl);
     return opener.takeRetrievals();
 }
@@ -280,7 +349,8 @@ SeasonOpening SeasonCache::openSeason(std::int32_t showId, int seasonNumber,
     opening.showId = showId;
     opening.seasonNumber = seasonNumber;
     SeasonOpener opener(*this, m_endpoint, m_fetcher, opening);
-    opener.readCache();
+    // The documents need no overview: only an opening asks for the English one.
+    opener.readCache(showPosterUrl.has_value());
     if (showPosterUrl)
         opener.addPoster(*showPosterUrl);
     opener.fetch();
@@ -288,34 +358,6 @@ SeasonOpening SeasonCache::openSeason(std::int32_t showId, int seasonNumber,
         opener.completeCover(*showPosterUrl);
     opener.finish();
     return opening;
-}
-
-// As for films: a season nobody translated has an empty overview in the chosen language, and
-// the English one takes its place, asked for once and kept beside the season. An English answer
-// that cannot be had, or asked for without a key of the user's, leaves it empty.
-void SeasonCache::fillEnglishOverview(SeasonOpening& opening)
-{
-    if (m_endpoint.asksInEnglish() || !opening.content || !opening.content->season.overview.empty())
-        return;
-    const fs::path file = englishSeasonFile(opening.showId, opening.seasonNumber);
-    std::optional<std::string> document = cachedDocument(file, json::isSeasonDocument);
-    if (!document && m_endpoint.hasUsableKey()) {
-        FetchResult result = m_fetcher.fetchJson(
-            m_endpoint.seasonOverviewRequest(opening.showId, opening.seasonNumber, "en-US"));
-        storeDocument(file, result, json::isSeasonDocument);
-        // A wait the user ended ends the opening: the season shown before stays whole.
-        if (result.problem == FetchProblem::Cancelled) {
-            opening.failures.push_back({SeasonStep::Season, std::move(result)});
-            return;
-        }
-        if (result.ok() || result.problem == FetchProblem::File)
-            document = std::move(result.body);
-    }
-    const auto english = document ? readTvSeason(*document) : std::nullopt;
-    if (english && !english->overview.empty()) {
-        opening.content->season.overview = english->overview;
-        opening.content->overviewInEnglish = true;
-    }
 }
 
 void SeasonCache::forgetCover(const SeasonOpening& opening) const

@@ -53,13 +53,15 @@ struct SeasonOpening
 // fetched once and kept for ever under the program database folder, in buckets of show
 // identifier / 1000:
 //   DB/TV/Shows/%04d/show_%07d.txt                the show's details
-//   DB/TV/Seasons/%04d/season_%07d_%02d.txt       a season with its credits
-//   DB/TV/Seasons/%04d/season_%07d_%02d_en.txt    its English overview, when it has none in
+//   DB/TV/Seasons/%04d/season_%07d_%02d.txt       a season with its credits and, in another
+//                                                 language than English, its translations
+//   DB/TV/Seasons/%04d/season_%07d_%02d_en.txt    the English season of one cached without
+//                                                 its translations, when it has no overview in
 //                                                 the chosen language
 //   DB/TV/Covers/%04d/%07d.jpg, %07d_%02d.jpg     the show's and the season's posters
 // The text files hold the token lines of TMDb's answers. What an opening lacks is requested side
-// by side, each file stored as soon as its answer is complete; nothing that failed is stored,
-// and opening a season whose files are cached makes no request.
+// by side in one round, each file stored as soon as its answer is complete; nothing that failed
+// is stored, and opening a season whose files are cached makes no request.
 class SeasonCache
 {
 public:
@@ -73,8 +75,9 @@ public:
 
     // Opens a season of the show of a TV search's result line, whose poster is the show's.
     SeasonOpening open(std::string_view resultLine, int seasonNumber);
-    // Opens a season with its poster, and with the English overview when it has none in the
-    // endpoint's language. The show, the season and the poster go out side by side. The
+    // Opens a season with its poster, and with the English overview of its translations when
+    // it has none in the endpoint's language. The show, the season and the poster go out side
+    // by side. The
     // season's own poster is known only from the show or the season: when neither was cached
     // it is asked for once they have arrived, while the show's poster (`showPosterUrl`, empty
     // for none) goes out with them in case the season has none. Returns once every request has
@@ -83,8 +86,9 @@ public:
     // The show and the season with its credits only, side by side: what the documents need.
     SeasonOpening openCredits(std::int32_t showId, int seasonNumber);
     // The retrievals that would complete the season's cache (the show, the season with its
-    // credits, the poster as an opening would show it), each storing its answer as soon as it
-    // has arrived, for a batch of many; none when the season is cached.
+    // credits and translations, the poster as an opening would show it), each storing its
+    // answer as soon as it has arrived, for a batch of many; none when the season is cached.
+    // Once they have arrived, the season's own poster is among them when it has one.
     std::vector<Retrieval> missingRetrievals(std::int32_t showId, int seasonNumber,
                                              std::string_view showPosterUrl) const;
 
@@ -99,7 +103,6 @@ public:
 private:
     SeasonOpening openSeason(std::int32_t showId, int seasonNumber,
                              std::optional<std::string_view> showPosterUrl);
-    void fillEnglishOverview(SeasonOpening& opening);
 
     files::ProgramFolders m_folders;
     const Endpoint& m_endpoint;

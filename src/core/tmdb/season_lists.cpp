@@ -9,8 +9,9 @@
 namespace ravello::tmdb {
 namespace {
 
-// The record separator: JSON-decoded names and characters do not begin with a control byte.
-constexpr char kHeadingMark = '\x1E';
+// A byte that UTF-8 never holds: TMDb's texts, JSON-decoded, are UTF-8, so no name or
+// character begins with it (any control byte may, written as a \u escape).
+constexpr char kHeadingMark = '\xFF';
 
 // Each person's photo row once, for the first entry met.
 class PhotoRows

@@ -13,7 +13,7 @@
 // isHeadingRow.
 namespace ravello::tmdb {
 
-// A heading row: a byte that no TMDb text starts with, then the caption as given.
+// A heading row: a byte that no TMDb text holds, then the caption as given.
 std::string formatHeadingRow(std::string_view caption);
 bool isHeadingRow(std::string_view row);
 // The caption of a heading row; empty for any other row.

@@ -25,11 +25,20 @@ private:
     CURLM* m_multi = nullptr;
 };
 
-// Runs the retrievals side by side on the connections until all have ended or the progress
-// callback cancelled the wait, as Fetcher::fetchAll describes; the results come in the order of
-// the retrievals.
+// How a fetcher's batch runs: its options, and the limiter its attempts start by.
+struct BatchRules
+{
+    const FetcherOptions& options;
+    RequestLimiter& limiter;
+    RequestPriority priority;
+};
+
+// Runs the retrievals side by side on the connections, each attempt as soon as the limiter
+// lets it start, in the order of the retrievals, until all have ended or the progress callback
+// cancelled the wait, as Fetcher::fetchAll describes; the results come in the order of the
+// retrievals.
 std::vector<FetchResult> runBatch(const Connections& connections,
-                                  std::vector<Retrieval>& retrievals, const FetcherOptions& options,
+                                  std::vector<Retrieval>& retrievals, const BatchRules& rules,
                                   const ProgressCallback& progress);
 
 } // namespace ravello::tmdb

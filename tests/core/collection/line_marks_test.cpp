@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "core/collection/line_marks.h"
 
@@ -145,11 +146,37 @@ TEST(LineMarks, AgreeWithSubstringSearchOnAnyLine)
     std::mt19937 random(20240501);
     std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
     std::uniform_int_distribution<int> count(0, 12);
+    // The lines also go together into texts of up to 40 lines, read by MarkedLines, whose
+    // steps of 64 bytes they cross anywhere. Half the texts end with a line end, and so do
+    // those whose last line is empty, which would not be there otherwise.
+    std::uniform_int_distribution<std::size_t> linesInText(1, 40);
+    std::vector<std::string> lines;
+    std::string text;
     for (int i = 0; i < 200000; ++i) {
         std::string line;
         for (int n = count(random); n > 0; --n)
             line += kPieces[piece(random)];
         ASSERT_EQ(marksOf(line), referenceMarksOf(line)) << line;
+        lines.push_back(line);
+        text += line;
+        if (lines.size() < linesInText(random)) {
+            text += '\n';
+            continue;
+        }
+        if (i % 2 == 0 || line.empty())
+            text += '\n';
+        MarkedLines marked(text);
+        std::string_view given;
+        LineMarks marks = 0;
+        for (const std::string& expected : lines) {
+            ASSERT_TRUE(marked.next(given, marks)) << text;
+            ASSERT_EQ(given, expected) << text;
+            ASSERT_EQ(marks, referenceMarksOf(expected)) << text;
+        }
+        // A text ending with a line end has no empty line after it.
+        EXPECT_FALSE(marked.next(given, marks)) << text;
+        lines.clear();
+        text.clear();
     }
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
@@ -15,25 +16,39 @@ using ravello::testing::expectInPlace;
 
 TEST(TagText, StripTagGivesTheContentOfAOneLineElement)
 {
-    expectInPlace(stripTag,
-                  {
-                      {"indented title with CR LF", "    <Title>Alien</Title>\r\n", "Alien"},
-                      {"flag", "<DVD>true</DVD>", "true"},
-                      {"empty element", "<Title></Title>", ""},
-                      {"content holding >", "<Title>a>b</Title>", "a>b"},
-                      {"content with blanks inside the tags", "<Title>  Alien </Title>", "Alien "},
-                      {"opening tag whose content runs on", "<Overview>In space no one",
-                       "<Overview>In space no one"},
-                      {"continuation line ending the element", "  can hear you.</Overview>",
-                       "can hear you.</Overview>"},
-                      {"plain text is only trimmed", "  text  ", "text"},
-                      {"self-closing element with attributes",
-                       "  <Review Film=\"0\" Video=\"0\" Audio=\"0\" Extras=\"0\" />", ""},
-                      {"bare opening tag", "<Overview>", ""},
-                      {"tag and blanks", "<Overview>   \r\n", ""},
-                      {"empty line", "", ""},
-                      {"blank line", "   ", ""},
-                  });
+    // tagContent gives the same text as a view into the line.
+    const auto asContent = [](std::string& text) {
+        const std::string_view content = tagContent(text);
+        EXPECT_TRUE(content.empty() ||
+                    (content.data() >= text.data() &&
+                     content.data() + content.size() <= text.data() + text.size()));
+        text = std::string(content);
+    };
+    for (const auto& routine : {std::function<void(std::string&)>(stripTag),
+                                std::function<void(std::string&)>(asContent)})
+        expectInPlace(
+            routine,
+            {
+                {"indented title with CR LF", "    <Title>Alien</Title>\r\n", "Alien"},
+                {"flag", "<DVD>true</DVD>", "true"},
+                {"empty element", "<Title></Title>", ""},
+                {"content holding >", "<Title>a>b</Title>", "a>b"},
+                {"content with blanks inside the tags", "<Title>  Alien </Title>", "Alien "},
+                {"opening tag whose content runs on", "<Overview>In space no one",
+                 "<Overview>In space no one"},
+                {"continuation line ending the element", "  can hear you.</Overview>",
+                 "can hear you.</Overview>"},
+                {"plain text is only trimmed", "  text  ", "text"},
+                {"self-closing element with attributes",
+                 "  <Review Film=\"0\" Video=\"0\" Audio=\"0\" Extras=\"0\" />", ""},
+                {"bare opening tag", "<Overview>", ""},
+                {"tag and blanks", "<Overview>   \r\n", ""},
+                {"empty line", "", ""},
+                {"blank line", "   ", ""},
+                {"control bytes and NUL are blanks", "\x01 <ID>7</ID>\t\x00"sv, "7"},
+                {"blanks after the start tag of a one-line element", "<Title> \x02 Alien</Title>",
+                 "Alien"},
+            });
 }
 
 TEST(TagText, TagValueKeepsAtMostTheGivenNumberOfCharacters)

@@ -24,10 +24,15 @@ TEST(Endpoint, BuildsTheFilmRequestsWithTheKey)
               "&append_to_response=translations");
     EXPECT_EQ(endpoint.detailsRequest(4321, "en-US").url,
               "https://api.example/3/movie/4321?api_key=k3y0123456&language=en-US");
+    EXPECT_EQ(endpoint.seasonRequest(4401, 2).url,
+              "https://api.example/3/tv/4401/season/2?api_key=k3y0123456&language=it-IT"
+              "&append_to_response=credits,translations");
     for (const char* english : {"en", "en-US", "en-GB"}) {
         const Endpoint inEnglish("https://api.example", "https://img.example", "k3y0123456",
                                  english);
         EXPECT_EQ(inEnglish.detailsRequest(4321).url.find("append_to_response"), std::string::npos)
+            << english;
+        EXPECT_TRUE(inEnglish.seasonRequest(4401, 2).url.ends_with("&append_to_response=credits"))
             << english;
     }
     EXPECT_EQ(endpoint.creditsRequest(4321).url,

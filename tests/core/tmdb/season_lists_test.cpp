@@ -27,8 +27,11 @@ TEST(SeasonLists, HeadingRowsAreToldApartFromEveryOtherRow)
     const std::string heading = formatHeadingRow("1.01 Pilot");
     EXPECT_TRUE(isHeadingRow(heading));
     EXPECT_EQ(headingCaptionOf(heading), "1.01 Pilot");
-    for (const std::string& row : {formatCastRow({"1.01 Pilot", ""}), std::string(),
-                                   formatCrewRow({"", "Directing", "Director"})}) {
+    // TMDb's JSON may begin a name with any control byte, as a \u escape.
+    for (const std::string& row :
+         {formatCastRow({"1.01 Pilot", ""}), std::string(),
+          formatCrewRow({"", "Directing", "Director"}), formatCastRow({"\036Ann Lead", ""}),
+          formatCrewRow({"\001", "Writing", "Creator"})}) {
         EXPECT_FALSE(isHeadingRow(row));
         EXPECT_EQ(headingCaptionOf(row), "");
     }
