@@ -2,10 +2,12 @@
 #include <iostream>
 
 #include "cli/cli_context.h"
+#include "core/platform/program_entry.h"
 
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
-    const ravello::cli::Arguments arguments(argv + 1, argv + argc);
+    ravello::platform::useBinaryStandardStreams();
+    const ravello::cli::Arguments arguments = ravello::platform::utf8Arguments(argc, argv);
     return ravello::cli::runCli(arguments, std::cin, std::cout, std::cerr);
 }

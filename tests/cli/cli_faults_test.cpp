@@ -8,6 +8,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/fetch_failure_text.h"
+#include "core/files/path_text.h"
 #include "core/settings/settings_file.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/fake_tmdb_server.h"
@@ -53,7 +54,7 @@ protected:
 
     CliRun run(Arguments arguments)
     {
-        arguments.insert(arguments.begin(), {"--data-dir", m_folder.path().string()});
+        arguments.insert(arguments.begin(), {"--data-dir", files::utf8FromPath(m_folder.path())});
         return runCapturing(arguments);
     }
 

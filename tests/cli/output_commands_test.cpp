@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/cli_context.h"
+#include "core/files/path_text.h"
 #include "core/files/program_folders.h"
 #include "core/output/crew_mapping_text.h"
 #include "core/settings/settings_file.h"
@@ -62,7 +63,7 @@ protected:
 
     CliRun run(Arguments arguments, const std::string& input = "")
     {
-        arguments.insert(arguments.begin(), {"--data-dir", m_folder.path().string()});
+        arguments.insert(arguments.begin(), {"--data-dir", files::utf8FromPath(m_folder.path())});
         return runCapturing(arguments, input);
     }
 

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/cli_context.h"
+#include "core/files/path_text.h"
 #include "core/files/program_folders.h"
 #include "core/settings/settings_file.h"
 #include "core/tmdb/credit_rows.h"
@@ -40,7 +41,7 @@ protected:
 
     CliRun run(Arguments arguments)
     {
-        arguments.insert(arguments.begin(), {"--data-dir", m_folder.path().string()});
+        arguments.insert(arguments.begin(), {"--data-dir", files::utf8FromPath(m_folder.path())});
         return runCapturing(arguments);
     }
 
@@ -198,10 +199,13 @@ TEST_F(TmdbCommands, OpenPrintsTheCacheFilesOfTheFilm)
 {
     const CliRun result = run({"open", "4321"});
     ASSERT_EQ(result.status, kSuccess) << result.err;
-    const std::filesystem::path db = m_folder / "DB";
-    EXPECT_EQ(result.out, (db / "Covers/0004/0004321.jpg").string() + "\n" +
-                              (db / "Movie/FilmData/0004/data_0004321.txt").string() + "\n" +
-                              (db / "Movie/Actors/0004/data_0004321.txt").string() + "\n");
+    // One line a file, its path with the system's separators.
+    const auto line = [this](const char* inDb) {
+        return files::utf8FromPath((m_folder / "DB" / inDb).make_preferred()) + "\n";
+    };
+    EXPECT_EQ(result.out, line("Covers/0004/0004321.jpg") +
+                              line("Movie/FilmData/0004/data_0004321.txt") +
+                              line("Movie/Actors/0004/data_0004321.txt"));
     ASSERT_EQ(m_server.requestCount(), 3u);
     EXPECT_EQ(m_server.requests().back().path, "/t/p/original/abc.jpg");
     EXPECT_EQ(run({"open", "4321"}).out, result.out);
@@ -241,9 +245,10 @@ TEST_F(TmdbCommands, FilmNeedsOnlyTheDetailsAndCreditsOnlyTheCredits)
 // what failed.
 TEST_F(TmdbCommands, PrefetchPreparesEachProfileAndASecondRunSearchesOnlyTheUncertain)
 {
-    ASSERT_EQ(
-        run({"import", testing::fixturePath("collection/prefetch_collection.xml").string()}).status,
-        kSuccess);
+    ASSERT_EQ(run({"import",
+                   files::utf8FromPath(testing::fixturePath("collection/prefetch_collection.xml"))})
+                  .status,
+              kSuccess);
     const CliRun first = run({"prefetch"});
     EXPECT_EQ(first.status, kSuccess) << first.err;
     EXPECT_EQ(first.out, "1\topened\t4321\tSample Film\n"
@@ -278,9 +283,10 @@ TEST_F(TmdbCommands, PrefetchPreparesEachProfileAndASecondRunSearchesOnlyTheUnce
 
 TEST_F(TmdbCommands, PrefetchStopsWhenTmdbRefusesTheKey)
 {
-    ASSERT_EQ(
-        run({"import", testing::fixturePath("collection/prefetch_collection.xml").string()}).status,
-        kSuccess);
+    ASSERT_EQ(run({"import",
+                   files::utf8FromPath(testing::fixturePath("collection/prefetch_collection.xml"))})
+                  .status,
+              kSuccess);
     for (int request = 0; request < 8; ++request)
         m_server.queueError(401);
     const CliRun result = run({"prefetch"});

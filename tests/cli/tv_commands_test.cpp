@@ -3,9 +3,11 @@
 // captions and its two documents, and the bad input each refuses.
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "cli/cli_context.h"
+#include "core/files/path_text.h"
 #include "core/files/program_folders.h"
 #include "core/settings/settings_file.h"
 #include "tests/cli/cli_run.h"
@@ -31,21 +33,24 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_server.isListening());
+        std::filesystem::create_directories(m_data);
         setVariable("RAVELLO_TMDB_API_URL", m_server.url());
         setVariable("RAVELLO_TMDB_IMAGE_URL", m_server.url());
         settings::Settings settings;
         settings.tmdbKey = "0123456789abcdef0123456789abcdef";
-        ASSERT_TRUE(settings::saveSettings(m_folder / "Ravello.INI", settings));
+        ASSERT_TRUE(settings::saveSettings(m_data / "Ravello.INI", settings));
     }
 
     CliRun run(Arguments arguments)
     {
-        arguments.insert(arguments.begin(), {"--data-dir", m_folder.path().string()});
+        arguments.insert(arguments.begin(), {"--data-dir", files::utf8FromPath(m_data)});
         return runCapturing(arguments);
     }
 
     testing::FakeTmdbServer m_server;
     testing::TemporaryFolder m_folder;
+    // The episode tables, the profile matches and the caches live in a folder with accents.
+    std::filesystem::path m_data = m_folder / "Filmoth\xC3\xA8que \xC3\xBC";
 };
 
 TEST_F(TvCommands, SearchAndMatchWriteTheShowsResultLines)
@@ -128,10 +133,10 @@ TEST_F(TvCommands, BirthYearsAskEachPersonOnce)
 // second run asks TMDb nothing at all.
 TEST_F(TvCommands, PrefetchPreparesASeasonWholeAndASecondRunAsksNothing)
 {
-    ASSERT_EQ(
-        run({"import", testing::fixturePath("collection/tv_prefetch_collection.xml").string()})
-            .status,
-        kSuccess);
+    ASSERT_EQ(run({"import", files::utf8FromPath(
+                                 testing::fixturePath("collection/tv_prefetch_collection.xml"))})
+                  .status,
+              kSuccess);
     const CliRun first = run({"prefetch"});
     ASSERT_EQ(first.status, kSuccess) << first.err;
     EXPECT_EQ(first.out, "1\topened\t4321\tSample Film\n"
@@ -228,10 +233,11 @@ TEST_F(TvCommands, BadInputWritesNothingAndFails)
 // it says nothing of is split by TMDb's count of the show's season.
 TEST_F(TvCommands, EpisodesProposesADiscsRangeAndSaysWhereItCameFrom)
 {
-    ASSERT_EQ(
-        run({"import", testing::fixturePath("collection/box_set_collection.xml").string()}).status,
-        kSuccess);
-    const auto folders = files::ProgramFolders::at(m_folder.path());
+    ASSERT_EQ(run({"import",
+                   files::utf8FromPath(testing::fixturePath("collection/box_set_collection.xml"))})
+                  .status,
+              kSuccess);
+    const auto folders = files::ProgramFolders::at(m_data);
     testing::writeFileBytes(folders.episodeTableFile(),
                             "P2\t3.01\t3.02\t3.03\t3.04\r\nP4\t3.09\t3.10\t3.11\t3.12\r\n"
                             "P5\t3.47\t3.48\t3.49\t3.50\t3.51\t4.01\t4.02\t4.03\t4.04\t4.05\r\n");
@@ -319,9 +325,10 @@ TEST_F(TvCommands, EpisodesOfNoDiscOrOfNothingKnownFails)
     const CliRun noIndex = run({"episodes", "2"});
     EXPECT_EQ(noIndex.status, kFailure);
     EXPECT_NE(noIndex.err.find("no title index"), std::string::npos) << noIndex.err;
-    ASSERT_EQ(
-        run({"import", testing::fixturePath("collection/box_set_collection.xml").string()}).status,
-        kSuccess);
+    ASSERT_EQ(run({"import",
+                   files::utf8FromPath(testing::fixturePath("collection/box_set_collection.xml"))})
+                  .status,
+              kSuccess);
     const struct
     {
         Arguments arguments;
@@ -344,7 +351,7 @@ TEST_F(TvCommands, EpisodesOfNoDiscOrOfNothingKnownFails)
         EXPECT_TRUE(result.out.empty()) << result.out;
         EXPECT_NE(result.err.find(test.message), std::string::npos) << result.err;
     }
-    ASSERT_TRUE(settings::saveSettings(m_folder / "Ravello.INI", settings::Settings{}));
+    ASSERT_TRUE(settings::saveSettings(m_data / "Ravello.INI", settings::Settings{}));
     const CliRun noKey = run({"episodes", "10"});
     EXPECT_EQ(noKey.status, kFailure);
     EXPECT_NE(noKey.err.find("no TMDb key"), std::string::npos) << noKey.err;
@@ -359,10 +366,10 @@ TEST_F(TvCommands, PrefetchPreparesTheBirthYearsTheDocumentsOfItsMatchesNeed)
     std::string collection =
         testing::readFileBytes(testing::fixturePath("collection/tv_disc_collection.xml"));
     collection.replace(collection.find("Night Desk:"), 0, "The ");
-    testing::writeFileBytes(m_folder / "Collection.xml", collection);
-    ASSERT_EQ(run({"import", (m_folder / "Collection.xml").string()}).status, kSuccess);
+    testing::writeFileBytes(m_data / "Collection.xml", collection);
+    ASSERT_EQ(run({"import", files::utf8FromPath(m_data / "Collection.xml")}).status, kSuccess);
     testing::writeFileBytes(
-        files::ProgramFolders::at(m_folder.path()).peopleTableFile(),
+        files::ProgramFolders::at(m_data).peopleTableFile(),
         testing::readFileBytes(testing::fixturePath("collection/people_roads.txt")));
     const CliRun prefetch = run({"prefetch", "--birth-years"});
     ASSERT_EQ(prefetch.status, kSuccess) << prefetch.err;

@@ -2,7 +2,7 @@ cmake_minimum_required(VERSION 3.25)
 # The core's folders form layers: each may include only itself and the folders it names here.
 # A folder missing from the table is a new layer that has not been placed yet.
 set(allowed_text "")
-set(allowed_files "")
+set(allowed_files platform)
 set(allowed_platform "")
 set(allowed_settings text files platform)
 set(allowed_collection text files platform settings)

@@ -40,7 +40,7 @@ void writeFileBytes(const fs::path& file, std::string_view bytes)
 
 fs::path fixturePath(std::string_view relativePath)
 {
-    return fs::path(RAVELLO_FIXTURES_DIR) / relativePath;
+    return files::pathFromUtf8(RAVELLO_FIXTURES_DIR) / files::pathFromUtf8(relativePath);
 }
 
 } // namespace ravello::testing

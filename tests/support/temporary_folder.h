@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/files/path_text.h"
+
 namespace ravello::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it when the
@@ -18,7 +20,11 @@ public:
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
-    std::filesystem::path operator/(std::string_view name) const { return m_path / name; }
+    // `name` is UTF-8 text, as the program's paths are.
+    std::filesystem::path operator/(std::string_view name) const
+    {
+        return m_path / files::pathFromUtf8(name);
+    }
 
 private:
     std::filesystem::path m_path;

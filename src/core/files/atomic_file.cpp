@@ -6,6 +6,8 @@
 #include <string>
 #include <system_error>
 
+#include "core/platform/file_replacement.h"
+
 namespace ravello::files {
 namespace fs = std::filesystem;
 namespace {
@@ -84,9 +86,7 @@ bool AtomicFile::closeWritten()
 
 bool AtomicFile::moveIntoPlace()
 {
-    std::error_code error;
-    fs::rename(m_temporary, m_target, error);
-    if (error)
+    if (platform::replaceFile(m_temporary, m_target))
         return false;
     m_committed = true;
     return true;
@@ -104,21 +104,20 @@ bool commitTogether(AtomicFile& first, AtomicFile& second)
     // Named as a temporary of the target: should the process die before the end, the next
     // writer of the target clears it away.
     const fs::path aside = temporaryPathFor(second.m_target);
-    if (hadOld) {
-        fs::rename(second.m_target, aside, error);
-        if (error)
-            return false;
-    }
+    if (hadOld && platform::replaceFile(second.m_target, aside))
+        return false;
     std::error_code ignored;
     if (second.moveIntoPlace()) {
         if (first.moveIntoPlace()) {
             fs::remove(aside, ignored);
             return true;
         }
-        fs::remove(second.m_target, ignored);
+        // An old file goes back over the new one in one step; without one, the new one goes.
+        if (!hadOld)
+            fs::remove(second.m_target, ignored);
     }
     if (hadOld)
-        fs::rename(aside, second.m_target, ignored);
+        platform::replaceFile(aside, second.m_target);
     return false;
 }
 

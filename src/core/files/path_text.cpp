@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "core/files/path_text.h"
 
+#include "core/platform/native_text.h"
+
 namespace ravello::files {
 
 std::filesystem::path pathFromUtf8(std::string_view text)
 {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+    return std::filesystem::path(platform::nativeFromUtf8(text));
 }
 
 std::string utf8FromPath(const std::filesystem::path& path)
 {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
+    return platform::utf8FromNative(path.native());
 }
 
 } // namespace ravello::files

@@ -7,7 +7,9 @@
 
 namespace ravello::files {
 
-// Paths travel through settings and the command line as UTF-8 text.
+// Paths travel through settings and the command line as UTF-8 text. Every path made from text,
+// and every text made from a path, goes through these two: std::filesystem's own conversions
+// of char text use the ANSI code page on Windows.
 std::filesystem::path pathFromUtf8(std::string_view text);
 std::string utf8FromPath(const std::filesystem::path& path);
 

@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "core/settings/settings_file.h"
 
+// The file's texts are UTF-8 and pass through CSimpleIniA unchanged; the converter chosen
+// decides how section and key names compare: ASCII letters without regard to case, on every
+// system (SimpleIni's Windows default would compare them in the ANSI code page).
+#ifdef _WIN32
+#define SI_NO_CONVERSION
+#else
 #define SI_CONVERT_ICU
+#endif
 #include <SimpleIni.h>
 #include <string>
 

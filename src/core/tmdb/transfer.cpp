@@ -6,6 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
+#include "core/files/path_text.h"
+
 namespace ravello::tmdb {
 namespace {
 
@@ -102,7 +104,8 @@ void Transfer::configure(const Request& request)
     curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYHOST, 2L);
     if (!m_options.certificateAuthorities.empty())
-        curl_easy_setopt(m_easy, CURLOPT_CAINFO, m_options.certificateAuthorities.string().c_str());
+        curl_easy_setopt(m_easy, CURLOPT_CAINFO,
+                         files::utf8FromPath(m_options.certificateAuthorities).c_str());
     curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT_MS,
                      static_cast<long>(m_options.connectTimeout.count()));
     curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_LIMIT, m_options.lowSpeedBytes);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 #include "core/files/atomic_file.h"
 #include "tests/support/temporary_folder.h"
@@ -11,6 +13,16 @@ namespace fs = std::filesystem;
 using testing::readFileBytes;
 using testing::TemporaryFolder;
 using testing::writeFileBytes;
+
+std::string restOf(std::ifstream& reader)
+{
+    return std::string(std::istreambuf_iterator<char>(reader), std::istreambuf_iterator<char>());
+}
+
+std::ptrdiff_t filesIn(const fs::path& folder)
+{
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+}
 
 // Temporary files a killed writer left: the next writer of the same target removes the old
 // ones and leaves those a writer may still be busy with, and every other file.
@@ -45,7 +57,7 @@ TEST(AtomicFile, WriterWithoutCommitLeavesTheTargetAndNoTemporary)
         file.stream() << "new, never committed";
     }
     EXPECT_EQ(readFileBytes(target), "old");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(filesIn(folder.path()), 1);
 }
 
 // Two files committed together: both are replaced, or (when the first cannot be renamed onto
@@ -72,7 +84,53 @@ TEST(AtomicFile, FilesCommittedTogetherChangeTogether)
     fs::create_directories(index / "taken");
     EXPECT_FALSE(commitBoth());
     EXPECT_EQ(readFileBytes(people), "old people");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
+    EXPECT_EQ(filesIn(folder.path()), 2);
+}
+
+// Another program reading the old file (DVD Profiler users keep files open) never loses it.
+// Elsewhere the name passes to the new file while the reader keeps the old one; on Windows a
+// file opened as the C runtime opens it cannot be replaced, and the commit fails, after a
+// second's wait, with the old file whole and no temporary left.
+TEST(AtomicFile, FileOpenForReadingIsReplacedWholeOrKept)
+{
+    TemporaryFolder folder;
+    const fs::path target = folder / "DatabaseDVDP.TXT";
+    writeFileBytes(target, "old");
+    std::ifstream reader(target, std::ios::binary);
+    ASSERT_TRUE(reader.is_open());
+    const bool replaced = writeFileAtomically(target, "new");
+#ifndef _WIN32
+    EXPECT_TRUE(replaced);
+#endif
+    EXPECT_EQ(readFileBytes(target), replaced ? "new" : "old");
+    EXPECT_EQ(restOf(reader), "old");
+    EXPECT_EQ(filesIn(folder.path()), 1);
+}
+
+// The same for two files committed together while the first is held open: both new, or both
+// old with nothing else in the folder.
+TEST(AtomicFile, FilesCommittedTogetherWhileOneIsReadChangeTogether)
+{
+    TemporaryFolder folder;
+    const fs::path index = folder / "index.txt";
+    const fs::path people = folder / "people.txt";
+    writeFileBytes(index, "old index");
+    writeFileBytes(people, "old people");
+    std::ifstream reader(index, std::ios::binary);
+    const bool committed = [&] {
+        AtomicFile first(index);
+        AtomicFile second(people);
+        first.stream() << "new index";
+        second.stream() << "new people";
+        return commitTogether(first, second);
+    }();
+#ifndef _WIN32
+    EXPECT_TRUE(committed);
+#endif
+    EXPECT_EQ(readFileBytes(index), committed ? "new index" : "old index");
+    EXPECT_EQ(readFileBytes(people), committed ? "new people" : "old people");
+    EXPECT_EQ(restOf(reader), "old index");
+    EXPECT_EQ(filesIn(folder.path()), 2);
 }
 
 } // namespace

@@ -11,6 +11,13 @@ using testing::readFileBytes;
 using testing::TemporaryFolder;
 using testing::writeFileBytes;
 
+// The file's lines end as the system's text files do.
+#ifdef _WIN32
+constexpr const char* kLineEnd = "\r\n";
+#else
+constexpr const char* kLineEnd = "\n";
+#endif
+
 TEST(SettingsFile, MissingFileGivesEveryDefault)
 {
     TemporaryFolder folder;
@@ -118,7 +125,7 @@ TEST(SettingsFile, SaveKeepsEntriesItDoesNotKnowAndBackslashesAsWritten)
     ASSERT_TRUE(saveSettings(folder / "Ravello.INI", settings));
     const std::string bytes = readFileBytes(folder / "Ravello.INI");
     EXPECT_NE(bytes.find("Chiave=valore"), std::string::npos);
-    EXPECT_NE(bytes.find("PathDatabaseDVDP=c:\\\n"), std::string::npos);
+    EXPECT_NE(bytes.find(std::string("PathDatabaseDVDP=c:\\") + kLineEnd), std::string::npos);
 }
 
 TEST(SettingsFile, FailedSaveLeavesTheOldFile)
