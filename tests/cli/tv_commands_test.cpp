@@ -289,7 +289,7 @@ TEST_F(TvCommands, ProfileTakesTheDiscsProposalAcrossTheSeasonsEnd)
     ASSERT_EQ(
         run({"import", testing::fixturePath("collection/box_set_collection.xml").string()}).status,
         kSuccess);
-    const auto folders = files::ProgramFolders::at(m_folder.path());
+    const auto folders = files::ProgramFolders::at(m_data);
     testing::writeFileBytes(folders.episodeTableFile(), "P10\t1.03\t2.01\r\n");
     const CliRun byProfile = run({"cast-xml", "--profile", "10"});
     ASSERT_EQ(byProfile.status, kSuccess) << byProfile.err;
