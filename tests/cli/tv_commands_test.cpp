@@ -110,23 +110,31 @@ TEST_F(TvCommands, BirthYearsAskEachPersonOnce)
     EXPECT_NE(cast.err.find("birth year of 7 of 7 people"), std::string::npos) << cast.err;
 }
 
-// Two discs of one season and a film: the season is prepared once, with its own poster, and a
-// second run asks TMDb nothing at all.
+// Two discs of one season and a film: the season is prepared once, with its own poster, the
+// next season too for the disc whose dividers run into it, and a second run asks TMDb nothing
+// at all.
 TEST_F(TvCommands, PrefetchPreparesASeasonWholeAndASecondRunAsksNothing)
 {
     ASSERT_EQ(
         run({"import", testing::fixturePath("collection/tv_prefetch_collection.xml").string()})
             .status,
         kSuccess);
+    const auto folders = files::ProgramFolders::at(m_folder.path());
+    testing::writeFileBytes(folders.episodeTableFile(), "P3\t1.03\t2.01\r\n");
     const CliRun first = run({"prefetch"});
     ASSERT_EQ(first.status, kSuccess) << first.err;
     EXPECT_EQ(first.out, "1\topened\t4321\tSample Film\n"
                          "2\topened\t4401\tThe Night Desk: Season 1: Disc 1\n"
                          "3\topened\t4401\tThe Night Desk: Season 1: Disc 2\n");
-    std::size_t seasonPosters = 0;
-    for (const testing::RecordedRequest& request : m_server.requests())
-        seasonPosters += request.path == "/t/p/original/nd_s1.jpg" ? 1 : 0;
-    EXPECT_EQ(seasonPosters, 1u);
+    const auto requests = m_server.requests();
+    const auto timesAsked = [&](std::string_view path) {
+        return std::count_if(requests.begin(), requests.end(),
+                             [&](const auto& request) { return request.path == path; });
+    };
+    EXPECT_EQ(timesAsked("/t/p/original/nd_s1.jpg"), 1);
+    EXPECT_EQ(timesAsked("/3/tv/4401/season/1"), 1);
+    EXPECT_EQ(timesAsked("/3/tv/4401/season/2"), 1);
+    EXPECT_EQ(timesAsked("/3/tv/4401/season/3"), 0);
 
     m_server.reset();
     const CliRun second = run({"prefetch"});
