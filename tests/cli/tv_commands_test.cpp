@@ -182,7 +182,7 @@ TEST_F(TvCommands, EpisodesProposesADiscsRangeAndSaysWhereItCameFrom)
     const CliRun imported =
         run({"import", testing::fixturePath("collection/box_set_collection.xml").string()});
     ASSERT_EQ(imported.status, kSuccess);
-    EXPECT_NE(imported.err.find(", 14 profiles with episode dividers in "), std::string::npos)
+    EXPECT_NE(imported.err.find(", 18 profiles with episode dividers in "), std::string::npos)
         << imported.err;
     const auto folders = files::ProgramFolders::at(m_folder.path());
     testing::writeFileBytes(folders.episodeTableFile(),

@@ -106,7 +106,7 @@ TEST_F(CollectionImport, EpisodeTableHoldsTheDividersOfEachProfile)
 {
     const ImportResult result = import(fixturePath("collection/box_set_collection.xml"));
     ASSERT_EQ(result.status, ImportStatus::Imported) << result.detail;
-    EXPECT_EQ(result.episodeProfiles, 14);
+    EXPECT_EQ(result.episodeProfiles, 18);
     const std::string table = readFileBytes(m_episodes);
     EXPECT_TRUE(
         table.starts_with("P5\t3.47\t3.48\t3.49\t3.50\t3.51\t4.01\t4.02\t4.03\t4.04\t4.05\r\n"))
