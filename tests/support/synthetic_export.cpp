@@ -258,14 +258,15 @@ std::string ExportWriter::personAttributes()
 // being the profile's in a season of four discs of four episodes.
 void ExportWriter::divider(int index, int part, int of)
 {
+    constexpr int kDiscs = 4;
     constexpr int kEpisodes = 4;
     const int every = m_options.episodeDiscEvery;
     if (every <= 0 || index % every != 0 || of < kEpisodes || part % (of / kEpisodes) != 0 ||
         part / (of / kEpisodes) >= kEpisodes)
         return;
-    const int disc = index / every % 4;
+    const int disc = index / every % kDiscs;
     const int episode = disc * kEpisodes + part / (of / kEpisodes) + 1;
-    line(3, join({"<Divider Caption=\"", std::to_string(1 + index / every / 4 % 9), ".",
+    line(3, join({"<Divider Caption=\"", std::to_string(1 + index / every / kDiscs % 9), ".",
                   episode < 10 ? "0" : "", std::to_string(episode), " ", title(2),
                   "\" Type=\"Episode\"/>"}));
 }
