@@ -7,7 +7,7 @@
 #include <set>
 #include <sstream>
 
-#include "core/collection/background_people_reader.h"
+#include "core/collection/background_credits_reader.h"
 #include "core/collection/line_marks.h"
 #include "core/collection/people_reader.h"
 #include "core/collection/people_table.h"
@@ -46,15 +46,16 @@ void readExportLines(std::string_view input)
           single.damaged() == reader.damaged());
 
     std::ostringstream onThread;
+    std::ostringstream noEpisodes;
     {
-        BackgroundPeopleReader background(onThread);
+        BackgroundCreditsReader background(onThread, noEpisodes);
         for (const std::string_view line : lines)
-            background.readLine(line);
+            background.readPersonLine(line);
         background.finish();
         check(background.peopleCount() == reader.peopleCount() &&
               background.damaged() == reader.damaged());
     }
-    check(onThread.str() == atOnce.str());
+    check(onThread.str() == atOnce.str() && noEpisodes.str().empty());
 
     const std::string table = atOnce.str();
     check(table.empty() || table.ends_with("\r\n"));

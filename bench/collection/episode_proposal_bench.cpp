@@ -2,14 +2,26 @@
 // The episodes of every disc of a 2,000-disc collection, once imported: the dividers table and
 // the copied episodes read from their files, the discs taken from the title index, and each
 // disc's proposal. Goal: under 100 ms for the whole collection.
+//
+// usage: ravello_episode_proposal_bench [benchmark options]
+//        ravello_episode_proposal_bench --leave-one-out Collection.xml
+//   --leave-one-out  imports the export into a temporary folder and prints how often a disc
+//                    with its own episode dividers is proposed exactly from the rest of the
+//                    collection, and from its own dividers (measureLeaveOneOut)
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/collection/collection_import.h"
 #include "core/collection/episode_proposer.h"
 #include "core/collection/index_record.h"
+#include "core/collection/leave_one_out.h"
+#include "core/collection/title_index.h"
 #include "core/files/atomic_file.h"
+#include "core/files/program_folders.h"
 
 namespace ravello::collection {
 namespace {
@@ -95,5 +107,39 @@ void BM_ProposalsOfEveryDisc(benchmark::State& state)
 
 BENCHMARK(BM_ProposalsOfEveryDisc)->Unit(benchmark::kMillisecond);
 
+int printLeaveOneOut(const std::filesystem::path& exportFile)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "ravello_leave_one_out";
+    const auto index = folder / "DatabaseDVDP.TXT";
+    const ImportResult imported = importCollection(exportFile, index);
+    TitleIndex titles;
+    if (imported.status != ImportStatus::Imported || !titles.loadTitleIndex(index)) {
+        std::fprintf(stderr, "%s\n", imported.detail.c_str());
+        return 1;
+    }
+    const LeaveOneOutCounts counts = measureLeaveOneOut(
+        titles.records(), EpisodeTable::load(files::ProgramFolders::episodeTableBeside(index)));
+    std::printf("%d discs with episode dividers of their own\n"
+                "from the rest of the collection: %d exact, %.1f%%\n"
+                "from their own dividers:         %d exact, %.1f%%\n",
+                counts.discs, counts.fromTheRest, counts.fromTheRestPercent(), counts.fromProfile,
+                counts.fromProfilePercent());
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return 0;
+}
+
 } // namespace
 } // namespace ravello::collection
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::string_view(argv[1]) == "--leave-one-out")
+        return ravello::collection::printLeaveOneOut(argv[2]);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

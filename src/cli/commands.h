@@ -34,7 +34,7 @@ int runName(CliContext& context, const Arguments& arguments);
 int runCrewMap(CliContext& context, const Arguments& arguments);
 // Fetches a cast or crew member's photo into the photo cache unless it is there; prints its path.
 int runPhoto(CliContext& context, const Arguments& arguments);
-// Imports DVD Profiler's export into the title index and the people table beside it:
+// Imports DVD Profiler's export into the title index and the people and episode tables beside it:
 // [EXPORT [INDEX]], by default the settings' export file and the program's index; prints the
 // counts and time on stderr.
 int runImport(CliContext& context, const Arguments& arguments);

@@ -42,6 +42,7 @@ int runImport(CliContext& context, const Arguments& arguments)
                 << " without a collection number), " << result.people << " people";
     if (result.damagedPeople > 0)
         context.err << " (" << result.damagedPeople << " cast or crew lines unreadable)";
+    context.err << ", " << result.episodeProfiles << " profiles with episode dividers";
     context.err << " in " << secondsText(elapsed) << " s\n";
     return kSuccess;
 }

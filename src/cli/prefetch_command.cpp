@@ -95,8 +95,14 @@ public:
             // A refused key refuses every other request too.
             m_keyRefused = m_keyRefused || outcome.failure.httpStatus == 401;
         }
-        if (outcome.status == PrefetchStatus::Opened || outcome.status == PrefetchStatus::Cached)
-            m_matches.push_back({outcome.kind, outcome.tmdbId, entry.profile.season});
+        if (outcome.status != PrefetchStatus::Opened && outcome.status != PrefetchStatus::Cached)
+            return;
+        if (outcome.kind == tmdb::MatchKind::Film) {
+            m_matches.push_back({outcome.kind, outcome.tmdbId, 0});
+            return;
+        }
+        for (const int season : tmdb::seasonsToPrepare(entry.profile))
+            m_matches.push_back({outcome.kind, outcome.tmdbId, season});
     }
 
     bool keepGoing()

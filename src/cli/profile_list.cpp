@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/collection/collection_episodes.h"
 #include "core/collection/disc_title.h"
 #include "core/collection/title_index.h"
 #include "core/text/text_fields.h"
@@ -16,7 +17,9 @@ std::string trimmed(std::string text)
     return text;
 }
 
-ProfileEntry entryOf(const std::string& record)
+// A disc is prepared for the seasons of its proposed episodes, as far as the collection tells
+// them without TMDb (no season's count is asked for here).
+ProfileEntry entryOf(const std::string& record, const collection::CollectionEpisodes& episodes)
 {
     ProfileEntry entry;
     entry.title = trimmed(collection::recordTitle(record));
@@ -28,6 +31,10 @@ ProfileEntry entryOf(const std::string& record)
                                       trimmed(collection::recordOriginalTitle(record)),
                                       text::toLong(collection::recordProductionYear(record)));
     entry.profile.profileId = collection::recordProfileId(record);
+    if (const auto proposal = episodes.propose(trimmed(entry.profile.profileId), {})) {
+        entry.profile.episodesFirstSeason = proposal->first.season;
+        entry.profile.episodesLastSeason = proposal->last.season;
+    }
     return entry;
 }
 
@@ -49,9 +56,10 @@ std::optional<std::vector<ProfileEntry>> profilesInRange(const CliContext& conte
     }
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
+    const collection::CollectionEpisodes episodes(context.folders, index.records());
     std::vector<ProfileEntry> entries;
     for (const auto& [key, record] : ordered)
-        entries.push_back(entryOf(*record));
+        entries.push_back(entryOf(*record, episodes));
     return entries;
 }
 

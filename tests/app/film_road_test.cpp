@@ -552,6 +552,22 @@ private slots:
         QVERIFY(m_errors.isEmpty());
     }
 
+    // The discs after the one shown are prepared for the seasons of their proposed episodes: the
+    // disc whose dividers run into season 2 has it fetched before the user gets there.
+    void aDiscIsPreparedForTheSeasonsOfItsEpisodes()
+    {
+        importExport(ravello::testing::fixturePath("collection/box_set_collection.xml"));
+        ravello::testing::writeFileBytes(
+            ravello::files::ProgramFolders::under(m_base->path()).episodeTableFile(),
+            "P10\t1.03\t2.01\r\n");
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        child<QSpinBox>(*m_window, "SPN_Numero")->setValue(8);
+        pressAlt(Qt::Key_Right); // to 9: 10, 11 and 12 are prepared
+        QTRY_VERIFY_WITH_TIMEOUT(requestsTo("/3/tv/4401/season/2") > 0, 5000);
+        QVERIFY(m_errors.isEmpty());
+    }
+
     // From a disc profile to the films beside it: the TV box follows the profile, and a step
     // that opens nothing leaves nothing of the season to copy.
     void theWalkFromADiscProfileToAFilmLeavesNothingOfTheSeason()

@@ -116,8 +116,9 @@ private:
     void mediaTypes(int index);
     void identity(int index);
     void details();
-    void cast();
-    void crew();
+    void cast(int index);
+    void crew(int index);
+    void divider(int index, int part, int of);
     void overview();
     void closing();
     std::string title(int words);
@@ -170,8 +171,8 @@ void ExportWriter::profile(int index)
     mediaTypes(index);
     identity(index);
     details();
-    cast();
-    crew();
+    cast(index);
+    crew(index);
     overview();
     closing();
     line(1, "</DVD>");
@@ -253,20 +254,40 @@ std::string ExportWriter::personAttributes()
                  std::to_string(person.birthYear), "\""});
 }
 
-void ExportWriter::cast()
+// Before the first of each quarter of a disc's cast or crew: its episode's divider, the disc
+// being the profile's in a season of four discs of four episodes.
+void ExportWriter::divider(int index, int part, int of)
+{
+    constexpr int kDiscs = 4;
+    constexpr int kEpisodes = 4;
+    const int every = m_options.episodeDiscEvery;
+    if (every <= 0 || index % every != 0 || of < kEpisodes || part % (of / kEpisodes) != 0 ||
+        part / (of / kEpisodes) >= kEpisodes)
+        return;
+    const int disc = index / every % kDiscs;
+    const int episode = disc * kEpisodes + part / (of / kEpisodes) + 1;
+    line(3, join({"<Divider Caption=\"", std::to_string(1 + index / every / kDiscs % 9), ".",
+                  episode < 10 ? "0" : "", std::to_string(episode), " ", title(2),
+                  "\" Type=\"Episode\"/>"}));
+}
+
+void ExportWriter::cast(int index)
 {
     line(2, "<Actors>");
-    for (int i = 0; i < m_options.castPerProfile; ++i)
+    for (int i = 0; i < m_options.castPerProfile; ++i) {
+        divider(index, i, m_options.castPerProfile);
         line(3, join({"<Actor ", personAttributes(), " Role=\"", m_random.pick(kWords), " &quot;",
                       m_random.pick(kFirstNames),
                       "&quot;\" CreditedAs=\"\" Voice=\"False\" Uncredited=\"False\"/>"}));
+    }
     line(2, "</Actors>");
 }
 
-void ExportWriter::crew()
+void ExportWriter::crew(int index)
 {
     line(2, "<Credits>");
     for (int i = 0; i < m_options.crewPerProfile; ++i) {
+        divider(index, i, m_options.crewPerProfile);
         const auto& type = m_random.pick(kCreditTypes);
         line(3, join({"<Credit ", personAttributes(), " CreditType=\"", type[0],
                       "\" CreditSubtype=\"", type[1], "\" CreditedAs=\"\"/>"}));

@@ -20,6 +20,9 @@ struct SyntheticExportOptions
     bool crLf = true;             // CR LF line ends, as DVD Profiler on Windows writes them
     int unnumberedEvery = 25;     // every n-th profile has no collection number (0: none)
     int sharedNumberEvery = 40;   // every n-th profile repeats the previous number (0: none)
+    // Every n-th profile is a disc of a box set whose cast and crew are divided into four
+    // episodes, each opened by a divider line (0: none).
+    int episodeDiscEvery = 0;
     std::uint32_t seed = 1;
 };
 

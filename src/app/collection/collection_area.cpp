@@ -322,14 +322,25 @@ int CollectionArea::shownNumber() const
     return m_controls.search.numberSpin()->value();
 }
 
+// A disc is prepared for the seasons of its proposed episodes, as far as the collection tells
+// them without TMDb: the preparation asks for no season's count before it has begun.
 std::vector<tmdb::PrefetchProfile> CollectionArea::profilesAfter(int number, int count) const
 {
     const collection::TitleIndex& index = m_titleBrowser->index();
+    const collection::CollectionEpisodes episodes(m_folders, index.records());
     std::vector<tmdb::PrefetchProfile> profiles;
     for (auto next = index.neighbourWithProfile(number, 1);
          next && static_cast<int>(profiles.size()) < count;
-         next = index.neighbourWithProfile(*next, 1))
-        profiles.push_back(profileAt(*next));
+         next = index.neighbourWithProfile(*next, 1)) {
+        tmdb::PrefetchProfile profile = profileAt(*next);
+        std::string profileId = profile.profileId;
+        text::trimRight(profileId);
+        if (const auto proposal = episodes.propose(profileId, {})) {
+            profile.episodesFirstSeason = proposal->first.season;
+            profile.episodesLastSeason = proposal->last.season;
+        }
+        profiles.push_back(std::move(profile));
+    }
     return profiles;
 }
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/collection/background_people_reader.h"
+#include "core/collection/background_credits_reader.h"
 #include "core/collection/export_timestamp.h"
 #include "core/collection/index_record.h"
 #include "core/collection/line_marks.h"
@@ -22,10 +22,10 @@
 namespace ravello::collection {
 namespace {
 
-// Feeds every line of the export to the profile reader, and the cast and crew lines to the
-// people reader, a text of lines at a time, reporting progress after every record and every
-// block. False when reading stopped on an error.
-bool readExport(LineReader& lines, ProfileReader& profiles, BackgroundPeopleReader& people,
+// Feeds every line of the export to the profile reader, and the cast and crew lines with the
+// profiles' <ID> lines to the credits reader, a text of lines at a time, reporting progress
+// after every record and every block. False when reading stopped on an error.
+bool readExport(LineReader& lines, ProfileReader& profiles, BackgroundCreditsReader& credits,
                 const ImportProgressCallback& progress)
 {
     std::string_view text;
@@ -38,7 +38,11 @@ bool readExport(LineReader& lines, ProfileReader& profiles, BackgroundPeopleRead
         while (marked.next(line, marks)) {
             profiles.readLine(line, marks);
             if (marks & kMarkPerson)
-                people.readLine(line);
+                credits.readPersonLine(line);
+            else if (marks & kMarkDivider)
+                credits.readDividerLine(line);
+            else if (marks & kMarkId)
+                credits.readProfileStart(line);
             if (progress && (profiles.recordCount() != reportedRecords ||
                              lines.blocksRead() != reportedBlocks)) {
                 reportedRecords = profiles.recordCount();
@@ -46,7 +50,7 @@ bool readExport(LineReader& lines, ProfileReader& profiles, BackgroundPeopleRead
                 progress({reportedRecords, lines.position(), lines.size()});
             }
         }
-        people.endText();
+        credits.endText();
     }
     return !lines.failed();
 }
@@ -90,7 +94,8 @@ constexpr struct
     {ImportFailure::ExportNotOpened, "cannot open the export "},
     {ImportFailure::ExportReadError, "cannot read the export "},
     {ImportFailure::ExportLineTooLong, "no export: a line longer than 256 MB in "},
-    {ImportFailure::IndexNotWritten, "cannot write the title index or the people table beside it "},
+    {ImportFailure::IndexNotWritten,
+     "cannot write the title index or the people and episode tables beside it "},
 };
 
 void setFailure(ImportResult& result, ImportFailure failure, const std::filesystem::path& file)
@@ -127,18 +132,18 @@ ImportResult importCollection(const std::filesystem::path& exportFile,
                               const std::filesystem::path& indexFile,
                               const ImportProgressCallback& progress)
 {
-    // The people reader reads the cast and crew lines where they stand, in the buffers.
+    // The credits reader reads the cast and crew lines where they stand, in the buffers.
     LineReader lines(exportFile, LineReader::kDefaultBlockSize, LineReader::kDefaultMaxLineBytes,
-                     BackgroundPeopleReader::kTextsKept + 1);
+                     BackgroundCreditsReader::kTextsKept + 1);
     if (!lines.isOpen())
         return failure(openingFailure(exportFile), exportFile);
     std::error_code ignored;
     std::filesystem::create_directories(indexFile.parent_path(), ignored);
-    const auto peopleTable = files::ProgramFolders::peopleTableBeside(indexFile);
-    files::AtomicFile peopleFile(peopleTable);
+    files::AtomicFile peopleFile(files::ProgramFolders::peopleTableBeside(indexFile));
+    files::AtomicFile episodeFile(files::ProgramFolders::episodeTableBeside(indexFile));
     ProfileReader profiles;
-    BackgroundPeopleReader people(peopleFile.stream());
-    if (!readExport(lines, profiles, people, progress))
+    BackgroundCreditsReader credits(peopleFile.stream(), episodeFile.stream());
+    if (!readExport(lines, profiles, credits, progress))
         return failure(lines.lineTooLong() ? ImportFailure::ExportLineTooLong
                                            : ImportFailure::ExportReadError,
                        exportFile);
@@ -148,15 +153,17 @@ ImportResult importCollection(const std::filesystem::path& exportFile,
     result.unnumbered = profiles.unnumbered();
     if (progress)
         progress({result.records, lines.position(), lines.size()});
-    // The index is written while the people reader ends its last texts; the table goes into
-    // place with the index or not at all.
+    // The index is written while the credits reader ends its last texts; the tables go into
+    // place with the index or not at all, the episode table even when it is empty, so that no
+    // table of an earlier export stays beside the index.
     files::AtomicFile index(indexFile);
     if (index.isOpen())
         writeIndex(index.stream(), profiles.records());
-    people.finish();
-    result.people = people.peopleCount();
-    result.damagedPeople = people.damaged();
-    if (!index.isOpen() || !commitTogether(index, peopleFile)) {
+    credits.finish();
+    result.people = credits.peopleCount();
+    result.damagedPeople = credits.damaged();
+    result.episodeProfiles = credits.episodeProfiles();
+    if (!index.isOpen() || !commitTogether(index, {&peopleFile, &episodeFile})) {
         setFailure(result, ImportFailure::IndexNotWritten, indexFile);
         return result;
     }

@@ -50,8 +50,9 @@ struct ImportResult
     int records = 0;                  // records written to the index
     int skipped = 0;                  // profiles whose values would break the index's columns
     int unnumbered = 0;               // profiles without a collection number (no record, by design)
-    int people = 0;        // distinct people of the cast and crew written to the people table
-    int damagedPeople = 0; // cast and crew lines whose person could not be read
+    int people = 0;          // distinct people of the cast and crew written to the people table
+    int damagedPeople = 0;   // cast and crew lines whose person could not be read
+    int episodeProfiles = 0; // profiles whose episode dividers were written to the episode table
     // The export's last-write time, to be kept as the collection export stamp; only after a
     // successful import and when the time could be read.
     std::optional<settings::ExportStamp> exportStamp;
@@ -60,11 +61,14 @@ struct ImportResult
 };
 
 // Reads DVD Profiler's export and replaces the title index with its records, sorted by
-// collection number and occurrence, CR LF lines, Windows-1252 as in the export; and the people
+// collection number and occurrence, CR LF lines, Windows-1252 as in the export; the people
 // table beside it (files::ProgramFolders::peopleTableBeside) with the distinct people of its
-// cast and crew (PeopleReader). Both are written to temporary files and renamed into place
-// together, so a failed import leaves the old index and the old table. Memory grows with the
-// records and the distinct people kept, not with the export's size.
+// cast and crew (PeopleReader); and the episode table beside it
+// (files::ProgramFolders::episodeTableBeside) with the episodes of its profiles' dividers
+// (EpisodeDividerReader), empty for an export without any. The three are written to temporary
+// files and renamed into place together, so a failed import leaves the old index and the old
+// tables. Memory grows with the records and the distinct people kept, not with the export's
+// size.
 ImportResult importCollection(const std::filesystem::path& exportFile,
                               const std::filesystem::path& indexFile,
                               const ImportProgressCallback& progress = {});

@@ -111,6 +111,23 @@ std::optional<EpisodeProposal> preceding(const KnownDisc& after, int disc, int s
     return proposal(first, *last, EpisodeSource::Neighbours);
 }
 
+// Discs numbered like the disc itself whose episodes take one end of the range hold those
+// (the next disc, numbered twice by mistake): the range keeps the rest. One that takes both
+// ends, or neither, is another copy of the disc or says nothing of it.
+void leaveOutTwins(EpisodeProposal& made, const std::vector<KnownDisc>& twins, EpisodeSteps& steps)
+{
+    for (const KnownDisc& twin : twins) {
+        const bool takesFirst = twin.first <= made.first && made.first <= twin.last;
+        const bool takesLast = twin.first <= made.last && made.last <= twin.last;
+        if (takesFirst == takesLast)
+            continue;
+        if (takesFirst)
+            made.first = steps.forward(twin.last, 1);
+        else if (const std::optional<EpisodeCode> before = steps.back(twin.first, 1))
+            made.last = *before;
+    }
+}
+
 } // namespace
 
 std::vector<CollectionDisc> collectionDiscs(std::span<const std::string> indexRecords)
@@ -188,12 +205,17 @@ std::optional<EpisodeProposal> EpisodeProposer::fromNeighbours(std::size_t targe
     if (!title.disc)
         return std::nullopt;
     Neighbours neighbours;
+    std::vector<KnownDisc> twins; // numbered like the disc
     for (const std::size_t other : m_seasons[m_seasonOf[target]]) {
         const std::optional<int> disc = m_discs[other].title.disc;
         const auto codes = table.find(m_discs[other].profileId);
-        if (!disc || *disc == *title.disc || codes.empty())
+        if (!disc || other == target || codes.empty())
             continue;
         const KnownDisc known{*disc, codes.front(), codes.back(), static_cast<int>(codes.size())};
+        if (*disc == *title.disc) {
+            twins.push_back(known);
+            continue;
+        }
         const bool before = *disc < *title.disc;
         std::optional<KnownDisc>& side = before ? neighbours.before : neighbours.after;
         if (!side || isNearer(known, *side, before))
@@ -208,6 +230,7 @@ std::optional<EpisodeProposal> EpisodeProposer::fromNeighbours(std::size_t targe
     else if (neighbours.after)
         made = preceding(*neighbours.after, *title.disc, title.season, steps);
     if (made) {
+        leaveOutTwins(*made, twins, steps);
         if (neighbours.before)
             made->afterDisc = neighbours.before->disc;
         if (neighbours.after)

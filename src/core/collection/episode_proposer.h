@@ -79,9 +79,11 @@ public:
     //              (the collection's last disc of the season runs to the season's end when
     //              no more than half as many again are left); with the next disc alone, as
     //              many as it holds, ending before it (disc 1 starting at episode 1). A disc
-    //              missing in between counts as holding as many as its neighbour, a disc
-    //              numbered like the disc itself is no neighbour, and of two discs sharing a
-    //              neighbour's number the one nearer the disc counts;
+    //              missing in between counts as holding as many as its neighbour, and of two
+    //              discs sharing a neighbour's number the one nearer the disc counts. A disc
+    //              numbered like the disc itself is no neighbour; when its episodes take one
+    //              end of the range (the next disc numbered twice by mistake), the range keeps
+    //              the rest;
     //  copied      the same as neighbours over what the program copied for the other discs;
     //  split       ceil(episodes / discs) a disc over the discs the collection holds of the
     //              season (as many as the highest disc number, if more), the last taking the

@@ -24,7 +24,7 @@ struct TagText
 // The texts grouped by the byte after their '<'.
 constexpr TagText kAfterA[] = {{"Actor ", kMarkActor}};
 constexpr TagText kAfterI[] = {{"ID>", kMarkId}};
-constexpr TagText kAfterD[] = {{"DVD>", kMarkDvdOpen}};
+constexpr TagText kAfterD[] = {{"DVD>", kMarkDvdOpen}, {"Divider ", kMarkDivider}};
 constexpr TagText kAfterSlash[] = {{"/DVD>", kMarkDvdClose},
                                    {"/HDDVD>", kMarkHdDvdClose},
                                    {"/Overview>", kMarkOverviewClose},

@@ -33,6 +33,7 @@ enum LineMark : LineMarks
     kMarkReviewFirst = 1u << 16,     // <Review Film="0" ... <Review Film="9": bits 16 to 25
     kMarkActor = 1u << 26,           // <Actor and a space (a cast member)
     kMarkCredit = 1u << 27,          // <Credit and a space (a crew member)
+    kMarkDivider = 1u << 28,         // <Divider and a space (among the cast and crew)
 };
 
 // The review mark of the film rating `digit` (0 to 9).
@@ -42,6 +43,8 @@ constexpr LineMarks reviewMark(int digit)
 }
 inline constexpr LineMarks kMarkAnyReview = 0x3FFu << 16;
 inline constexpr LineMarks kMarkPerson = kMarkActor | kMarkCredit;
+// The lines of the cast and crew lists, none of which the title index needs.
+inline constexpr LineMarks kMarkCastAndCrew = kMarkPerson | kMarkDivider;
 
 // The marks of a line: bit set when the line holds the text anywhere (the same answer as a
 // substring search for each text). Only the places after a '<' are looked at, since every

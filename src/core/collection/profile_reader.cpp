@@ -77,7 +77,7 @@ constexpr FieldRule kFieldRules[] = {
 ProfileReader::ProfileReader() : m_occurrences(kHighestCollectionNumber + 1, 0) {}
 
 // A line inside an overview, or one with a mark other than those of the cast and crew lines,
-// which are the people reader's: nothing of the record is on them.
+// which are the credits reader's: nothing of the record is on them.
 void ProfileReader::readMarkedLine(std::string_view line, LineMarks marks)
 {
     if (m_inOverview) {

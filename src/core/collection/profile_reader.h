@@ -27,7 +27,7 @@ public:
     // here, without a call.
     void readLine(std::string_view line, LineMarks marks)
     {
-        if (m_inOverview || (marks & ~kMarkPerson) != 0)
+        if (m_inOverview || (marks & ~kMarkCastAndCrew) != 0)
             readMarkedLine(line, marks);
     }
 

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "core/platform/file_replacement.h"
 
@@ -92,33 +93,63 @@ bool AtomicFile::moveIntoPlace()
     return true;
 }
 
-bool commitTogether(AtomicFile& first, AtomicFile& second)
+namespace {
+
+// A target's old file, moved aside while the new one takes its place.
+struct SetAside
 {
-    if (!first.closeWritten() || !second.closeWritten())
+    AtomicFile* file = nullptr;
+    fs::path aside; // empty when the target had no old file
+};
+
+} // namespace
+
+bool commitTogether(AtomicFile& first, std::initializer_list<AtomicFile*> others)
+{
+    if (!first.closeWritten())
         return false;
-    std::error_code error;
-    const fs::file_status status = fs::status(second.m_target, error);
-    const bool hadOld = fs::exists(status);
-    if (hadOld && !fs::is_regular_file(status))
-        return false;
-    // Named as a temporary of the target: should the process die before the end, the next
-    // writer of the target clears it away.
-    const fs::path aside = temporaryPathFor(second.m_target);
-    if (hadOld && platform::replaceFile(second.m_target, aside))
-        return false;
-    std::error_code ignored;
-    if (second.moveIntoPlace()) {
-        if (first.moveIntoPlace()) {
-            fs::remove(aside, ignored);
-            return true;
-        }
-        // An old file goes back over the new one in one step; without one, the new one goes.
-        if (!hadOld)
-            fs::remove(second.m_target, ignored);
+    for (AtomicFile* other : others) {
+        if (!other->closeWritten())
+            return false;
     }
-    if (hadOld)
-        platform::replaceFile(aside, second.m_target);
-    return false;
+    std::vector<SetAside> placed;
+    bool complete = true;
+    for (AtomicFile* other : others) {
+        std::error_code error;
+        const fs::file_status status = fs::status(other->m_target, error);
+        const bool hadOld = fs::exists(status);
+        if (hadOld && !fs::is_regular_file(status)) {
+            complete = false;
+            break;
+        }
+        // Named as a temporary of the target: should the process die before the end, the next
+        // writer of the target clears it away.
+        SetAside set{other, hadOld ? temporaryPathFor(other->m_target) : fs::path()};
+        if (hadOld) {
+            if (platform::replaceFile(other->m_target, set.aside)) {
+                complete = false;
+                break;
+            }
+        }
+        placed.push_back(std::move(set));
+        if (!other->moveIntoPlace()) {
+            complete = false;
+            break;
+        }
+    }
+    complete = complete && first.moveIntoPlace();
+    std::error_code ignored;
+    for (auto set = placed.rbegin(); set != placed.rend(); ++set) {
+        if (set->aside.empty()) {
+            if (!complete && set->file->m_committed)
+                fs::remove(set->file->m_target, ignored);
+        } else if (complete) {
+            fs::remove(set->aside, ignored);
+        } else {
+            platform::replaceFile(set->aside, set->file->m_target); // the old over the new at once
+        }
+    }
+    return complete;
 }
 
 bool writeFileAtomically(const fs::path& target, std::string_view bytes)

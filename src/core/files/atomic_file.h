@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <string_view>
 
 namespace ravello::files {
@@ -29,10 +30,10 @@ public:
     // unchanged) on any write or rename failure.
     bool commit();
 
-    // Commits two files as one: both targets are replaced, or neither changes. The second
-    // target's old file waits aside, under a temporary name, until the first is in place.
-    // False when either could not be written or renamed, or a target is no plain file.
-    friend bool commitTogether(AtomicFile& first, AtomicFile& second);
+    // Commits files as one: every target is replaced, or none changes. The old files of the
+    // others' targets wait aside, under temporary names, until the first is in place. False
+    // when any could not be written or renamed, or a target is no plain file.
+    friend bool commitTogether(AtomicFile& first, std::initializer_list<AtomicFile*> others);
 
 private:
     bool closeWritten();

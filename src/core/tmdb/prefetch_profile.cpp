@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/tmdb/prefetch_profile.h"
 
+#include <algorithm>
+
 #include "core/text/windows1252.h"
 
 namespace ravello::tmdb {
@@ -21,6 +23,21 @@ PrefetchProfile seasonToPrepare(int number, std::string_view show, int season)
     profile.kind = MatchKind::Series;
     profile.season = season;
     return profile;
+}
+
+std::vector<int> seasonsToPrepare(const PrefetchProfile& profile)
+{
+    if (profile.kind != MatchKind::Series)
+        return {};
+    std::vector<int> seasons{profile.season};
+    if (const std::optional<int> first = profile.episodesFirstSeason) {
+        seasons.push_back(*first);
+        if (profile.episodesLastSeason > *first)
+            seasons.push_back(*first + 1);
+    }
+    std::sort(seasons.begin(), seasons.end());
+    seasons.erase(std::unique(seasons.begin(), seasons.end()), seasons.end());
+    return seasons;
 }
 
 } // namespace ravello::tmdb

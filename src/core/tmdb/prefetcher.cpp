@@ -2,6 +2,7 @@
 #include "core/tmdb/prefetcher.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -140,8 +141,14 @@ std::vector<Retrieval> Prefetcher::missingOf(const PrefetchProfile& profile,
                                              const PrefetchOutcome& outcome) const
 {
     const FoundFilm& match = outcome.ranked.front();
-    if (isSeries(profile))
-        return m_series.missingRetrievals(match, profile.season);
+    if (isSeries(profile)) {
+        std::vector<Retrieval> missing;
+        for (const int season : seasonsToPrepare(profile)) {
+            std::vector<Retrieval> ofSeason = m_series.missingRetrievals(match, season);
+            std::move(ofSeason.begin(), ofSeason.end(), std::back_inserter(missing));
+        }
+        return missing;
+    }
     return m_films.missingRetrievals(outcome.tmdbId, readResultLine(match.line).posterUrl);
 }
 
@@ -153,19 +160,19 @@ bool Prefetcher::fetchMatches(const std::vector<PrefetchProfile>& round,
                               std::vector<PrefetchOutcome>& outcomes, const BatchProgress& progress)
 {
     std::vector<std::size_t> firsts; // the first profile of each match
-    std::map<std::pair<std::int32_t, int>, std::size_t> firstOfMatch;
+    std::map<std::pair<std::int32_t, std::vector<int>>, std::size_t> firstOfMatch;
     std::vector<std::pair<std::size_t, std::size_t>> repeats; // (profile, first of its match)
     for (std::size_t index = 0; index < round.size(); ++index) {
         if (outcomes[index].status != PrefetchStatus::Opened)
             continue;
-        const auto key =
-            std::pair{isSeries(round[index]) ? -outcomes[index].tmdbId : outcomes[index].tmdbId,
-                      round[index].season};
+        const bool series = isSeries(round[index]);
+        auto key = std::pair{series ? -outcomes[index].tmdbId : outcomes[index].tmdbId,
+                             series ? seasonsToPrepare(round[index]) : std::vector<int>()};
         if (const auto first = firstOfMatch.find(key); first != firstOfMatch.end()) {
             repeats.emplace_back(index, first->second);
             continue;
         }
-        firstOfMatch.emplace(key, index);
+        firstOfMatch.emplace(std::move(key), index);
         firsts.push_back(index);
     }
     std::set<std::string> asked;

@@ -58,10 +58,11 @@ SeriesPreparation seriesPreparation(const Endpoint& endpoint, const SeasonCache&
 using PrefetchReport = std::function<void(const PrefetchOutcome& outcome)>;
 
 // Prepares profiles for the user: each profile's search, ranked as the window ranks it, and,
-// when its match is certain, the match's files fetched into the cache, so that showing it later
-// asks TMDb nothing. With the profile matches, a profile whose certain match they keep is not
-// searched again, and each search's outcome goes into them (the caller saves them). The
-// requests of several profiles go side by side within the batch fetcher's limits.
+// when its match is certain, the match's files fetched into the cache (a TV disc's the seasons
+// of seasonsToPrepare), so that showing it later asks TMDb nothing. With the profile matches, a
+// profile whose certain match they keep is not searched again, and each search's outcome goes into
+// them (the caller saves them). The requests of several profiles go side by side within the batch
+// fetcher's limits.
 class Prefetcher
 {
 public:

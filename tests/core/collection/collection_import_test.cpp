@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/collection/collection_import.h"
+#include "core/collection/episode_table.h"
 #include "core/collection/export_timestamp.h"
 #include "core/collection/index_record.h"
 #include "core/files/path_text.h"
@@ -82,6 +83,7 @@ protected:
     TemporaryFolder m_folder;
     std::filesystem::path m_index = m_folder / "DB" / "DVDP" / "DatabaseDVDP.TXT";
     std::filesystem::path m_people = m_folder / "DB" / "DVDP" / "PeopleDVDP.TXT";
+    std::filesystem::path m_episodes = m_folder / "DB" / "DVDP" / "EpisodesDVDP.TXT";
 };
 
 TEST_F(CollectionImport, RealLookingExportGivesTheExactRecordLayout)
@@ -110,9 +112,34 @@ TEST_F(CollectionImport, PeopleTableHoldsEachPersonOfTheCastAndCrewOnce)
               readFileBytes(fixturePath("collection/collection_people.txt")));
 }
 
-TEST_F(CollectionImport, ExportWithoutPeopleGivesAnEmptyTable)
+// The episode dividers of the cast and crew, kept beside the index: a profile's codes of both
+// lists in episode order, each once, its line in the export's order; captions with entities
+// and accents count, groups, their ends and captions without a code give none, and a profile
+// without any gets no line.
+TEST_F(CollectionImport, EpisodeTableHoldsTheDividersOfEachProfile)
+{
+    const ImportResult result = import(fixturePath("collection/box_set_collection.xml"));
+    ASSERT_EQ(result.status, ImportStatus::Imported) << result.detail;
+    EXPECT_EQ(result.episodeProfiles, 18);
+    const std::string table = readFileBytes(m_episodes);
+    EXPECT_TRUE(
+        table.starts_with("P5\t3.47\t3.48\t3.49\t3.50\t3.51\t4.01\t4.02\t4.03\t4.04\t4.05\r\n"))
+        << table;
+    const struct
+    {
+        std::string_view profileId;
+        std::size_t episodes; // 0: no line
+    } cases[] = {{"P12", 10}, {"P13", 10}, {"P14", 4}, {"P16", 2}, {"P20", 3},
+                 {"P23", 4},  {"P1", 0},   {"P9", 0},  {"P25", 0}};
+    const EpisodeTable loaded = EpisodeTable::load(m_episodes);
+    for (const auto& test : cases)
+        EXPECT_EQ(loaded.find(test.profileId).size(), test.episodes) << test.profileId;
+}
+
+TEST_F(CollectionImport, ExportWithoutPeopleOrDividersGivesEmptyTables)
 {
     writeFileBytes(m_people, "Old\t\tPerson\t1950\r\n");
+    writeFileBytes(m_episodes, "P5\t3.47\r\n");
     testing::SyntheticExportOptions options;
     options.profiles = 20;
     options.castPerProfile = 0;
@@ -123,8 +150,11 @@ TEST_F(CollectionImport, ExportWithoutPeopleGivesAnEmptyTable)
     ASSERT_EQ(result.status, ImportStatus::Imported);
     EXPECT_EQ(result.records, 19);
     EXPECT_EQ(result.people, 0);
+    EXPECT_EQ(result.episodeProfiles, 0);
     EXPECT_TRUE(std::filesystem::exists(m_people));
     EXPECT_EQ(readFileBytes(m_people), "");
+    EXPECT_TRUE(std::filesystem::exists(m_episodes));
+    EXPECT_EQ(readFileBytes(m_episodes), "");
 }
 
 TEST_F(CollectionImport, ExportWithoutMyLinksGivesTheSameRecords)
@@ -191,6 +221,7 @@ TEST_F(CollectionImport, ExportThatCannotBeHadKeepsTheOldIndexAndPeople)
 {
     writeFileBytes(m_index, "old\r\n");
     writeFileBytes(m_people, "Old\t\tPerson\t1950\r\n");
+    writeFileBytes(m_episodes, "P5\t3.47\r\n");
     writeFileBytes(m_folder / "file.txt", "not a folder");
     const struct
     {
@@ -214,6 +245,7 @@ TEST_F(CollectionImport, ExportThatCannotBeHadKeepsTheOldIndexAndPeople)
         EXPECT_FALSE(result.exportStamp.has_value());
         EXPECT_EQ(readFileBytes(m_index), "old\r\n");
         EXPECT_EQ(readFileBytes(m_people), "Old\t\tPerson\t1950\r\n");
+        EXPECT_EQ(readFileBytes(m_episodes), "P5\t3.47\r\n");
     }
 }
 
@@ -230,8 +262,9 @@ TEST_F(CollectionImport, UnwritableIndexKeepsTheOldStampAndPeople)
         EXPECT_EQ(result.status, ImportStatus::IndexNotWritten);
         EXPECT_EQ(result.failure, ImportFailure::IndexNotWritten);
         EXPECT_EQ(result.failedFile, index);
-        EXPECT_EQ(result.detail, "cannot write the title index or the people table beside it " +
-                                     files::utf8FromPath(index));
+        EXPECT_EQ(result.detail,
+                  "cannot write the title index or the people and episode tables beside it " +
+                      files::utf8FromPath(index));
         EXPECT_FALSE(result.exportStamp.has_value());
     }
     EXPECT_TRUE(std::filesystem::is_directory(m_index));

@@ -36,6 +36,7 @@ LineMarks referenceMarksOf(std::string_view line)
         {"</Locks>", kMarkLocksClose},
         {"<Actor ", kMarkActor},
         {"<Credit ", kMarkCredit},
+        {"<Divider ", kMarkDivider},
     };
     LineMarks marks = 0;
     for (const auto& [text, mark] : kTexts)
@@ -86,7 +87,8 @@ TEST(LineMarks, RecogniseTheLinesOfAnExport)
         {"      <Credit FirstName=\"Ridley\" CreditType=\"Direction\"/>", kMarkCredit},
         {"    <Actors>", 0},
         {"    <Credits/>", 0},
-        {"      <Divider Caption=\"Part 1\" Type=\"Episode\"/>", 0},
+        {"      <Divider Caption=\"Part 1\" Type=\"Episode\"/>", kMarkDivider},
+        {"      <Divider/>", 0},
         {"a &lt;Title&gt; escaped", 0},
         {"<", 0},
         {"", 0},
@@ -137,6 +139,7 @@ TEST(LineMarks, AgreeWithSubstringSearchOnAnyLine)
         "Production",
         "Running",
         "Lock",
+        "Divider ",
         "Review",
         "Actor ",
         "Actors>",

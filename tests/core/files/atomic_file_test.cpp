@@ -60,30 +60,37 @@ TEST(AtomicFile, WriterWithoutCommitLeavesTheTargetAndNoTemporary)
     EXPECT_EQ(filesIn(folder.path()), 1);
 }
 
-// Two files committed together: both are replaced, or (when the first cannot be renamed onto
-// its target) the second keeps its old content and no temporary file stays behind.
+// Files committed together: all are replaced, or (when the first cannot be renamed onto its
+// target) the others keep their old content, one that had none is gone again, and no temporary
+// file stays behind.
 TEST(AtomicFile, FilesCommittedTogetherChangeTogether)
 {
     TemporaryFolder folder;
     const fs::path index = folder / "index.txt";
     const fs::path people = folder / "people.txt";
+    const fs::path episodes = folder / "episodes.txt";
     writeFileBytes(people, "old people");
-    const auto commitBoth = [&] {
+    const auto commitAll = [&] {
         AtomicFile first(index);
         AtomicFile second(people);
+        AtomicFile third(episodes);
         first.stream() << "new index";
         second.stream() << "new people";
-        return commitTogether(first, second);
+        third.stream() << "new episodes";
+        return commitTogether(first, {&second, &third});
     };
-    ASSERT_TRUE(commitBoth());
+    ASSERT_TRUE(commitAll());
     EXPECT_EQ(readFileBytes(index), "new index");
     EXPECT_EQ(readFileBytes(people), "new people");
+    EXPECT_EQ(readFileBytes(episodes), "new episodes");
 
     writeFileBytes(people, "old people");
+    fs::remove(episodes);
     fs::remove(index);
     fs::create_directories(index / "taken");
-    EXPECT_FALSE(commitBoth());
+    EXPECT_FALSE(commitAll());
     EXPECT_EQ(readFileBytes(people), "old people");
+    EXPECT_FALSE(fs::exists(episodes));
     EXPECT_EQ(filesIn(folder.path()), 2);
 }
 
@@ -122,7 +129,7 @@ TEST(AtomicFile, FilesCommittedTogetherWhileOneIsReadChangeTogether)
         AtomicFile second(people);
         first.stream() << "new index";
         second.stream() << "new people";
-        return commitTogether(first, second);
+        return commitTogether(first, {&second});
     }();
 #ifndef _WIN32
     EXPECT_TRUE(committed);
