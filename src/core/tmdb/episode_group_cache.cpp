@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/tmdb/episode_group_cache.h"
 
+#include "core/tmdb/cache_files.h"
+#include "core/tmdb/episode_group_documents.h"
 #include "core/tmdb/tmdb_number.h"
 
 namespace ravello::tmdb {
@@ -21,6 +23,25 @@ GroupFetch<Value> readFetched(GroupFetch<std::string> fetched, Read read)
     if (fetched.value)
         answer.value = read(*fetched.value);
     return answer;
+}
+
+// The cached document, else the answer to the request, stored when it is one.
+GroupFetch<std::string> document(Fetcher& fetcher, const fs::path& file, const Request& request,
+                                 DocumentCheck isWanted)
+{
+    if (auto cached = cachedDocument(file, isWanted))
+        return {std::move(cached), std::nullopt};
+    FetchResult result = fetcher.fetchJson(request);
+    storeDocument(withFolder(file), result, isWanted);
+    const auto parsed = json::parse(result.body);
+    const bool wanted = parsed && isWanted(*parsed);
+    if (result.problem == FetchProblem::File)
+        return {wanted ? std::optional(result.body) : std::nullopt, std::move(result)};
+    if (!result.ok())
+        return {std::nullopt, std::move(result)};
+    if (!wanted)
+        return {std::nullopt, notWanted(std::move(result))};
+    return {std::move(result.body), std::nullopt};
 }
 
 } // namespace
@@ -45,7 +66,7 @@ fs::path EpisodeGroupCache::groupFile(std::int32_t showId, std::string_view grou
 GroupFetch<std::vector<EpisodeGroupEntry>> EpisodeGroupCache::dvdGroups(std::int32_t showId)
 {
     auto fetched = readFetched<std::vector<EpisodeGroupEntry>>(
-        document(groupsFile(showId), m_endpoint.episodeGroupsRequest(showId),
+        document(m_fetcher, groupsFile(showId), m_endpoint.episodeGroupsRequest(showId),
                  isEpisodeGroupsDocument),
         readEpisodeGroups);
     if (fetched.value)
@@ -62,28 +83,10 @@ GroupFetch<EpisodeGroup> EpisodeGroupCache::group(std::int32_t showId, std::stri
         notFound.httpStatus = 404;
         return {std::nullopt, std::move(notFound)};
     }
-    return readFetched<EpisodeGroup>(document(groupFile(showId, groupId),
+    return readFetched<EpisodeGroup>(document(m_fetcher, groupFile(showId, groupId),
                                               m_endpoint.episodeGroupRequest(groupId),
                                               isEpisodeGroupDocument),
                                      readEpisodeGroup);
-}
-
-GroupFetch<std::string> EpisodeGroupCache::document(const fs::path& file, const Request& request,
-                                                    DocumentCheck isWanted)
-{
-    if (auto cached = cachedDocument(file, isWanted))
-        return {std::move(cached), std::nullopt};
-    FetchResult result = m_fetcher.fetchJson(request);
-    storeDocument(withFolder(file), result, isWanted);
-    const auto parsed = json::parse(result.body);
-    const bool wanted = parsed && isWanted(*parsed);
-    if (result.problem == FetchProblem::File)
-        return {wanted ? std::optional(result.body) : std::nullopt, std::move(result)};
-    if (!result.ok())
-        return {std::nullopt, std::move(result)};
-    if (!wanted)
-        return {std::nullopt, notWanted(std::move(result))};
-    return {std::move(result.body), std::nullopt};
 }
 
 } // namespace ravello::tmdb

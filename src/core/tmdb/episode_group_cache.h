@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "core/files/program_folders.h"
-#include "core/tmdb/cache_files.h"
 #include "core/tmdb/endpoint.h"
 #include "core/tmdb/episode_groups.h"
 #include "core/tmdb/fetch_result.h"
@@ -44,10 +43,6 @@ public:
     GroupFetch<EpisodeGroup> group(std::int32_t showId, std::string_view groupId);
 
 private:
-    // The cached document, else the answer to the request, stored when it is one.
-    GroupFetch<std::string> document(const std::filesystem::path& file, const Request& request,
-                                     DocumentCheck isWanted);
-
     files::ProgramFolders m_folders;
     const Endpoint& m_endpoint;
     Fetcher& m_fetcher;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/tmdb/episode_group_documents.h"
+
 namespace ravello::tmdb {
 namespace {
 

@@ -7,8 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/tmdb/json_document.h"
-
 // TMDb's episode groups: other orders of a show's episodes than its air-date seasons, as
 // /3/tv/{id}/episode_groups lists them and /3/tv/episode_group/{id} gives one. Texts are UTF-8
 // as TMDb sent them, not yet normalised.
@@ -69,11 +67,6 @@ struct EpisodeGroup
 // TMDb's group identifiers are letters and digits; anything else is refused before it reaches
 // a URL or a file name.
 bool isEpisodeGroupId(std::string_view text);
-
-// A show's list of episode groups: an object with a "results" array.
-bool isEpisodeGroupsDocument(const json::Document& document);
-// One episode group: an object with a "groups" array and an identifier that is one.
-bool isEpisodeGroupDocument(const json::Document& document);
 
 // The groups of the list, in TMDb's order; those without a usable identifier are passed over.
 // Nothing when the text is not such a list.
