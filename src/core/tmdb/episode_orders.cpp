@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "core/files/atomic_file.h"
-#include "core/files/whole_file.h"
+#include "core/files/versioned_lines.h"
 #include "core/tmdb/cache_files.h"
 #include "core/tmdb/episode_groups.h"
 
@@ -30,29 +30,14 @@ std::optional<std::int32_t> showOf(std::string_view digits)
 std::map<std::int32_t, std::string> choicesOf(const std::filesystem::path& file)
 {
     std::map<std::int32_t, std::string> choices;
-    const auto bytes = files::readWholeFile(file);
-    if (!bytes)
-        return choices;
-    std::string_view rest = *bytes;
-    bool first = true;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        if (std::exchange(first, false)) {
-            if (line != kVersionLine)
-                return choices;
-            continue;
-        }
+    files::readVersionedLines(file, kVersionLine, [&choices](std::string_view line) {
         const std::size_t tab = line.find('\t');
         const auto show = showOf(line.substr(0, tab));
         const std::string_view group =
             tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
         if (show && isEpisodeGroupId(group))
             choices.insert_or_assign(*show, std::string(group));
-    }
+    });
     return choices;
 }
 

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "core/files/atomic_file.h"
-#include "core/files/whole_file.h"
+#include "core/files/versioned_lines.h"
 #include "core/tmdb/cache_files.h"
 
 namespace ravello::tmdb {
@@ -112,24 +112,10 @@ void appendLine(std::string& out, const std::string& key, const ProfileMatches::
 std::map<std::string, ProfileMatches::Entry> entriesOf(const std::filesystem::path& file)
 {
     std::map<std::string, ProfileMatches::Entry> entries;
-    const auto bytes = files::readWholeFile(file);
-    if (!bytes)
-        return entries;
-    std::string_view rest = *bytes;
-    bool first = true;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        if (std::exchange(first, false)) {
-            if (line != kVersionLine)
-                return entries;
-        } else if (auto entry = readLine(line)) {
+    files::readVersionedLines(file, kVersionLine, [&entries](std::string_view line) {
+        if (auto entry = readLine(line))
             entries.insert_or_assign(std::move(entry->first), std::move(entry->second));
-        }
-    }
+    });
     return entries;
 }
 
