@@ -94,12 +94,6 @@ TEST(ImportCommand, ExportThatCannotBeHadFailsAndKeepsTheIndex)
     }
 }
 
-#ifdef _WIN32
-constexpr const char* kUserDataVariable = "APPDATA";
-#else
-constexpr const char* kUserDataVariable = "XDG_DATA_HOME";
-#endif
-
 // A data folder and an export with accents in their names import the same index and people as
 // plain ones, named on the command line or found through the user's data folder and the
 // settings kept there.
@@ -126,7 +120,8 @@ TEST(ImportCommand, AccentedFolderAndExportImportTheSameTables)
     settings::Settings stored = settings::defaultSettings();
     stored.exportFile = files::utf8FromPath(exportFile);
     ASSERT_TRUE(settings::saveSettings(userFolders.settingsFile(), stored));
-    testing::EnvironmentVariableScope userData(kUserDataVariable, files::utf8FromPath(dataFolder));
+    testing::EnvironmentVariableScope userData(testing::kUserDataVariable,
+                                               files::utf8FromPath(dataFolder));
     const CliRun found = runCapturing({"import"});
     EXPECT_EQ(found.status, kSuccess) << found.err;
     expectTables(userFolders);

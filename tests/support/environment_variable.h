@@ -6,6 +6,13 @@
 
 namespace ravello::testing {
 
+// The variable naming the user's data folder, in which the program keeps its own.
+#ifdef _WIN32
+inline constexpr const char* kUserDataVariable = "APPDATA";
+#else
+inline constexpr const char* kUserDataVariable = "XDG_DATA_HOME";
+#endif
+
 // Sets a variable of the test process's environment to UTF-8 text; on Windows through the
 // Unicode environment, which the program reads.
 void setEnvironmentVariable(const char* name, const std::string& utf8Value);

@@ -10,19 +10,14 @@
 namespace ravello::platform {
 namespace {
 
-#ifdef _WIN32
-constexpr const char* kUserDataVariable = "APPDATA";
-#else
-constexpr const char* kUserDataVariable = "XDG_DATA_HOME";
-#endif
-
 // The program's folder is Orvanet/RAVELLO in the user's data folder (%APPDATA% on Windows),
 // whatever characters the folder's name holds.
 TEST(UserFolders, ProgramFolderIsInTheUserDataFolderWhateverItsName)
 {
     testing::TemporaryFolder folder;
     const auto dataFolder = folder / "Filmoth\xC3\xA8que \xC3\xBC \xD0\xA1";
-    testing::EnvironmentVariableScope userData(kUserDataVariable, files::utf8FromPath(dataFolder));
+    testing::EnvironmentVariableScope userData(testing::kUserDataVariable,
+                                               files::utf8FromPath(dataFolder));
     EXPECT_EQ(userDataFolder(), dataFolder);
     EXPECT_EQ(files::ProgramFolders::under(userDataFolder()).database(),
               dataFolder / "Orvanet" / "RAVELLO");
