@@ -534,6 +534,11 @@ private slots:
                      .find("P10")
                      .size(),
                  2u);
+        // The photo lists hold the people of the next season's episodes too.
+        child<QSpinBox>(*m_window, "continueEpisodeSpin")->setValue(2);
+        QVERIFY(!child<QListWidget>(*m_window, "LST_CastMDB2")
+                     ->findItems(QStringLiteral("Kim Guest"), Qt::MatchContains)
+                     .isEmpty());
         continued->setFocus();
         QTest::keyClick(continued, Qt::Key_Space);
         QCOMPARE(status->currentMessage(),

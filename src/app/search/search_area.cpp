@@ -2,6 +2,7 @@
 #include "app/search/search_area.h"
 
 #include <algorithm>
+#include <array>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -442,6 +443,8 @@ bool SearchArea::openSeason(const std::string& resultLine, int seasonNumber)
     }
     if (opening.wasCancelled())
         return false;
+    if (group && !opening.content && opening.failures.empty()) // a DVD group without episodes
+        m_messages.setStatusText(m_language.text("MSG_OrdineSenzaEpisodi"));
     const bool shown = showSeasonOpening(opening);
     if (shown) {
         m_shownShowLine = resultLine;
@@ -478,14 +481,14 @@ bool SearchArea::showSeasonOpening(const tmdb::SeasonOpening& opening)
 
 void SearchArea::showSeasonRows()
 {
-    m_shownFilm.credits = m_shownSeason.credits;
     if (m_continued) {
-        // The cast and crew rows go on with the next season's episodes, as the copies do.
-        const tmdb::CreditLists next =
-            tmdb::seasonCreditLists(m_continued->content, m_continued->range);
-        tmdb::CreditLists& rows = m_shownFilm.credits;
-        rows.cast.insert(rows.cast.end(), next.cast.begin(), next.cast.end());
-        rows.crew.insert(rows.crew.end(), next.crew.begin(), next.crew.end());
+        // The lists go on with the next season's episodes (and its people), as the copies do.
+        const std::array<tmdb::SeasonPart, 2> parts{
+            tmdb::SeasonPart{m_shownSeason.content, m_shownSeason.range},
+            tmdb::SeasonPart{m_continued->content, m_continued->range}};
+        m_shownFilm.credits = tmdb::seasonCreditLists(parts);
+    } else {
+        m_shownFilm.credits = m_shownSeason.credits;
     }
     fillCreditLists();
     showSeasonTexts();

@@ -17,13 +17,7 @@ namespace ravello::output {
 // Birth years by TMDb person; a person missing from it has the year 0.
 using PersonYears = std::unordered_map<std::int32_t, int>;
 
-// One season's episodes of a range; a range that crosses the end of a season is one part per
-// season it touches, in season order. The season must outlive the part.
-struct SeasonPart
-{
-    const tmdb::ShowSeason& content;
-    tmdb::EpisodeRange range;
-};
+using tmdb::SeasonPart;
 
 // The documents' title: "Show: Season N" for one season (seasonTitle), "Show: Seasons N-M"
 // for a range over several, from the first part's season to the last's; UTF-8 as TMDb sent

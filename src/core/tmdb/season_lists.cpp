@@ -78,16 +78,24 @@ std::string headingCaptionOf(std::string_view row)
 
 CreditLists seasonCreditLists(const ShowSeason& content, EpisodeRange range)
 {
+    const SeasonPart part{content, range};
+    return seasonCreditLists(std::span(&part, 1));
+}
+
+CreditLists seasonCreditLists(std::span<const SeasonPart> parts)
+{
     CreditLists lists;
     PhotoRows castPhotos(lists.castPhoto);
     PhotoRows crewPhotos(lists.crewPhoto);
-    for (const Episode* episode : content.episodesIn(range)) {
-        const std::string heading =
-            formatHeadingRow(episodeCaption(content.season.number, *episode));
-        lists.cast.push_back(heading);
-        addCast(content, *episode, lists, castPhotos);
-        lists.crew.push_back(heading);
-        addCrew(content, *episode, lists, crewPhotos);
+    for (const SeasonPart& part : parts) {
+        for (const Episode* episode : part.content.episodesIn(part.range)) {
+            const std::string heading =
+                formatHeadingRow(episodeCaption(part.content.season.number, *episode));
+            lists.cast.push_back(heading);
+            addCast(part.content, *episode, lists, castPhotos);
+            lists.crew.push_back(heading);
+            addCrew(part.content, *episode, lists, crewPhotos);
+        }
     }
     return lists;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,8 @@ std::string headingCaptionOf(std::string_view row);
 // photo rows for each person's first entry. Texts as TMDb sent them, not yet normalised. A range
 // without episodes gives empty lists.
 CreditLists seasonCreditLists(const ShowSeason& content, EpisodeRange range);
+// The same over a range that goes on into later seasons, part after part, the photo rows
+// still each person once.
+CreditLists seasonCreditLists(std::span<const SeasonPart> parts);
 
 } // namespace ravello::tmdb

@@ -36,6 +36,14 @@ struct ShowSeason
     std::vector<const Episode*> episodesIn(EpisodeRange range) const;
 };
 
+// One season's episodes of a range; a range that crosses the end of a season is one part per
+// season it touches, in season order. The season must outlive the part.
+struct SeasonPart
+{
+    const ShowSeason& content;
+    EpisodeRange range;
+};
+
 // What the data page shows of a season, normalised to Windows-1252 as the film's page is.
 struct SeasonDataPage
 {
