@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStatusBar>
 #include <QtTest>
 
 #include "app/search/search_area.h"
@@ -112,6 +113,16 @@ private slots:
         QCOMPARE(m_errors.size(), 1);
         QCOMPARE(orders->currentIndex(), 1);
         QVERIFY(firstCastRow().contains(QStringLiteral("2.01 Poof")));
+
+        // A group without episodes says so, and the season stays shown in its order.
+        ravello::testing::ScriptedAnswer empty;
+        empty.body = R"({"id":"60ea741fa6c1040047de4bb0","name":"Coffret","type":3,"groups":[]})";
+        m_server->queueAnswerFor("/3/tv/episode_group/60ea741fa6c1040047de4bb0", empty);
+        choose(orders, 2);
+        QCOMPARE(orders->currentIndex(), 1);
+        QCOMPARE(child<QStatusBar>(*m_window, "STB_Status")->currentMessage(),
+                 QStringLiteral("This episode order holds no episodes"));
+        QCOMPARE(m_errors.size(), 1);
 
         choose(orders, 0);
         QCOMPARE(seasons->currentText(), QStringLiteral("Season 1 (3 episodes)"));

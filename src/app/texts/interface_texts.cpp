@@ -363,6 +363,8 @@ constexpr std::array<InterfaceTextRow, kInterfaceTextRows> kRows = {{
      "TMDb seasons"}, // 174
     {"MSG_OrdineNonSalvato", "Impossibile salvare l'ordine degli episodi in %1",
      "The episode order could not be saved in %1"}, // 175
+    {"MSG_OrdineSenzaEpisodi", "Questo ordine degli episodi non contiene episodi",
+     "This episode order holds no episodes"}, // 176
 }};
 // clang-format on
 

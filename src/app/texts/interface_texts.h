@@ -18,7 +18,7 @@ struct InterfaceTextRow
     const char* english;
 };
 
-inline constexpr int kInterfaceTextRows = 176;
+inline constexpr int kInterfaceTextRows = 177;
 
 const std::array<InterfaceTextRow, kInterfaceTextRows>& interfaceTextRows();
 

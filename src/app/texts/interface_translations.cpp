@@ -11,7 +11,7 @@ namespace {
 // stay as they are; menu commands of DVD Profiler stay as its English menus show them.
 // Captions keep "&&" where the English has it, messages keep "%1" and their line breaks.
 // clang-format off
-constexpr std::array<InterfaceTranslation, 185> kTranslations = {{
+constexpr std::array<InterfaceTranslation, 186> kTranslations = {{
     {"Ravello",
      "Ravello",
      "Ravello",
@@ -736,6 +736,10 @@ constexpr std::array<InterfaceTranslation, 185> kTranslations = {{
      "No se pudo guardar el orden de los episodios en %1",
      "Die Episodenreihenfolge konnte nicht in %1 gespeichert werden",
      "Impossible d'enregistrer l'ordre des épisodes dans %1"},
+    {"This episode order holds no episodes",
+     "Este orden de los episodios no contiene episodios",
+     "Diese Episodenreihenfolge enthält keine Episoden",
+     "Cet ordre des épisodes ne contient aucun épisode"},
     {"Continue into season %1 up to episode",
      "Continuar en la temporada %1 hasta el episodio",
      "In Staffel %1 fortsetzen bis Folge",
